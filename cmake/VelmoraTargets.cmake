@@ -1,0 +1,48 @@
+# How the project's targets are declared. Platform-free libraries build in both builds and may not
+# see windows.h: a guard folder placed first on their include path turns any such include into a
+# compile error, natively and in the cross build alike.
+
+set(VELMORA_GUARD_DIR ${CMAKE_CURRENT_LIST_DIR}/platform-free-guard)
+
+function(velmora_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                         -Wno-sign-conversion)
+endfunction()
+
+if(VELMORA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  # One self-contained folder: no runtime DLLs of the compiler beside the program.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+endif()
+
+# velmora_portable_library(name SOURCES...) - platform-free code, built natively and cross.
+function(velmora_portable_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} BEFORE PRIVATE ${VELMORA_GUARD_DIR})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  velmora_warnings(${name})
+endfunction()
+
+# velmora_win32_library(name SOURCES...) - platform code, cross build only.
+function(velmora_win32_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  velmora_warnings(${name})
+endfunction()
+
+# velmora_test(name SOURCES... LIBS...) - a GoogleTest binary, run by ctest (under Wine when cross).
+function(velmora_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+  velmora_warnings(${name})
+  if(WIN32)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need; does nothing when all are there.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+PACKAGES=(
+  cmake ninja-build g++ clang libclang-rt-14-dev
+  googletest libgtest-dev libbenchmark-dev zlib1g-dev libpng-dev libjpeg62-turbo-dev
+  g++-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev
+  wine wine32:i386 wine64 fonts-wine
+  xvfb xauth x11-utils xdotool imagemagick
+  pulseaudio pulseaudio-utils sox
+  dpkg-dev xz-utils bzip2 file
+)
+
+missing_packages() {
+  local pkg
+  for pkg in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${db:Status-Status}\n' "$pkg" 2>/dev/null | grep -qx installed || echo "$pkg"
+  done
+}
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  say "adding the i386 architecture for wine32"
+  dpkg --add-architecture i386
+  apt-get update -q
+fi
+
+mapfile -t MISSING < <(missing_packages)
+if ((${#MISSING[@]})); then
+  say "installing: ${MISSING[*]}"
+  apt-get update -q
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${MISSING[@]}"
+fi

@@ -1,0 +1,252 @@
+"""Headless harness for the real Velmora.exe.
+
+One harness session is a virtual display (Xvfb), a private PulseAudio server whose only sink is a
+null sink (its monitor is recorded, and is paced in real time), and a private Wine prefix with a
+persistent wineserver. Nothing of the user's own Wine prefix, sound server or display is used.
+
+    velmora_harness.py start STATE_DIR    start a session, write STATE_DIR/state.json
+    velmora_harness.py stop STATE_DIR     end it
+    velmora_harness.py run STATE_DIR OUTPUT_DIR [SCREENSHOT]   start Velmora in it
+
+Tests attach to a running session with Harness.attach(state_dir).
+"""
+
+import fcntl
+import json
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+from wav import read_wav
+
+CACHE = Path(os.environ.get("VELMORA_CACHE",
+                            Path(os.environ.get("XDG_CACHE_HOME", Path.home() / ".cache")) / "velmora"))
+# Bump when the prefix's settings change, so cached prefixes are made anew.
+PREFIX_SETUP_VERSION = "1"
+SCREEN = "1280x1024x24"
+
+
+def _wait_for(predicate, timeout, what):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if predicate():
+            return
+        time.sleep(0.1)
+    raise TimeoutError(f"timed out waiting for {what}")
+
+
+def _kill(pid):
+    try:
+        os.kill(pid, signal.SIGTERM)
+    except ProcessLookupError:
+        pass
+
+
+class Harness:
+    def __init__(self, state):
+        self.state = state
+        self.dir = Path(state["dir"])
+
+    # ---- session life ------------------------------------------------------------------------
+
+    @classmethod
+    def start(cls, state_dir):
+        state_dir = Path(state_dir).resolve()
+        if (state_dir / "state.json").exists():
+            cls.attach(state_dir).stop()
+        shutil.rmtree(state_dir, ignore_errors=True)
+        runtime = state_dir / "runtime"
+        runtime.mkdir(parents=True, mode=0o700)
+        (state_dir / "home").mkdir()
+        state = {"dir": str(state_dir), "runtime": str(runtime),
+                 "prefix": str(CACHE / "wine" / "harness")}
+        harness = cls(state)
+        harness._start_display()
+        harness._start_sound_server()
+        harness._prepare_prefix()
+        harness._start_wineserver()
+        harness._save()
+        return harness
+
+    @classmethod
+    def attach(cls, state_dir):
+        with open(Path(state_dir) / "state.json") as f:
+            return cls(json.load(f))
+
+    def stop(self):
+        subprocess.run(["wineserver", "-k"], env=self.env(), stderr=subprocess.DEVNULL)
+        for key in ("pulse_pid", "xvfb_pid"):
+            if key in self.state:
+                _kill(self.state[key])
+        (self.dir / "state.json").unlink(missing_ok=True)
+
+    def _save(self):
+        with open(self.dir / "state.json", "w") as f:
+            json.dump(self.state, f, indent=2)
+
+    def _start_display(self):
+        read_end, write_end = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp",
+             "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.state["display"] = f":{number}"
+        self.state["xvfb_pid"] = xvfb.pid
+
+    def _start_sound_server(self):
+        runtime = Path(self.state["runtime"])
+        socket = runtime / "pulse" / "native"
+        socket.parent.mkdir(mode=0o700)
+        script = runtime / "pulse.pa"
+        script.write_text(
+            "load-module module-null-sink sink_name=cap rate=44100 channels=2\n"
+            "set-default-sink cap\n"
+            f"load-module module-native-protocol-unix auth-anonymous=1 socket={socket}\n")
+        subprocess.run(
+            ["pulseaudio", "-n", "-F", str(script), "--exit-idle-time=-1", "--daemonize=yes",
+             "--use-pid-file=yes", "--disallow-exit"],
+            env=self._sound_env(), check=True, stderr=subprocess.DEVNULL)
+        pid_file = socket.parent / "pid"
+        _wait_for(lambda: socket.exists() and pid_file.exists(), 20, "the sound server")
+        self.state["pulse_pid"] = int(pid_file.read_text().split()[0])
+
+    def _prepare_prefix(self):
+        prefix = Path(self.state["prefix"])
+        prefix.parent.mkdir(parents=True, exist_ok=True)
+        with open(prefix.parent / "harness.lock", "w") as lock:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            marker = prefix / ".velmora-setup"
+            if marker.exists() and marker.read_text() == PREFIX_SETUP_VERSION:
+                return
+            shutil.rmtree(prefix, ignore_errors=True)
+            env = self.env()
+            subprocess.run(["wineboot", "-i"], env=env, check=True, capture_output=True)
+            for key, name, kind, value in (
+                    (r"HKCU\Software\Wine\X11 Driver", "Decorated", "REG_SZ", "N"),
+                    (r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", "120")):
+                subprocess.run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", value,
+                                "/f"], env=env, check=True, capture_output=True)
+            subprocess.run(["wineserver", "-w"], env=env, check=True)
+            marker.write_text(PREFIX_SETUP_VERSION)
+
+    def _start_wineserver(self):
+        env = self.env()
+        subprocess.run(["wineserver", "-k"], env=env, stderr=subprocess.DEVNULL)
+        # Run from a shell, wineserver stays in the foreground: give it a session of its own.
+        subprocess.Popen(["wineserver", "-f", "-p"], env=env, start_new_session=True,
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    # ---- environments ------------------------------------------------------------------------
+
+    def _sound_env(self):
+        runtime = self.state["runtime"]
+        env = {k: v for k, v in os.environ.items() if not k.startswith("PULSE")}
+        env.update(XDG_RUNTIME_DIR=runtime, HOME=str(self.dir / "home"),
+                   PULSE_SERVER=f"unix:{runtime}/pulse/native",
+                   PULSE_COOKIE=f"{runtime}/pulse/cookie")
+        return env
+
+    def env(self):
+        env = self._sound_env()
+        env.update(WINEPREFIX=self.state["prefix"], WINEDEBUG="-all",
+                   WINEDLLOVERRIDES="mscoree,mshtml=", DISPLAY=self.state["display"])
+        env["HOME"] = os.environ.get("HOME", "/root")
+        env.pop("XAUTHORITY", None)
+        return env
+
+    # ---- the program -------------------------------------------------------------------------
+
+    def install(self, output_dir, name="run"):
+        """A fresh copy of the program's folder (hard links), so runs never share written files."""
+        target = self.dir / name
+        shutil.rmtree(target, ignore_errors=True)
+        shutil.copytree(output_dir, target, copy_function=os.link)
+        return target
+
+    def start_program(self, folder, args=()):
+        return subprocess.Popen(["wine", str(Path(folder) / "Velmora.exe"), *args], env=self.env(),
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+
+    def probe(self, *args):
+        probe = os.environ.get("VELMORA_PROBE") or self.state.get("probe")
+        result = subprocess.run(["wine", probe, *map(str, args)], env=self.env(),
+                                capture_output=True, check=True, timeout=60)
+        return result.stdout.decode("utf-8")
+
+    def windows(self):
+        return [json.loads(line) for line in self.probe("windows").splitlines() if line.strip()]
+
+    def wait_for_window(self, caption, timeout=60):
+        found = []
+
+        def visible():
+            found[:] = [w for w in self.windows() if w["caption"] == caption and w["visible"]]
+            return bool(found)
+
+        _wait_for(visible, timeout, f"a visible window '{caption}'")
+        return found[0]
+
+    def post(self, window, message, wparam=0, lparam=0):
+        self.probe("post", window["hwnd"], message, wparam, lparam)
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env(), check=True)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", str(path)], env=self.env(), check=True)
+        return Path(path)
+
+    def record(self, path):
+        return Recording(self, path)
+
+
+class Recording:
+    """What the program plays, as the null sink's monitor hears it, in real time."""
+
+    def __init__(self, harness, path):
+        self.path = Path(path)
+        self.process = subprocess.Popen(
+            ["parec", "--device=cap.monitor", "--file-format=wav", "--rate=44100",
+             "--channels=2", "--format=s16le", str(self.path)],
+            env=harness._sound_env())
+
+    def stop(self):
+        self.process.send_signal(signal.SIGINT)
+        self.process.wait(timeout=20)
+        return read_wav(self.path)
+
+
+def _run_command(state_dir, output_dir, screenshot=None):
+    harness = Harness.attach(state_dir)
+    program = harness.start_program(harness.install(output_dir))
+    harness.wait_for_window("Velmora")
+    if screenshot:
+        time.sleep(1)
+        print(harness.screenshot(screenshot))
+    return program
+
+
+def main(argv):
+    command, state_dir = argv[1], argv[2]
+    if command == "start":
+        Harness.start(state_dir)
+    elif command == "stop":
+        Harness.attach(state_dir).stop()
+    elif command == "run":
+        _run_command(state_dir, argv[3], argv[4] if len(argv) > 4 else None)
+    else:
+        raise SystemExit(__doc__)
+
+
+if __name__ == "__main__":
+    main(sys.argv)

@@ -1,0 +1,77 @@
+// velmora-probe: the harness's eyes and hands inside the Wine session. Lists top-level windows
+// with their client sizes, and posts messages to them.
+//   velmora-probe windows            one JSON object per top-level window
+//   velmora-probe post HWND MSG [WPARAM [LPARAM]]
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string Utf8(const wchar_t* text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(size > 0 ? size - 1 : 0, '\0');
+  if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
+  return utf8;
+}
+
+std::string JsonString(const wchar_t* text) {
+  std::string quoted = "\"";
+  for (char c : Utf8(text)) {
+    if (c == '"' || c == '\\') {
+      quoted += '\\';
+      quoted += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", c);
+      quoted += escape;
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "\"";
+}
+
+BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
+  wchar_t caption[512] = {};
+  wchar_t className[256] = {};
+  GetWindowTextW(window, caption, 512);
+  GetClassNameW(window, className, 256);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  RECT client{};
+  RECT frame{};
+  GetClientRect(window, &client);
+  GetWindowRect(window, &frame);
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  std::printf(
+      "{\"hwnd\": %lu, \"pid\": %lu, \"caption\": %s, \"class\": %s, \"visible\": %s, "
+      "\"client\": [%ld, %ld], \"frame\": [%ld, %ld, %ld, %ld], \"style\": %lu}\n",
+      static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)),
+      static_cast<unsigned long>(pid), JsonString(caption).c_str(), JsonString(className).c_str(),
+      IsWindowVisible(window) ? "true" : "false", client.right, client.bottom, frame.left,
+      frame.top, frame.right, frame.bottom, static_cast<unsigned long>(style));
+  return TRUE;
+}
+
+unsigned long Number(const char* text) { return std::strtoul(text, nullptr, 0); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "windows") {
+    EnumWindows(PrintWindow, 0);
+    return 0;
+  }
+  if (command == "post" && argc >= 4) {
+    HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(Number(argv[2])));
+    const WPARAM wParam = argc > 4 ? Number(argv[4]) : 0;
+    const LPARAM lParam = argc > 5 ? static_cast<LPARAM>(Number(argv[5])) : 0;
+    return PostMessageW(window, Number(argv[3]), wParam, lParam) ? 0 : 1;
+  }
+  std::fprintf(stderr, "usage: velmora-probe windows | post HWND MSG [WPARAM [LPARAM]]\n");
+  return 2;
+}

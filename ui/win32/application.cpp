@@ -1,0 +1,64 @@
+#include "ui/win32/application.h"
+
+#include <stdexcept>
+
+#include "ui/app_title.h"
+#include "ui/win32/form.h"
+#include "ui/win32/text.h"
+
+namespace velmora::ui {
+namespace {
+
+Application* g_instance = nullptr;
+
+std::wstring ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+}  // namespace
+
+Application::Application()
+    : module_(GetModuleHandleW(nullptr)), title_(ApplicationTitleFromPath(ExecutablePath())) {
+  if (g_instance) throw std::logic_error("only one application object may exist");
+  g_instance = this;
+}
+
+Application::~Application() { g_instance = nullptr; }
+
+Application& Application::Instance() { return *g_instance; }
+
+int Application::Run(Form& mainForm) {
+  mainForm_ = &mainForm;
+  mainForm.Show();
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
+
+void Application::FormDestroyed(const Form* form) {
+  if (form == mainForm_) PostQuitMessage(0);
+}
+
+void Application::ShowException(std::exception_ptr error) const {
+  std::wstring text = L"Unknown error";
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    text = WideFromUtf8(e.what());
+  } catch (...) {
+  }
+  MessageBoxW(nullptr, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+}  // namespace velmora::ui
