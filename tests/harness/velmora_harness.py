@@ -18,6 +18,7 @@ import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 from pathlib import Path
 
@@ -130,12 +131,15 @@ class Harness:
                 return
             shutil.rmtree(prefix, ignore_errors=True)
             env = self.env()
-            subprocess.run(["wineboot", "-i"], env=env, check=True, capture_output=True)
+            # Wine's daemons inherit the standard handles: never hand them a pipe to wait on.
+            subprocess.run(["wineboot", "-i"], env=env, check=True, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
             for key, name, kind, value in (
                     (r"HKCU\Software\Wine\X11 Driver", "Decorated", "REG_SZ", "N"),
                     (r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", "120")):
                 subprocess.run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", value,
-                                "/f"], env=env, check=True, capture_output=True)
+                                "/f"], env=env, check=True, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
             subprocess.run(["wineserver", "-w"], env=env, check=True)
             marker.write_text(PREFIX_SETUP_VERSION)
 
@@ -175,13 +179,15 @@ class Harness:
 
     def start_program(self, folder, args=()):
         return subprocess.Popen(["wine", str(Path(folder) / "Velmora.exe"), *args], env=self.env(),
-                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def probe(self, *args):
         probe = os.environ.get("VELMORA_PROBE") or self.state.get("probe")
-        result = subprocess.run(["wine", probe, *map(str, args)], env=self.env(),
-                                capture_output=True, check=True, timeout=60)
-        return result.stdout.decode("utf-8")
+        with tempfile.TemporaryFile() as output:
+            subprocess.run(["wine", probe, *map(str, args)], env=self.env(), stdout=output,
+                           stderr=subprocess.DEVNULL, check=True, timeout=60)
+            output.seek(0)
+            return output.read().decode("utf-8")
 
     def windows(self):
         return [json.loads(line) for line in self.probe("windows").splitlines() if line.strip()]

@@ -10,7 +10,7 @@ namespace {
 TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotWithLaterLettersLowered) {
   EXPECT_EQ(ApplicationTitleFromPath(L"C:\\Program Files\\Velmora\\Velmora.exe"), L"Velmora");
   EXPECT_EQ(ApplicationTitleFromPath(L"C:\\x\\VELMORA.EXE"), L"Velmora");
-  EXPECT_EQ(ApplicationTitleFromPath(L"C:\\x\\night.forest.exe"), L"Night");
+  EXPECT_EQ(ApplicationTitleFromPath(L"C:\\x\\night.forest.exe"), L"night");
   EXPECT_EQ(ApplicationTitleFromPath(L"/home/u/mIXER2.exe"), L"mixer2");
 }
 
