@@ -6,7 +6,7 @@ persistent wineserver. Nothing of the user's own Wine prefix, sound server or di
 
     velmora_harness.py start STATE_DIR    start a session, write STATE_DIR/state.json
     velmora_harness.py stop STATE_DIR     end it
-    velmora_harness.py run STATE_DIR OUTPUT_DIR [SCREENSHOT]   start Velmora in it
+    velmora_harness.py run STATE_DIR OUTPUT_DIR SCREENSHOT   run Velmora in it
 
 Tests attach to a running session with Harness.attach(state_dir).
 """
@@ -232,14 +232,22 @@ class Recording:
         return read_wav(self.path)
 
 
-def _run_command(state_dir, output_dir, screenshot=None):
+def _run_command(state_dir, output_dir, screenshot):
+    """Starts Velmora in the session, saves a screenshot, then lets it run until it closes, or,
+    when nobody is at a terminal to close it, closes it."""
     harness = Harness.attach(state_dir)
     program = harness.start_program(harness.install(output_dir))
-    harness.wait_for_window("Velmora")
-    if screenshot:
-        time.sleep(1)
-        print(harness.screenshot(screenshot))
-    return program
+    window = harness.wait_for_window("Velmora")
+    time.sleep(1)
+    print(f"Velmora is running on a virtual display; screenshot: {harness.screenshot(screenshot)}")
+    if sys.stdin.isatty():
+        print("Press Ctrl-C to close it.")
+        try:
+            return program.wait()
+        except KeyboardInterrupt:
+            pass
+    harness.post(window, 0x0010)  # WM_CLOSE
+    return program.wait(timeout=30)
 
 
 def main(argv):
@@ -249,7 +257,7 @@ def main(argv):
     elif command == "stop":
         Harness.attach(state_dir).stop()
     elif command == "run":
-        _run_command(state_dir, argv[3], argv[4] if len(argv) > 4 else None)
+        raise SystemExit(_run_command(state_dir, argv[3], argv[4]))
     else:
         raise SystemExit(__doc__)
 
