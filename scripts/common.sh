@@ -10,3 +10,20 @@ JOBS="$(nproc)"
 
 say() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+
+# Points Wine at a prefix of the project's own, $VELMORA_CACHE/wine/NAME, and boots it the first
+# time; the lock keeps tests running side by side from booting it twice.
+use_private_wine_prefix() {
+  export WINEPREFIX="$VELMORA_CACHE/wine/$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$VELMORA_CACHE/wine"
+  {
+    flock 9
+    if [[ ! -f $WINEPREFIX/.velmora-setup ]]; then
+      say "making the Wine prefix $WINEPREFIX"
+      rm -rf "$WINEPREFIX"
+      wineboot -i >/dev/null 2>&1
+      wineserver -w
+      touch "$WINEPREFIX/.velmora-setup"
+    fi
+  } 9>"$VELMORA_CACHE/wine/$1.lock"
+}

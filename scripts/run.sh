@@ -5,11 +5,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 bash "$VELMORA_ROOT/scripts/setup-machine.sh"
 bash "$VELMORA_ROOT/scripts/cross-deps.sh"
-output="$(bash "$VELMORA_ROOT/scripts/build.sh" cross)/bin"
+cross="$(bash "$VELMORA_ROOT/scripts/build.sh" cross)"
+output="$cross/bin"
 
 if [[ -n ${DISPLAY:-} ]]; then
-  export WINEPREFIX="$VELMORA_CACHE/wine/desktop" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  [[ -d $WINEPREFIX ]] || { say "making a Wine prefix for Velmora"; wineboot -i >/dev/null 2>&1; }
+  use_private_wine_prefix desktop
   say "starting $output/Velmora.exe"
   exec wine "$output/Velmora.exe"
 fi
@@ -19,5 +19,5 @@ state="$VELMORA_BUILD/run-harness"
 trap 'python3 "$harness" stop "$state" >/dev/null 2>&1 || true' EXIT
 say "no display: starting a virtual one"
 python3 "$harness" start "$state"
-VELMORA_PROBE="$VELMORA_BUILD/cross/tests/velmora-probe.exe" \
+VELMORA_PROBE="$cross/tests/velmora-probe.exe" \
   python3 "$harness" run "$state" "$output" "$VELMORA_BUILD/velmora-screenshot.png"

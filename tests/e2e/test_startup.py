@@ -3,9 +3,7 @@
 import os
 import unittest
 
-from velmora_harness import Harness
-
-WM_CLOSE = 0x0010
+from velmora_harness import WM_CLOSE, Harness
 
 
 class StartupTest(unittest.TestCase):

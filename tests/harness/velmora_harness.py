@@ -29,6 +29,7 @@ CACHE = Path(os.environ.get("VELMORA_CACHE",
 # Bump when the prefix's settings change, so cached prefixes are made anew.
 PREFIX_SETUP_VERSION = "1"
 SCREEN = "1280x1024x24"
+WM_CLOSE = 0x0010
 
 
 def _wait_for(predicate, timeout, what):
@@ -182,7 +183,7 @@ class Harness:
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def probe(self, *args):
-        probe = os.environ.get("VELMORA_PROBE") or self.state.get("probe")
+        probe = os.environ["VELMORA_PROBE"]
         with tempfile.TemporaryFile() as output:
             subprocess.run(["wine", probe, *map(str, args)], env=self.env(), stdout=output,
                            stderr=subprocess.DEVNULL, check=True, timeout=60)
@@ -246,7 +247,7 @@ def _run_command(state_dir, output_dir, screenshot):
             return program.wait()
         except KeyboardInterrupt:
             pass
-    harness.post(window, 0x0010)  # WM_CLOSE
+    harness.post(window, WM_CLOSE)
     return program.wait(timeout=30)
 
 
