@@ -19,15 +19,26 @@ missing_packages() {
   done
 }
 
+# A mirror caught mid-sync fails one index now and then; the install below still works with the
+# indexes that did arrive, and says so clearly when a package is really missing.
+refresh_package_lists() {
+  local attempt
+  for attempt in 1 2 3; do
+    apt-get update -q && return 0
+    say "apt-get update failed (attempt $attempt); retrying"
+    sleep 5
+  done
+  say "going on with the package lists apt has"
+}
+
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   say "adding the i386 architecture for wine32"
   dpkg --add-architecture i386
-  apt-get update -q
 fi
 
 mapfile -t MISSING < <(missing_packages)
 if ((${#MISSING[@]})); then
   say "installing: ${MISSING[*]}"
-  apt-get update -q
+  refresh_package_lists
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${MISSING[@]}"
 fi
