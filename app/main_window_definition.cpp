@@ -7,14 +7,13 @@ namespace {
 
 using enum ui::ControlKind;
 
-constexpr WindowDefinition kWindow{
+constexpr ui::FormDefinition kWindow{
     .className = "TForm_player",
     .caption = "Velmora",
     .clientWidth = 764,
     .clientHeight = 537,
     .fontName = "Tahoma",
     .fontHeight = 14,
-    .designDpi = 120,
 };
 
 constexpr std::array<std::string_view, 5> kIntervalItems{
@@ -170,7 +169,7 @@ constexpr auto kControls = std::to_array<ui::ControlDefinition>({
 
 }  // namespace
 
-const WindowDefinition& MainWindowDefinition() { return kWindow; }
+const ui::FormDefinition& MainWindowDefinition() { return kWindow; }
 
 std::span<const ui::ControlDefinition> MainWindowControls() { return kControls; }
 

@@ -1,17 +1,158 @@
 #include "app/win32/main_window.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/main_window_definition.h"
+#include "app/win32/resource_ids.h"
+#include "app/win32/single_instance.h"
+#include "skin/controls/win32/skinned_controls.h"
+#include "ui/win32/application.h"
+#include "ui/win32/bitmap.h"
+#include "ui/win32/combo_box_view.h"
+#include "ui/win32/executable.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/text.h"
+
 namespace velmora::app {
 namespace {
 
-constexpr ui::FormDefinition kDefinition{
-    .className = L"TForm_player",
-    .caption = L"Velmora",
-    .clientWidth = 764,
-    .clientHeight = 537,
-};
+using ui::ControlKind;
+
+template <typename Control>
+Control& Named(const TForm_player& form, std::string_view name) {
+  auto* control = dynamic_cast<Control*>(form.FindComponent(name));
+  if (!control) throw std::logic_error("the form has no control " + std::string(name));
+  return *control;
+}
+
+// Children are made after their panels; among siblings, in tab order, which is also the order
+// the keyboard visits them.
+std::vector<const ui::ControlDefinition*> CreationOrder() {
+  std::vector<const ui::ControlDefinition*> order;
+  for (const ui::ControlDefinition& entry : MainWindowControls()) order.push_back(&entry);
+  const auto key = [](const ui::ControlDefinition* entry) {
+    return std::pair(!entry->parent.empty(), entry->tabOrder < 0 ? INT_MAX : entry->tabOrder);
+  };
+  std::stable_sort(order.begin(), order.end(),
+                   [&](auto* a, auto* b) { return key(a) < key(b); });
+  return order;
+}
 
 }  // namespace
 
-TForm_player::TForm_player() : ui::Form(kDefinition) {}
+MainWindow::MainWindow()
+    : ui::Form(MainWindowDefinition()),
+      player_(*this, ui::AnsiFromWide(ui::ExecutableFolder())) {
+  CreateControls();
+  LoadPictures();
+  CreatePopupMenu();
+  for (ui::Timer* timer : {&player_.Timer1, &player_.tmr2, &player_.tmr3, &player_.tmr4}) {
+    AddTimer(*timer);
+  }
+  player_.FormCreate();
+}
+
+void MainWindow::CreateControls() {
+  std::map<std::string_view, HWND> windows;
+  for (const ui::ControlDefinition* entry : CreationOrder()) {
+    const HWND parent = entry->parent.empty() ? Handle() : windows.at(entry->parent);
+    windows[entry->name] = CreateControl(*entry, parent);
+    if (!entry->hint.empty()) AddHint(windows[entry->name], entry->hint);
+  }
+  // The background lies under every other control.
+  SetWindowPos(windows.at("img1"), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+HWND MainWindow::CreateControl(const ui::ControlDefinition& definition, HWND parent) {
+  const ui::ChildPlacement placement = PlacementOf(definition, parent);
+  const std::string_view name = definition.name;
+  std::unique_ptr<ui::ChildView> view;
+  switch (definition.kind) {
+    case ControlKind::CheckBox:
+      view = std::make_unique<ui::CheckBoxView>(Named<ui::CheckBox>(player_, name), placement);
+      break;
+    case ControlKind::RadioButton:
+      view = std::make_unique<ui::RadioButtonView>(Named<ui::RadioButton>(player_, name),
+                                                   placement);
+      break;
+    case ControlKind::TsRadioButton:
+      view = std::make_unique<skin::TsRadioButton>(Named<ui::RadioButton>(player_, name),
+                                                   placement);
+      break;
+    case ControlKind::TrackBar:
+      view = std::make_unique<ui::TrackBarView>(Named<ui::TrackBar>(player_, name), placement,
+                                                Scale(definition.thumbLength));
+      break;
+    case ControlKind::TsTrackBar:
+      view = std::make_unique<skin::TsTrackBar>(Named<ui::TrackBar>(player_, name), placement,
+                                                Scale(definition.thumbLength));
+      break;
+    case ControlKind::ComboBox:
+      view = std::make_unique<ui::ComboBoxView>(Named<ui::ComboBox>(player_, name), placement,
+                                                Scale(definition.itemHeight));
+      break;
+    case ControlKind::Button:
+      view = std::make_unique<ui::ButtonView>(Named<ui::Button>(player_, name), placement);
+      break;
+    case ControlKind::TsButton:
+      view = std::make_unique<skin::TsButton>(Named<ui::Button>(player_, name), placement);
+      break;
+    case ControlKind::Label:
+      view = std::make_unique<ui::LabelView>(Named<ui::Label>(player_, name), placement);
+      break;
+    case ControlKind::Memo:
+      view = std::make_unique<ui::MemoView>(Named<ui::Memo>(player_, name), placement);
+      break;
+    case ControlKind::Panel:
+      view = std::make_unique<ui::PanelView>(Named<ui::Panel>(player_, name), placement);
+      break;
+    case ControlKind::TsPanel:
+      view = std::make_unique<skin::TsPanel>(Named<ui::Panel>(player_, name), placement);
+      break;
+    case ControlKind::TsImage:
+      view = std::make_unique<skin::TsImage>(Named<ui::Image>(player_, name), placement);
+      break;
+  }
+  return AddView(std::move(view)).Handle();
+}
+
+void MainWindow::LoadPictures() {
+  HINSTANCE module = ui::Application::Instance().Module();
+  SetIcons(LoadIconW(module, MAKEINTRESOURCEW(VELMORA_PROGRAM_ICON)),
+           static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(VELMORA_PROGRAM_ICON),
+                                         IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
+  if (auto fern = ui::DecodeJpeg(ui::ResourceBytes(VELMORA_FERN_PICTURE, RT_RCDATA))) {
+    auto* image = dynamic_cast<ui::ImageView*>(ViewOfControl(player_.img1));
+    if (image) image->SetPicture(ui::BitmapFromPicture(*fern));
+  }
+  for (int id : {VELMORA_TRAY_SOUND_OFF, VELMORA_TRAY_SOUND_ON}) {
+    if (ui::UniqueBitmap picture = ui::LoadBitmapResource(id)) ImageList1.Add(picture.get());
+  }
+}
+
+void MainWindow::CreatePopupMenu() {
+  PopupMenu1.AddItem("Показать окно настроек", [this] { N1Click(); });
+  PopupMenu1.AddItem("Закрыть", [this] { N2Click(); });
+}
+
+void MainWindow::N1Click() {
+  ShowWindow(Handle(), SW_RESTORE);
+  SetForegroundWindow(Handle());
+}
+
+bool MainWindow::ClaimSingleInstance() { return app::ClaimSingleInstance(); }
+
+void MainWindow::ShowErrorBox(const std::string& text) {
+  ui::ShowMessageBox(nullptr, ui::WideFromUtf8(text), nullptr, MB_OK | MB_ICONERROR);
+}
+
+void MainWindow::EndProcess(int exitCode) { std::exit(exitCode); }
 
 }  // namespace velmora::app
