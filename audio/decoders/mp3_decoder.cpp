@@ -66,14 +66,15 @@ class Mp3Decoder final : public Decoder {
     return true;
   }
 
-  // Opens the feed from the first byte and decodes up to the first frame's format.
+  // Opens the feed from the first byte and decodes up to the first frame. The format is announced
+  // the first time only; a reopened feed with the same format just decodes.
   bool restart() {
     mpg123_close(handle_);
     if (mpg123_open_feed(handle_) != MPG123_OK || !bytes_->seek(0)) return false;
     for (;;) {
       size_t got = 0;
       const int result = mpg123_read(handle_, nullptr, 0, &got);
-      if (result == MPG123_NEW_FORMAT) return true;
+      if (result == MPG123_NEW_FORMAT || result == MPG123_OK) return true;
       if (result != MPG123_NEED_MORE || !feed()) return false;
     }
   }
