@@ -30,6 +30,7 @@ CACHE = Path(os.environ.get("VELMORA_CACHE",
 PREFIX_SETUP_VERSION = "1"
 SCREEN = "1280x1024x24"
 WM_CLOSE = 0x0010
+HTCLOSE = 20
 
 
 def _wait_for(predicate, timeout, what):
@@ -206,8 +207,32 @@ class Harness:
     def post(self, window, message, wparam=0, lparam=0):
         self.probe("post", window["hwnd"], message, wparam, lparam)
 
+    def children(self, window):
+        """The window's controls (all depths) with their screen rectangles."""
+        return [json.loads(line) for line in self.probe("children", window["hwnd"]).splitlines()
+                if line.strip()]
+
+    def frame_point(self, window, hit_code):
+        """A screen point inside the part of the window's frame with this hit-test code."""
+        x, y = self.probe("hittest", window["hwnd"], hit_code).split()
+        return int(x), int(y)
+
     def xdotool(self, *args):
         subprocess.run(["xdotool", *map(str, args)], env=self.env(), check=True)
+
+    def click(self, x, y):
+        """A real left click at a screen point."""
+        self.xdotool("mousemove", "--sync", x, y)
+        self.xdotool("click", 1)
+
+    def click_control(self, control, dx=None):
+        """Clicks a control from children(): at its centre, or dx pixels from its left edge."""
+        left, top, right, bottom = control["rect"]
+        self.click(left + (dx if dx is not None else (right - left) // 2), (top + bottom) // 2)
+
+    def key(self, name):
+        """A real key press to the window that has the keyboard focus."""
+        self.xdotool("key", name)
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", str(path)], env=self.env(), check=True)
