@@ -24,13 +24,6 @@ namespace {
 
 using ui::ControlKind;
 
-template <typename Control>
-Control& Named(const TForm_player& form, std::string_view name) {
-  auto* control = dynamic_cast<Control*>(form.FindComponent(name));
-  if (!control) throw std::logic_error("the form has no control " + std::string(name));
-  return *control;
-}
-
 // Children are made after their panels; among siblings, in tab order, which is also the order
 // the keyboard visits them.
 std::vector<const ui::ControlDefinition*> CreationOrder() {
@@ -70,54 +63,32 @@ void MainWindow::CreateControls() {
 }
 
 HWND MainWindow::CreateControl(const ui::ControlDefinition& definition, HWND parent) {
-  const ui::ChildPlacement placement = PlacementOf(definition, parent);
+  const ui::ChildPlacement at = PlacementOf(definition, parent);
   const std::string_view name = definition.name;
+  const int thumb = Scale(definition.thumbLength);
   std::unique_ptr<ui::ChildView> view;
   switch (definition.kind) {
-    case ControlKind::CheckBox:
-      view = std::make_unique<ui::CheckBoxView>(Named<ui::CheckBox>(player_, name), placement);
-      break;
+    case ControlKind::CheckBox: view = Make<ui::CheckBoxView, ui::CheckBox>(name, at); break;
     case ControlKind::RadioButton:
-      view = std::make_unique<ui::RadioButtonView>(Named<ui::RadioButton>(player_, name),
-                                                   placement);
+      view = Make<ui::RadioButtonView, ui::RadioButton>(name, at);
       break;
     case ControlKind::TsRadioButton:
-      view = std::make_unique<skin::TsRadioButton>(Named<ui::RadioButton>(player_, name),
-                                                   placement);
+      view = Make<skin::TsRadioButton, ui::RadioButton>(name, at);
       break;
-    case ControlKind::TrackBar:
-      view = std::make_unique<ui::TrackBarView>(Named<ui::TrackBar>(player_, name), placement,
-                                                Scale(definition.thumbLength));
-      break;
+    case ControlKind::TrackBar: view = Make<ui::TrackBarView, ui::TrackBar>(name, at, thumb); break;
     case ControlKind::TsTrackBar:
-      view = std::make_unique<skin::TsTrackBar>(Named<ui::TrackBar>(player_, name), placement,
-                                                Scale(definition.thumbLength));
+      view = Make<skin::TsTrackBar, ui::TrackBar>(name, at, thumb);
       break;
     case ControlKind::ComboBox:
-      view = std::make_unique<ui::ComboBoxView>(Named<ui::ComboBox>(player_, name), placement,
-                                                Scale(definition.itemHeight));
+      view = Make<ui::ComboBoxView, ui::ComboBox>(name, at, Scale(definition.itemHeight));
       break;
-    case ControlKind::Button:
-      view = std::make_unique<ui::ButtonView>(Named<ui::Button>(player_, name), placement);
-      break;
-    case ControlKind::TsButton:
-      view = std::make_unique<skin::TsButton>(Named<ui::Button>(player_, name), placement);
-      break;
-    case ControlKind::Label:
-      view = std::make_unique<ui::LabelView>(Named<ui::Label>(player_, name), placement);
-      break;
-    case ControlKind::Memo:
-      view = std::make_unique<ui::MemoView>(Named<ui::Memo>(player_, name), placement);
-      break;
-    case ControlKind::Panel:
-      view = std::make_unique<ui::PanelView>(Named<ui::Panel>(player_, name), placement);
-      break;
-    case ControlKind::TsPanel:
-      view = std::make_unique<skin::TsPanel>(Named<ui::Panel>(player_, name), placement);
-      break;
-    case ControlKind::TsImage:
-      view = std::make_unique<skin::TsImage>(Named<ui::Image>(player_, name), placement);
-      break;
+    case ControlKind::Button: view = Make<ui::ButtonView, ui::Button>(name, at); break;
+    case ControlKind::TsButton: view = Make<skin::TsButton, ui::Button>(name, at); break;
+    case ControlKind::Label: view = Make<ui::LabelView, ui::Label>(name, at); break;
+    case ControlKind::Memo: view = Make<ui::MemoView, ui::Memo>(name, at); break;
+    case ControlKind::Panel: view = Make<ui::PanelView, ui::Panel>(name, at); break;
+    case ControlKind::TsPanel: view = Make<skin::TsPanel, ui::Panel>(name, at); break;
+    case ControlKind::TsImage: view = Make<skin::TsImage, ui::Image>(name, at); break;
   }
   return AddView(std::move(view)).Handle();
 }

@@ -1,4 +1,9 @@
 #pragma once
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
 #include "app/form_platform.h"
 #include "app/form_player.h"
 #include "ui/control_definition.h"
@@ -26,6 +31,14 @@ class MainWindow : public ui::Form, private FormPlatform {
 
   void CreateControls();
   HWND CreateControl(const ui::ControlDefinition& definition, HWND parent);
+  // The view of the named control of the logic, which must be of kind Control.
+  template <typename View, typename Control, typename... Extra>
+  std::unique_ptr<ui::ChildView> Make(std::string_view name, const ui::ChildPlacement& at,
+                                      Extra... extra) {
+    auto* control = dynamic_cast<Control*>(player_.FindComponent(name));
+    if (!control) throw std::logic_error("the form has no control " + std::string(name));
+    return std::make_unique<View>(*control, at, extra...);
+  }
   void LoadPictures();
   void CreatePopupMenu();
   void N1Click();

@@ -6,27 +6,35 @@
 
 namespace velmora::ui {
 
-// Buttons whose check state the control owns: the platform never toggles them by itself, so a
+// A button whose check state its control owns: the platform never toggles it by itself, so a
 // click reaches the control once and the control decides what changes.
-class CheckBoxView : public ChildView {
+template <typename Checkable, DWORD Style>
+class CheckableView : public ChildView {
  public:
-  CheckBoxView(CheckBox& box, const ChildPlacement& placement);
-  void Refresh() override;
-  void Command(WORD code) override;
+  CheckableView(Checkable& control, const ChildPlacement& placement)
+      : ChildView(control, placement, L"BUTTON", Style | WrapStyle(control)), control_(control) {
+    Refresh();
+  }
+
+  void Refresh() override {
+    RefreshCommon();
+    SendMessageW(handle_, BM_SETCHECK, control_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+
+  void Command(WORD code) override {
+    if (code == BN_CLICKED) control_.UserClick();
+  }
 
  private:
-  CheckBox& box_;
+  static DWORD WrapStyle(const Control& control) {
+    return control.HasDefinition() && control.Definition().wordWrap ? BS_MULTILINE : 0;
+  }
+
+  Checkable& control_;
 };
 
-class RadioButtonView : public ChildView {
- public:
-  RadioButtonView(RadioButton& button, const ChildPlacement& placement);
-  void Refresh() override;
-  void Command(WORD code) override;
-
- private:
-  RadioButton& button_;
-};
+using CheckBoxView = CheckableView<CheckBox, BS_CHECKBOX>;
+using RadioButtonView = CheckableView<RadioButton, BS_RADIOBUTTON>;
 
 class ButtonView : public ChildView {
  public:

@@ -7,6 +7,7 @@
 #include "ui/dpi_scale.h"
 #include "ui/win32/application.h"
 #include "ui/win32/text.h"
+#include "ui/win32/window_class.h"
 
 namespace velmora::ui {
 namespace {
@@ -31,7 +32,7 @@ UniqueFont CreateFormFont(std::string_view name, int pixelHeight) {
 
 Form::Form(const FormDefinition& definition) : screenDpi_(QueryScreenDpi()) {
   const std::wstring className = WideFromUtf8(definition.className);
-  RegisterWindowClass(className.c_str());
+  RegisterWindowClass(className.c_str(), WindowProc);
   font_ = CreateFormFont(definition.fontName, Scale(definition.fontHeight));
   const RECT frame =
       CentredWindowRect(Scale(definition.clientWidth), Scale(definition.clientHeight));
@@ -179,21 +180,6 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     Application::Instance().ShowException(std::current_exception());
     return 0;
   }
-}
-
-void Form::RegisterWindowClass(const wchar_t* className) const {
-  HINSTANCE module = Application::Instance().Module();
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(module, className, &existing)) return;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = module;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = className;
-  if (!RegisterClassExW(&windowClass)) throw std::runtime_error("window class not registered");
 }
 
 RECT Form::CentredWindowRect(int clientWidth, int clientHeight) const {

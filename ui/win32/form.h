@@ -50,7 +50,6 @@ class Form {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void RegisterWindowClass(const wchar_t* className) const;
   RECT CentredWindowRect(int clientWidth, int clientHeight) const;
   ChildView* ViewWithId(UINT id) const;
   ChildView* ViewOf(HWND window) const;

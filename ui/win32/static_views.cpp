@@ -1,29 +1,14 @@
 #include "ui/win32/static_views.h"
 
 #include <algorithm>
-#include <stdexcept>
 
-#include "ui/win32/application.h"
+#include "ui/win32/window_class.h"
 
 namespace velmora::ui {
 namespace {
 
 constexpr wchar_t kPanelClass[] = L"VelmoraPanel";
 constexpr wchar_t kImageClass[] = L"VelmoraImage";
-
-const wchar_t* RegisteredClass(const wchar_t* name, WNDPROC procedure) {
-  HINSTANCE module = Application::Instance().Module();
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  if (GetClassInfoExW(module, name, &windowClass)) return name;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = module;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = name;
-  if (!RegisterClassExW(&windowClass)) throw std::runtime_error("window class not registered");
-  return name;
-}
 
 LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -46,11 +31,11 @@ MemoView::MemoView(Memo& memo, const ChildPlacement& placement)
     : ChildView(memo, placement, L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | WS_BORDER) {}
 
 PanelView::PanelView(Panel& panel, const ChildPlacement& placement)
-    : ChildView(panel, placement, RegisteredClass(kPanelClass, PanelProc), 0,
+    : ChildView(panel, placement, RegisterWindowClass(kPanelClass, PanelProc), 0,
                 WS_EX_CONTROLPARENT) {}
 
 ImageView::ImageView(Image& image, const ChildPlacement& placement)
-    : ChildView(image, placement, RegisteredClass(kImageClass, WindowProc), 0) {
+    : ChildView(image, placement, RegisterWindowClass(kImageClass, WindowProc), 0) {
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

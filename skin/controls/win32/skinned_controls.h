@@ -19,7 +19,7 @@ class TsButton : public ui::ButtonView {
 
 class TsRadioButton : public ui::RadioButtonView {
  public:
-  using RadioButtonView::RadioButtonView;
+  using ui::RadioButtonView::CheckableView;
 };
 
 class TsPanel : public ui::PanelView {
