@@ -29,6 +29,8 @@ class Decoder {
   virtual size_t read(float* interleaved, size_t frames) = 0;
   // Back to the first frame; false when the stream cannot be restarted.
   virtual bool rewind() = 0;
+  // Frames in the whole stream as its headers tell, 0 when they do not.
+  virtual uint64_t lengthFrames() const { return 0; }
 
  protected:
   AudioFormat format_;

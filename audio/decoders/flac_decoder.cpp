@@ -41,6 +41,8 @@ class FlacDecoder final : public Decoder {
     return done;
   }
 
+  uint64_t lengthFrames() const override { return FLAC__stream_decoder_get_total_samples(decoder_); }
+
   bool rewind() override {
     pending_.clear();
     pendingAt_ = 0;

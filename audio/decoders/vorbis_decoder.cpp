@@ -69,6 +69,11 @@ class VorbisDecoder final : public Decoder {
 
   bool rewind() override { return ov_pcm_seek(&file_, 0) == 0; }
 
+  uint64_t lengthFrames() const override {
+    const ogg_int64_t total = ov_pcm_total(const_cast<OggVorbis_File*>(&file_), -1);
+    return total > 0 ? static_cast<uint64_t>(total) : 0;
+  }
+
  private:
   std::unique_ptr<ByteSource> bytes_;
   OggVorbis_File file_{};
