@@ -27,8 +27,6 @@ class PcmDecoder final : public Decoder {
     return true;
   }
 
-  uint64_t lengthFrames() const override { return samples_.size() / static_cast<size_t>(format_.channels); }
-
  private:
   std::vector<int16_t> samples_;
   size_t frame_ = 0;
@@ -42,19 +40,20 @@ int16_t toInt16(float v) {
 }  // namespace
 
 std::unique_ptr<Decoder> decodeAheadIfShort(std::unique_ptr<Decoder> decoder) {
-  const auto channels = static_cast<uint64_t>(decoder->format().channels);
-  const uint64_t frames = decoder->lengthFrames();
-  if (frames == 0 || frames * channels * sizeof(int16_t) > kMaxDecodedAheadBytes) return decoder;
+  const auto channels = static_cast<size_t>(decoder->format().channels);
+  const uint64_t length = decoder->lengthFrames();
+  if (length == 0 || length * channels * sizeof(int16_t) > kMaxDecodedAheadBytes) return decoder;
   // The headers may overstate the length: what really decodes is kept, never more than they say.
-  std::vector<int16_t> samples(static_cast<size_t>(frames * channels));
+  const auto frames = static_cast<size_t>(length);
+  std::vector<int16_t> samples(frames * channels);
   std::vector<float> block(4096 * channels);
   size_t done = 0;
   while (done < frames) {
     const size_t got = decoder->read(block.data(), std::min<size_t>(4096, frames - done));
+    if (got == 0) break;
     std::transform(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(got * channels),
                    samples.begin() + static_cast<std::ptrdiff_t>(done * channels), toInt16);
     done += got;
-    if (got == 0) break;
   }
   if (done == 0) return nullptr;
   samples.resize(done * channels);

@@ -19,15 +19,16 @@ constexpr DWORD kPhaseMs = 1500;
 constexpr DWORD kFullVolume = 0xFFFFFFFF;
 constexpr DWORD kHalfVolume = 0x80008000;
 
-double seconds() {
-  static LARGE_INTEGER frequency, start;
-  LARGE_INTEGER now;
-  if (!frequency.QuadPart) {
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-  }
+double clockSeconds() {
+  LARGE_INTEGER frequency, now;
+  QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double seconds() {
+  static const double start = clockSeconds();
+  return clockSeconds() - start;
 }
 
 // The program's master volume: the volume of the default wave output device, the wave mapper.
@@ -36,8 +37,9 @@ MMRESULT setDeviceVolume(DWORD volume) {
 }
 
 void phase(const char* name, HSTREAM stream) {
+  const double now = seconds();
   BASS_ChannelPlay(stream, 0);
-  std::printf("phase %s %.4f\n", name, seconds());
+  std::printf("phase %s %.4f\n", name, now);
   std::fflush(stdout);
   Sleep(kPhaseMs);
 }
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
   if (BASS_GetVersion() >> 16 != 0x0204 || !BASS_Init(-1, 44100, 0, nullptr, nullptr)) return 3;
   setDeviceVolume(kFullVolume);
   Sleep(300);  // let the device settle before the first sound
-  seconds();
+  seconds();  // phases count from here
 
   const HSTREAM plain = BASS_StreamCreateFile(0, argv[1], 0, 0, BASS_STREAM_LOOP);
   const HSTREAM source = BASS_StreamCreateFile(0, argv[1], 0, 0, BASS_STREAM_DECODE);
