@@ -109,15 +109,34 @@ TEST(EngineEnd, PlayOnceStreamsEndByThemselves) {
   EXPECT_EQ(engine->isActive(h), kActivePlaying);
 }
 
-TEST(EngineEnd, StopSilencesAndPlayResumes) {
+// Stopping or freeing a sounding stream glides it to silence within a block: no click.
+void expectFadesOut(bool freeIt) {
   OfflineEngine engine;
   const uint32_t h = engine.stream(toneWav(), BASS_STREAM_LOOP);
   engine->play(h, false);
-  engine.render(0.1);
-  EXPECT_TRUE(engine->stop(h));
+  auto out = engine.render(0.1);
+  const float steadyStep = testing::largestStep(out, 0);
+  EXPECT_TRUE(freeIt ? engine->freeStream(h) : engine->stop(h));
   EXPECT_EQ(engine->isActive(h), kActiveStopped);
-  EXPECT_LT(testing::rms(engine.render(0.1), 0), 1e-6);
+  const auto after = engine.render(0.1);
+  EXPECT_LT(testing::rms(after, 0, kRate / 100), 1e-6);
+  out.insert(out.end(), after.begin(), after.end());
+  EXPECT_LE(testing::largestStep(out, 0), steadyStep * 1.01f);
+}
+
+TEST(EngineEnd, StopAndFreeFadeOutWithoutAClick) {
+  expectFadesOut(false);
+  expectFadesOut(true);
+}
+
+TEST(EngineEnd, PlayAfterStopResumes) {
+  OfflineEngine engine;
+  const uint32_t h = engine.stream(toneWav(), BASS_STREAM_LOOP);
+  engine->play(h, false);
+  engine->stop(h);
+  engine.render(0.1);
   EXPECT_TRUE(engine->play(h, false));
+  EXPECT_EQ(engine->isActive(h), kActivePlaying);
   EXPECT_NEAR(testing::rms(engine.render(0.1), 0), kSineRms, 0.01);
 }
 
