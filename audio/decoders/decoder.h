@@ -3,6 +3,9 @@
 // channel count.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+
+#include "audio/core/byte_source.h"
 
 namespace velmora::audio {
 
@@ -35,5 +38,13 @@ class Decoder {
  protected:
   AudioFormat format_;
 };
+
+// A decoder of type D over the bytes, or nullptr when its open() refuses them.
+template <typename D>
+std::unique_ptr<Decoder> openWith(std::unique_ptr<ByteSource> bytes) {
+  auto decoder = std::make_unique<D>(std::move(bytes));
+  if (!decoder->open()) return nullptr;
+  return decoder;
+}
 
 }  // namespace velmora::audio

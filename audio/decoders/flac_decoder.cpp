@@ -132,9 +132,7 @@ class FlacDecoder final : public Decoder {
 }  // namespace
 
 std::unique_ptr<Decoder> openFlac(std::unique_ptr<ByteSource> bytes) {
-  auto decoder = std::make_unique<FlacDecoder>(std::move(bytes));
-  if (!decoder->open()) return nullptr;
-  return decoder;
+  return openWith<FlacDecoder>(std::move(bytes));
 }
 
 }  // namespace velmora::audio

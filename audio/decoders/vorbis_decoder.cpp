@@ -83,9 +83,7 @@ class VorbisDecoder final : public Decoder {
 }  // namespace
 
 std::unique_ptr<Decoder> openVorbis(std::unique_ptr<ByteSource> bytes) {
-  auto decoder = std::make_unique<VorbisDecoder>(std::move(bytes));
-  if (!decoder->open()) return nullptr;
-  return decoder;
+  return openWith<VorbisDecoder>(std::move(bytes));
 }
 
 }  // namespace velmora::audio
