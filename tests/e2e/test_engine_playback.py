@@ -1,5 +1,6 @@
 """Our engine pair plays a file through the real device: the harness's recording holds the tone at
-its level, scaled by the wave output device's volume, and a tempo stream keeps its pitch."""
+its level and pitch, scaled by the wave output device's volume where the platform takes that
+volume, and a panned tempo stream keeps its pitch on its one side."""
 
 import array
 import math
