@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <complex>
 
 #include "soundgen/subjects/subjects.h"
 #include "soundgen/synth/canvas.h"
@@ -27,16 +28,29 @@ struct DrumBody {
 
 std::vector<float> stroke(const DrumBody& drum, double velocity, Random& random) {
   std::vector<float> out(frames_for(drum.decay_seconds * 5));
-  std::array<double, kModeRatios.size()> phases{};
+  constexpr size_t kModes = kModeRatios.size();
+  std::array<double, kModes> levels{}, fading{};
+  std::array<std::complex<double>, kModes> modes, turns;
+  modes.fill(1.0);
+  for (size_t m = 0; m < kModes; ++m) {
+    // Softer strokes excite the higher modes less; higher modes die sooner.
+    levels[m] = kModeLevels[m] * std::pow(drum.brightness * velocity, static_cast<double>(m) * 0.5);
+    fading[m] = std::exp(-(1 + 0.8 * static_cast<double>(m)) / (drum.decay_seconds * kSampleRate));
+  }
   const double drop = drum.pitch_drop * (0.6 + 0.4 * velocity);
+  // The pitch settles within a few tenths of a second; after that each mode turns at a fixed rate.
+  const size_t settled = frames_for(0.4);
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
-    const double bend = 1 + drop * std::exp(-t / 0.06);
+    if (i <= settled) {
+      const double bend = 1 + drop * std::exp(-t / 0.06);
+      for (size_t m = 0; m < kModes; ++m) turns[m] = std::polar(1.0, 2 * kPi * drum.pitch_hz * kModeRatios[m] * bend / kSampleRate);
+    }
     double v = 0;
-    for (size_t m = 0; m < kModeRatios.size(); ++m) {
-      phases[m] += 2 * kPi * drum.pitch_hz * kModeRatios[m] * bend / kSampleRate;
-      const double level = kModeLevels[m] * std::pow(drum.brightness * velocity, static_cast<double>(m) * 0.5);
-      v += level * std::exp(-t * (1 + 0.8 * static_cast<double>(m)) / drum.decay_seconds) * std::sin(phases[m]);
+    for (size_t m = 0; m < kModes; ++m) {
+      modes[m] *= turns[m];
+      v += levels[m] * modes[m].imag();
+      levels[m] *= fading[m];
     }
     out[i] = static_cast<float>(velocity * v * std::min(1.0, t * 1500));
   }

@@ -31,7 +31,7 @@ Glide hoot(double length, double hz, double quaver = 0) {
   g.harmonics = {1.0, 0.12, 0.03};
   g.vibrato_hz = quaver > 0 ? 22 : 5;
   g.vibrato_depth = quaver > 0 ? quaver : 0.004;
-  g.breath = 0.25;
+  g.breath = 0.1;
   g.attack = std::min(0.06, length / 4);
   g.release = std::min(0.12, length / 3);
   return g;
@@ -117,7 +117,7 @@ Sound night_call(int number) {
   Biquad dark_l = Biquad::lowpass(cutoff), dark_r = Biquad::lowpass(cutoff);
   dark_l.process(sound.left);
   dark_r.process(sound.right);
-  apply_room(sound, Shape::OneShot, {0.85, 0.5, 0.15 + 0.45 * scene.distance, 1.0 - 0.5 * scene.distance});
+  apply_room(sound, Shape::OneShot, {0.6, 0.6, 0.12 + 0.4 * scene.distance, 1.0 - 0.5 * scene.distance});
   return sound;
 }
 
