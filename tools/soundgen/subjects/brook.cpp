@@ -68,7 +68,7 @@ Sound brook(int variant) {
   Canvas canvas(style.seconds, Shape::Loop);
   canvas.mix(water_bed(style, random));
   add_bubbles(canvas, style, random);
-  return canvas.sound();
+  return canvas.take();
 }
 
 }  // namespace soundgen

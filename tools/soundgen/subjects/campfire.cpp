@@ -99,7 +99,7 @@ Sound campfire(int variant) {
   canvas.mix(roar_and_hiss(style, random));
   add_crackles(canvas, style, random);
   add_pops(canvas, style, random);
-  return canvas.sound();
+  return canvas.take();
 }
 
 }  // namespace soundgen

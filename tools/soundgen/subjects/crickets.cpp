@@ -104,7 +104,7 @@ Sound cricket_chorus(int variant) {
     }
   }
   apply_room(canvas.sound(), Shape::Loop, {0.5, 0.5, 0.12, 1.0});
-  return canvas.sound();
+  return canvas.take();
 }
 
 namespace {
@@ -136,7 +136,7 @@ Sound cricket_phrase(int number) {
   Canvas canvas(p.seconds + 0.6, Shape::OneShot);
   sing(canvas, {p.song, p.pan, 1.0}, 0.05, p.seconds, random);
   apply_room(canvas.sound(), Shape::OneShot, {0.5, 0.5, 0.1 + 0.3 * p.distance, 1.0 - 0.5 * p.distance});
-  return canvas.sound();
+  return canvas.take();
 }
 
 }  // namespace soundgen

@@ -121,7 +121,7 @@ Sound drum(int variant) {
     }
   }
   apply_room(canvas.sound(), Shape::Loop, {r.room_size, 0.45, r.room_wet, 1.0});
-  return canvas.sound();
+  return canvas.take();
 }
 
 }  // namespace soundgen

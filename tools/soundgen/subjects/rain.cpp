@@ -48,9 +48,9 @@ void add_drops(Canvas& canvas, const Intensity& intensity, Random& random) {
   }
 }
 
-// The hush: bright noise for the mass of drops, a darker band for the rain's body.
-Sound hush(size_t frames, size_t loop, const Intensity& intensity, Random& random) {
-  Sound out(frames);
+// The hush: bright noise for the mass of drops, a darker band for the rain's body; added to `out`.
+void add_hush(Sound& out, size_t loop, const Intensity& intensity, Random& random) {
+  const size_t frames = out.frames();
   WhiteNoise white_l(random.next()), white_r(random.next());
   PinkNoise pink_l(random.next()), pink_r(random.next());
   Biquad hp_l = Biquad::highpass(700), hp_r = Biquad::highpass(700);
@@ -60,10 +60,9 @@ Sound hush(size_t frames, size_t loop, const Intensity& intensity, Random& rando
   for (size_t i = 0; i < frames; ++i) {
     if (i % 64 == 0) level = std::pow(intensity(static_cast<double>(i % loop) / kSampleRate), 0.8);
     const auto g = static_cast<float>(level);
-    out.left[i] = g * (0.08f * lp_l.process(hp_l.process(white_l.next())) + 0.16f * body_l.process(pink_l.next()));
-    out.right[i] = g * (0.08f * lp_r.process(hp_r.process(white_r.next())) + 0.16f * body_r.process(pink_r.next()));
+    out.left[i] += g * (0.08f * lp_l.process(hp_l.process(white_l.next())) + 0.16f * body_l.process(pink_l.next()));
+    out.right[i] += g * (0.08f * lp_r.process(hp_r.process(white_r.next())) + 0.16f * body_r.process(pink_r.next()));
   }
-  return out;
 }
 
 }  // namespace
@@ -75,9 +74,11 @@ Sound steady_rain() {
   const Intensity intensity = [&](double t) { return swell.at(t / kSeconds); };
   Canvas canvas(kSeconds, Shape::Loop);
   const size_t loop = frames_for(kSeconds);
-  canvas.mix(crossfade_loop(hush(loop + frames_for(2.0), loop, intensity, random), loop));
+  Sound hush(loop + frames_for(2.0));
+  add_hush(hush, loop, intensity, random);
+  canvas.mix(crossfade_loop(hush, loop));
   add_drops(canvas, intensity, random);
-  return canvas.sound();
+  return canvas.take();
 }
 
 Sound whole_rain(bool thunder) {
@@ -92,8 +93,7 @@ Sound whole_rain(bool thunder) {
     return std::clamp(mood.at(t / kSeconds) * std::min(start, end), 0.0, 1.0);
   };
   Canvas canvas(kSeconds, Shape::OneShot);
-  const size_t frames = frames_for(kSeconds);
-  canvas.mix(hush(frames, frames, intensity, random));
+  add_hush(canvas.sound(), canvas.sound().frames(), intensity, random);
   add_drops(canvas, intensity, random);
   if (thunder) {
     // A storm passing over: far rolls, nearer strikes in the middle, far again as it moves away.
@@ -104,7 +104,7 @@ Sound whole_rain(bool thunder) {
       at += random.uniform(55, 80);
     }
   }
-  return canvas.sound();
+  return canvas.take();
 }
 
 }  // namespace soundgen

@@ -130,7 +130,7 @@ Sound swamp(int variant) {
     add_plops(canvas, random);
   }
   apply_room(canvas.sound(), Shape::Loop, {0.7, 0.5, 0.2, 1.0});
-  return canvas.sound();
+  return canvas.take();
 }
 
 }  // namespace soundgen

@@ -88,7 +88,7 @@ Sound thunder_loop() {
   add_thunder(canvas, 4.0, 0.85, random);
   add_thunder(canvas, 33.0, 0.6, random);
   add_thunder(canvas, 61.0, 0.95, random);
-  return canvas.sound();
+  return canvas.take();
 }
 
 }  // namespace soundgen
