@@ -82,6 +82,7 @@ Singer around(Random& random, const Song& song, double carrier_spread) {
   Song s = song;
   s.carrier_hz *= random.uniform(1 - carrier_spread, 1 + carrier_spread);
   s.chirp_period *= random.uniform(0.75, 1.35);
+  if (s.pulses_per_chirp > 0) s.pulses_per_chirp += random.below(3) - 1;  // each its own count
   const double distance = random.uniform(0.2, 1.0);
   return {s, random.uniform(-0.95, 0.95), 0.35 / (distance * distance + 0.1)};
 }
