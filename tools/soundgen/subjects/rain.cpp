@@ -37,13 +37,15 @@ void add_drops(Canvas& canvas, const Intensity& intensity, Random& random) {
     const double level = intensity(t);
     if (!random.chance(level)) continue;
     const auto pan = static_cast<float>(random.uniform(-0.95, 0.95));
+    // In light rain, as a shower begins and ends, big drops and drips from the leaves stand out.
+    const double drips = 0.03 + 0.3 * (1 - level);
     const double kind = random.uniform();
-    if (kind < 0.86) {
-      canvas.add(bank.ticks[random.below(64)], t, static_cast<float>(0.5 * std::pow(random.uniform(), 2.0)), pan);
-    } else if (kind < 0.97) {
+    if (kind < drips) {
+      canvas.add(bank.drips[random.below(16)], t, static_cast<float>(0.6 * random.uniform(0.3, 1.0)), pan);
+    } else if (kind < drips + 0.11) {
       canvas.add(bank.plinks[random.below(32)], t, static_cast<float>(0.12 * random.uniform()), pan);
     } else {
-      canvas.add(bank.drips[random.below(16)], t, static_cast<float>(0.6 * random.uniform(0.3, 1.0)), pan);
+      canvas.add(bank.ticks[random.below(64)], t, static_cast<float>(0.5 * std::pow(random.uniform(), 2.0)), pan);
     }
   }
 }
