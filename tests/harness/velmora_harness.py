@@ -263,6 +263,12 @@ class Recording:
              "--channels=2", "--format=s16le", str(self.path)],
             env=harness._sound_env())
 
+    def wait_for(self, seconds, timeout=30):
+        """Waits until the recording holds at least this much sound."""
+        bytes_needed = 44 + int(seconds * 44100) * 4
+        _wait_for(lambda: self.path.exists() and self.path.stat().st_size >= bytes_needed,
+                  timeout, f"{seconds} s of recording")
+
     def stop(self):
         self.process.send_signal(signal.SIGINT)
         self.process.wait(timeout=20)
