@@ -96,8 +96,11 @@ std::vector<uint32_t> ReadPalette(std::span<const uint8_t> b, const BmpHeader& h
   return palette;
 }
 
-void CheckRows(std::span<const uint8_t> b, const BmpHeader& h, size_t stride) {
-  if (h.pixelsAt > b.size() || (b.size() - h.pixelsAt) / stride < size_t(h.height)) {
+size_t RowStride(const BmpHeader& h) { return (size_t(h.width) * h.bitCount + 31) / 32 * 4; }
+
+// Checked before the image is made, so that a header cannot claim more than the data holds.
+void CheckRows(std::span<const uint8_t> b, const BmpHeader& h) {
+  if (h.pixelsAt > b.size() || (b.size() - h.pixelsAt) / RowStride(h) < size_t(h.height)) {
     Fail("the pixel data is truncated");
   }
 }
@@ -126,8 +129,7 @@ uint32_t PixelOfRow(const uint8_t* row, int64_t x, const BmpHeader& h,
 
 void ReadUncompressed(std::span<const uint8_t> b, const BmpHeader& h,
                       const std::vector<uint32_t>& palette, Image32& out) {
-  const size_t stride = (size_t(h.width) * h.bitCount + 31) / 32 * 4;
-  CheckRows(b, h, stride);
+  const size_t stride = RowStride(h);
   for (int64_t y = 0; y < h.height; ++y) {
     const uint8_t* row = b.data() + h.pixelsAt + size_t(y) * stride;
     const int32_t outY = static_cast<int32_t>(h.topDown ? y : h.height - 1 - y);
@@ -181,6 +183,7 @@ DecodedImage ReadBmp(std::span<const uint8_t> bytes) {
   const bool fields = h.hasMasks && (h.bitCount == 16 || h.bitCount == 32);
   if (!rle && !plain && !fields) Fail("the bit depth or compression is not supported");
   const std::vector<uint32_t> palette = paletted ? ReadPalette(bytes, h) : std::vector<uint32_t>{};
+  if (!rle) CheckRows(bytes, h);
   DecodedImage result{MakeImage(h.width, h.height), h.bitCount == 32};
   if (rle) ReadRunLength(bytes, h, palette, result.Pixels);
   else ReadUncompressed(bytes, h, palette, result.Pixels);
