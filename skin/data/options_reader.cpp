@@ -6,13 +6,15 @@ namespace velmora::skin {
 
 bool IsTrueText(std::string_view value) { return value == "TRUE" || value == "1"; }
 
-int OptionsReader::ParentOf(int section) const {
-  const std::string* parent = text_.FindIn(section, "PARENTCLASS");
-  if (!parent || parent->empty() || *parent == "?" ||
-      *parent == text_.Sections()[size_t(section)].Name) {
-    return -1;
+// A parent is named by a PARENTCLASS value that is not empty, not "?" and not the section itself.
+OptionsReader::OptionsReader(const OptionsText& text, SkinScale scale)
+    : text_(text), scale_(scale), parents_(text.Sections().size(), -1) {
+  for (size_t i = 0; i < parents_.size(); ++i) {
+    const std::string* parent = text_.FindIn(int(i), "PARENTCLASS");
+    if (parent && !parent->empty() && *parent != "?" && *parent != text_.Sections()[i].Name) {
+      parents_[i] = text_.FindSection(*parent);
+    }
   }
-  return text_.FindSection(*parent);
 }
 
 std::string OptionsReader::InheritedString(std::string_view section, std::string_view key,

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "skin/data/limits.h"
 #include "skin/data/options_text.h"
@@ -16,7 +17,7 @@ inline constexpr std::string_view kGlobalInfo = "GLOBALINFO";
 // kMaxParentDepth links; the key then counts as absent.
 class OptionsReader {
  public:
-  OptionsReader(const OptionsText& text, SkinScale scale) : text_(text), scale_(scale) {}
+  OptionsReader(const OptionsText& text, SkinScale scale);
 
   const OptionsText& Text() const { return text_; }
   SkinScale Scale() const { return scale_; }
@@ -35,10 +36,11 @@ class OptionsReader {
   void WalkInherited(std::string_view section, std::string_view key, Visit visit) const;
 
  private:
-  int ParentOf(int section) const;
+  int ParentOf(int section) const { return parents_[size_t(section)]; }
 
   const OptionsText& text_;
   SkinScale scale_;
+  std::vector<int> parents_;  // each section's parent, or -1
 };
 
 bool IsTrueText(std::string_view value);  // "TRUE" or "1", case-sensitive

@@ -56,14 +56,14 @@ OptionsText OptionsText::Parse(std::string_view text) {
 }
 
 int OptionsText::FindSection(std::string_view name) const {
-  const auto found = firstSection_.find(std::string(name));
+  const auto found = firstSection_.find(name);
   return found == firstSection_.end() ? -1 : found->second;
 }
 
 const std::string* OptionsText::FindIn(int section, std::string_view key) const {
   if (section < 0 || size_t(section) >= sections_.size()) return nullptr;
   const Section& s = sections_[size_t(section)];
-  const auto found = s.FirstLineOfKey.find(std::string(key));
+  const auto found = s.FirstLineOfKey.find(key);
   return found == s.FirstLineOfKey.end() ? nullptr : &s.Lines[found->second].Value;
 }
 

@@ -1,11 +1,20 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace velmora::skin {
+
+// Lets the tables be searched with string views, without building a string per lookup.
+struct TextHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+template <typename Value>
+using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
 
 // The options text as a table of sections and key lines. Names are case-sensitive; a repeated
 // section or key is kept, but lookups find the first one.
@@ -19,7 +28,7 @@ class OptionsText {
   struct Section {
     std::string Name;
     std::vector<Line> Lines;
-    std::unordered_map<std::string, size_t> FirstLineOfKey;
+    TextMap<size_t> FirstLineOfKey;
   };
 
   static OptionsText Parse(std::string_view text);
@@ -39,7 +48,7 @@ class OptionsText {
 
  private:
   std::vector<Section> sections_;
-  std::unordered_map<std::string, int> firstSection_;
+  TextMap<int> firstSection_;
 };
 
 std::string_view TrimBlanks(std::string_view text);  // blanks and control characters

@@ -53,7 +53,8 @@ int SkinRegistry::AddSection(TsGeneralData section) {
 }
 
 int SkinRegistry::GetSkinIndex(std::string_view name) const {
-  return Lookup(sectionByName_, std::string(name));
+  const auto found = sectionByName_.find(name);
+  return found == sectionByName_.end() ? -1 : found->second;
 }
 
 int SkinRegistry::ParentIndex(int skinIndex) const {

@@ -97,7 +97,7 @@ class SkinRegistry {
   TConstantSkinData indexes_;
   ExtendedBorderData extendedBorders_;
   SkinScale scale_;
-  std::unordered_map<std::string, int> sectionByName_;
+  TextMap<int> sectionByName_;
   std::unordered_map<std::string, int> maskBySectionIndex_;  // "index\1key"
   std::unordered_map<std::string, int> maskBySectionName_;   // "name\1key"
   std::unordered_map<std::string, int> textureBySectionName_;

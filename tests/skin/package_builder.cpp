@@ -107,25 +107,18 @@ Bytes EncodePng(const Image32& image, bool withAlpha) {
   png.version = PNG_IMAGE_VERSION;
   png.width = uint32_t(image.Width);
   png.height = uint32_t(image.Height);
-  png.format = PNG_FORMAT_BGRA;
-  Image32 source = image;
-  if (!withAlpha) {
-    png.format = PNG_FORMAT_BGR;
-    Bytes rgb;
-    for (uint32_t p : image.Pixels) rgb.insert(rgb.end(), {uint8_t(p), uint8_t(p >> 8), uint8_t(p >> 16)});
-    png_alloc_size_t size = 0;
-    png_image_write_to_memory(&png, nullptr, &size, 0, rgb.data(), 0, nullptr);
-    Bytes out(size);
-    if (!png_image_write_to_memory(&png, out.data(), &size, 0, rgb.data(), 0, nullptr))
-      throw std::runtime_error(png.message);
-    out.resize(size);
-    return out;
+  png.format = withAlpha ? PNG_FORMAT_BGRA : PNG_FORMAT_BGR;
+  Bytes pixels;
+  for (uint32_t p : image.Pixels) {
+    pixels.insert(pixels.end(), {uint8_t(p), uint8_t(p >> 8), uint8_t(p >> 16)});
+    if (withAlpha) pixels.push_back(uint8_t(p >> 24));
   }
   png_alloc_size_t size = 0;
-  png_image_write_to_memory(&png, nullptr, &size, 0, source.Pixels.data(), 0, nullptr);
+  png_image_write_to_memory(&png, nullptr, &size, 0, pixels.data(), 0, nullptr);
   Bytes out(size);
-  if (!png_image_write_to_memory(&png, out.data(), &size, 0, source.Pixels.data(), 0, nullptr))
+  if (!png_image_write_to_memory(&png, out.data(), &size, 0, pixels.data(), 0, nullptr)) {
     throw std::runtime_error(png.message);
+  }
   out.resize(size);
   return out;
 }
