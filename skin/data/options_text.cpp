@@ -34,9 +34,7 @@ OptionsText OptionsText::Parse(std::string_view text) {
     const std::string_view line = TrimBlanks(raw);
     if (line.empty() || line.front() == ';') return;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      Section& section = options.sections_.emplace_back();
-      section.Name = TrimBlanks(line.substr(1, line.size() - 2));
-      options.firstSection_.try_emplace(section.Name, int(options.sections_.size() - 1));
+      options.AddSection(std::string(TrimBlanks(line.substr(1, line.size() - 2))));
       return;
     }
     if (options.sections_.empty()) return;
@@ -53,6 +51,30 @@ OptionsText OptionsText::Parse(std::string_view text) {
     section.FirstLineOfKey.try_emplace(entry.Key, section.Lines.size() - 1);
   });
   return options;
+}
+
+OptionsText::Section& OptionsText::AddSection(std::string name) {
+  Section& section = sections_.emplace_back();
+  section.Name = std::move(name);
+  firstSection_.try_emplace(section.Name, int(sections_.size() - 1));
+  return section;
+}
+
+OptionsText OptionsText::Overlaid(const OptionsText& over) const {
+  OptionsText merged = *this;
+  for (const Section& top : over.sections_) {
+    if (top.Name == "GLOBALINFO") continue;
+    const int existing = merged.FindSection(top.Name);
+    Section& target = existing >= 0 ? merged.sections_[size_t(existing)] : merged.AddSection(top.Name);
+    std::vector<Line> lines = top.Lines;
+    lines.insert(lines.end(), target.Lines.begin(), target.Lines.end());
+    target.Lines = std::move(lines);
+    target.FirstLineOfKey.clear();
+    for (size_t i = 0; i < target.Lines.size(); ++i) {
+      if (target.Lines[i].HasKey) target.FirstLineOfKey.try_emplace(target.Lines[i].Key, i);
+    }
+  }
+  return merged;
 }
 
 int OptionsText::FindSection(std::string_view name) const {

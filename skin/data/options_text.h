@@ -33,6 +33,11 @@ class OptionsText {
 
   static OptionsText Parse(std::string_view text);
 
+  // This text with another laid over it: a section of both takes the other's lines first, so
+  // its values win and this one's fill the gaps; the other's new sections are appended.
+  // The other's GLOBALINFO is left out.
+  OptionsText Overlaid(const OptionsText& over) const;
+
   // Every section line in file order, duplicates included; positions are skin indexes.
   const std::vector<Section>& Sections() const { return sections_; }
   // The first section of that name, or -1.
@@ -47,6 +52,8 @@ class OptionsText {
   double ReadReal(std::string_view section, std::string_view key) const;
 
  private:
+  Section& AddSection(std::string name);
+
   std::vector<Section> sections_;
   TextMap<int> firstSection_;
 };

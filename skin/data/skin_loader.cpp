@@ -40,7 +40,10 @@ class SkinRegistry::Loader {
          const SkinLoadSettings& settings, SkinPlatform& platform)
       : r_(registry), text_(text), reader_(text, settings.Scale), settings_(settings),
         platform_(platform),
-        images_(source, text.ReadReal(kGlobalInfo, "VERSION") > 7.45 && settings.Brightness <= 0) {
+        images_(source, text.ReadReal(kGlobalInfo, "VERSION") > 7.45 && settings.Brightness <= 0),
+        common_(OptionsText::Parse(settings.CommonSections)),
+        merged_(settings.CommonSections.empty() ? OptionsText() : text.Overlaid(common_)),
+        sectionsText_(settings.CommonSections.empty() ? text : merged_) {
     r_.scale_ = settings.Scale;
     r_.common_.SkinPath = source.SkinPath;
   }
@@ -48,6 +51,7 @@ class SkinRegistry::Loader {
   void Run() {
     r_.master_ = images_.LoadMaster(text_.ReadString(kGlobalInfo, "MASTERBITMAP", ""));
     RegisterMasks();
+    RegisterCommonSectionImages();
     ReadCommonData();
     DecodeSections();
     r_.palette_ = ReadPalette(reader_, r_.sections_,
@@ -62,6 +66,7 @@ class SkinRegistry::Loader {
  private:
   void RegisterMasks();
   void RegisterMask(MaskText text, int section, const std::string& sectionName, std::string key);
+  void RegisterCommonSectionImages();
   void ReadCommonData();
   void MakeOuterEffectMask(OuterEffect which, const char* key);
   void DecodeSections();
@@ -84,6 +89,9 @@ class SkinRegistry::Loader {
   const SkinLoadSettings& settings_;
   SkinPlatform& platform_;
   SkinImages images_;
+  OptionsText common_;
+  OptionsText merged_;
+  const OptionsText& sectionsText_;  // the skin's text, or the common sections laid over it
 };
 
 void SkinRegistry::Loader::RegisterMasks() {
@@ -133,6 +141,32 @@ void SkinRegistry::Loader::RegisterMask(MaskText text, int section, const std::s
   r_.AddMask(std::move(m));
 }
 
+// Bitmap files named in the common sections become whole-image masks of their section and key.
+void SkinRegistry::Loader::RegisterCommonSectionImages() {
+  for (const OptionsText::Section& section : common_.Sections()) {
+    if (section.Name == kGlobalInfo) continue;
+    for (const OptionsText::Line& line : section.Lines) {
+      const std::string name = UpperCase(line.Value);
+      if (!line.HasKey || name.find(".BMP") == std::string::npos) continue;
+      const std::string path = name.find(':') != std::string::npos ? name : r_.common_.SkinPath + name;
+      const auto bytes = platform_.ReadFile(path, kMaxMemberBytes);
+      if (!bytes) continue;
+      try {
+        const Image32* image = images_.Adopt(path, DecodeSkinImage(name, *bytes, false));
+        MaskText text;
+        text.Mask.Image = image;
+        text.Mask.Kind = kTexture;
+        text.Mask.FrameCount = 1;
+        text.WholeImage = true;
+        const std::string upperSection = UpperCase(section.Name);
+        RegisterMask(std::move(text), sectionsText_.FindSection(upperSection), upperSection, UpperCase(line.Key));
+      } catch (const SkinError&) {
+        // An unreadable file gives no mask, as for the skin's own images.
+      }
+    }
+  }
+}
+
 void SkinRegistry::Loader::ReadCommonData() {
   const std::string skinPath = r_.common_.SkinPath;
   r_.common_ = skin::ReadCommonData(reader_, platform_);
@@ -165,8 +199,9 @@ void SkinRegistry::Loader::MakeOuterEffectMask(OuterEffect which, const char* ke
 }
 
 void SkinRegistry::Loader::DecodeSections() {
-  for (const OptionsText::Section& section : text_.Sections()) {
-    r_.AddSection(DecodeSection(reader_, section.Name));
+  const OptionsReader reader(sectionsText_, settings_.Scale);
+  for (const OptionsText::Section& section : sectionsText_.Sections()) {
+    r_.AddSection(DecodeSection(reader, section.Name));
   }
 }
 

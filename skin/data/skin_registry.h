@@ -31,6 +31,7 @@ struct SkinLoadSettings {
   bool ExtendedBorders = false;
   const Image32* BuiltinBorderActive = nullptr;    // used when a skin has no EXBORDER
   const Image32* BuiltinBorderInactive = nullptr;
+  std::string CommonSections;  // an options text laid over every skin's sections
 };
 
 // The extended-border images and their widths (left, top, right, bottom).

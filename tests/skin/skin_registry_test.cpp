@@ -120,7 +120,9 @@ TEST(SkinRegistry, RegistersScaledVariantsByForm) {
   EXPECT_EQ(r1.Masks()[size_t(r1.GlobalMask("BOXCHECKED"))].Rect.Right, 10);
   EXPECT_EQ(r1.Masks()[size_t(r1.GetMaskIndexByName("FORM", "TITLE"))].Rect.Right, 4);
 
-  const LoadedSkin big = LoadPackage(package, platform, {{3, false}});
+  SkinLoadSettings at200;
+  at200.Scale = {3, false};
+  const LoadedSkin big = LoadPackage(package, platform, at200);
   const SkinRegistry& r2 = *big.registry;
   const int form2 = r2.GetSkinIndex("FORM");
   EXPECT_EQ(r2.Masks()[size_t(r2.GetMaskIndex(form2, "BORDERSMASK"))].Rect.Right, 20);
@@ -324,6 +326,33 @@ TEST(SkinRegistry, CutsExtendedBorderImagesFromTheExborderMask) {
   EXPECT_EQ(e.Active.At(0, 0), 0xFF111111u);
   EXPECT_EQ(e.Inactive.At(0, 0), 0xFF222222u);
   EXPECT_EQ(e.Widths, (std::array<int32_t, 4>{2, 0, 0, 1}));
+}
+
+}  // namespace
+}  // namespace velmora::skin
+
+namespace velmora::skin {
+namespace {
+
+TEST(SkinRegistry, CommonSectionsOverrideAndExtendTheSkinsSections) {
+  FakePlatform platform;
+  platform.Files["E:\\WOOD.BMP"] = test::EncodeBmp(Grey(3, 2), 24);
+  SkinLoadSettings settings;
+  settings.CommonSections =
+      "[GLOBALINFO]\nCOLOR=1\n[BUTTON]\nCOLOR=7\nTILE=e:\\wood.bmp\n[EXTRA]\nPARENTCLASS=BUTTON\n";
+  const LoadedSkin skin = LoadText("[GLOBALINFO]\nCOLOR=9\n[BUTTON]\nCOLOR=3\nHOTCOLOR=4\n[PANEL]\n",
+                                   platform, settings);
+  const SkinRegistry& r = *skin.registry;
+  const int button = r.GetSkinIndex("BUTTON");
+  EXPECT_EQ(button, 1);
+  EXPECT_EQ(r.Sections()[size_t(button)].Props[0].Color, 7);
+  EXPECT_EQ(r.Sections()[size_t(button)].Props[1].Color, 4);
+  EXPECT_EQ(r.GetSkinIndex("EXTRA"), 3);
+  EXPECT_EQ(r.Sections()[3].Props[1].Color, 4);
+  EXPECT_EQ(r.MainColor(), 9);
+  const int tile = r.GetMaskIndex(button, "TILE");
+  ASSERT_GE(tile, 0);
+  EXPECT_EQ(r.Masks()[size_t(tile)].Rect, (MaskRect{0, 0, 3, 2}));
 }
 
 }  // namespace
