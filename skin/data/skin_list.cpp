@@ -27,7 +27,7 @@ std::string WithoutFirstExtension(const std::string& file) {
 
 }  // namespace
 
-SkinList BuildSkinList(const std::vector<TsStoredSkin>& stored, std::string_view resolvedDirectory,
+SkinList BuildSkinList(const TsStoredSkins& stored, std::string_view resolvedDirectory,
                        bool internal, bool external, SkinPlatform& platform) {
   SkinList list;
   if (internal) {

@@ -22,7 +22,7 @@ struct SkinList {
 };
 
 // Stored skins first (when asked), then the ".asz" files of the resolved skin directory.
-SkinList BuildSkinList(const std::vector<TsStoredSkin>& stored, std::string_view resolvedDirectory,
+SkinList BuildSkinList(const TsStoredSkins& stored, std::string_view resolvedDirectory,
                        bool internal, bool external, SkinPlatform& platform);
 
 // Kind 0 lists packed files, 1 stored skins, 2 both; the names come back sorted and the result

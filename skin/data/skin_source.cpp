@@ -32,7 +32,7 @@ TacSkinConvertor ReadPackageReporting(std::span<const uint8_t> bytes, SkinPlatfo
 
 }  // namespace
 
-int IndexOfStoredSkin(const std::vector<TsStoredSkin>& skins, std::string_view name) {
+int IndexOfStoredSkin(const TsStoredSkins& skins, std::string_view name) {
   for (size_t i = 0; i < skins.size(); ++i)
     if (skins[i].Name == name) return int(i);
   return -1;
@@ -67,7 +67,7 @@ std::string StripPackageExtension(std::string_view name) {
 }
 
 SkinSourceChoice ChooseSkinSource(std::string_view skinName, std::string_view skinDirectory,
-                                  const std::vector<TsStoredSkin>& stored, SkinPlatform& platform) {
+                                  const TsStoredSkins& stored, SkinPlatform& platform) {
   SkinSourceChoice choice;
   choice.SkinName = StripPackageExtension(skinName);
   const std::string resolved = ResolveSkinDirectory(skinDirectory, platform.ApplicationDirectory());
@@ -94,7 +94,7 @@ SkinSourceChoice ChooseSkinSource(std::string_view skinName, std::string_view sk
 }
 
 LoadedSkinSource ReadSkinSource(const SkinSourceChoice& choice,
-                                const std::vector<TsStoredSkin>& stored, SkinPlatform& platform) {
+                                const TsStoredSkins& stored, SkinPlatform& platform) {
   LoadedSkinSource loaded;
   loaded.SkinPath = choice.SkinPath;
   using Kind = SkinSourceChoice::Kind;

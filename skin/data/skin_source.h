@@ -23,8 +23,11 @@ struct TsStoredSkin {
   std::string Author, Description;
 };
 
+// The manager's InternalSkins collection.
+using TsStoredSkins = std::vector<TsStoredSkin>;
+
 // The first stored skin of exactly that name (case-sensitive), or -1.
-int IndexOfStoredSkin(const std::vector<TsStoredSkin>& skins, std::string_view name);
+int IndexOfStoredSkin(const TsStoredSkins& skins, std::string_view name);
 
 // The skin directory with relative forms taken from the application directory.
 std::string ResolveSkinDirectory(std::string_view skinDirectory, std::string_view applicationDirectory);
@@ -45,7 +48,7 @@ struct SkinSourceChoice {
 // Resolves a skin name: packed file, folder skin, stored skin of that name, the first stored
 // skin, or none.
 SkinSourceChoice ChooseSkinSource(std::string_view skinName, std::string_view skinDirectory,
-                                  const std::vector<TsStoredSkin>& stored, SkinPlatform& platform);
+                                  const TsStoredSkins& stored, SkinPlatform& platform);
 
 struct LoadedSkinSource {
   OptionsText Options;
@@ -61,7 +64,7 @@ inline std::string InternalFormatMessage(std::string_view skinName) {
 // Reads the chosen source's options text and package. Throws SkinError; where the format's own
 // message box was shown, the error says it was already reported.
 LoadedSkinSource ReadSkinSource(const SkinSourceChoice& choice,
-                                const std::vector<TsStoredSkin>& stored, SkinPlatform& platform);
+                                const TsStoredSkins& stored, SkinPlatform& platform);
 
 ImageSource ImagesOf(const LoadedSkinSource& source, SkinPlatform& platform);
 

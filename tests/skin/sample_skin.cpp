@@ -29,7 +29,7 @@ std::string Section(const std::string& name, int n) {
 }
 
 Image32 Master() {
-  // 393,500 bytes of 24-bit bitmap, as the program's master image.
+  // A 24-bit bitmap of 393,354 bytes, about the size of the program's master image.
   return Picture(380, 345, [](int32_t x, int32_t y) {
     if ((x < 3 || y < 3) && (x + y) % 7 == 0) return 0xFF00FFu;
     return uint32_t((x * 3) & 0xFF) << 16 | uint32_t((y * 5) & 0xFF) << 8 | uint32_t((x ^ y) & 0xFF);

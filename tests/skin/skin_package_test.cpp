@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/skin/package_builder.h"
+#include "tests/skin/sample_skin.h"
 
 namespace velmora::skin {
 namespace {
@@ -37,6 +38,18 @@ TEST(SkinPackage, ReadsBackToBackMembersWithoutStoredLengths) {
   EXPECT_EQ(read.Images[1].Data, wood);
   ASSERT_TRUE(FindPreview(package));
   EXPECT_EQ(FindPreview(package)->size(), 5186u);
+}
+
+TEST(SkinPackage, ReadsAPackageShapedLikeTheProgramsSkin) {
+  const Bytes package = test::SamplePackage();
+  const TacSkinConvertor read = ReadSkinPackage(package);
+  ASSERT_TRUE(read.Options);
+  EXPECT_EQ(*read.Options, test::SampleOptionsText());
+  ASSERT_EQ(read.Images.size(), 5u);
+  const char* names[] = {"BUTTONHUGE.BMP", "MASTER.BMP", "EXTBORD.PNG", "EXTBORD_200.PNG", "GREEN_WOOD.JPG"};
+  for (size_t i = 0; i < 5; ++i) EXPECT_EQ(read.Images[i].Name, names[i]);
+  EXPECT_EQ(read.Images[1].Data.size(), 54 + 380 * 3 * 345u);
+  EXPECT_TRUE(FindPreview(package));
 }
 
 TEST(SkinPackage, TakesTheOptionsMemberInAnyLetterCaseAndTheLastOneWins) {

@@ -44,7 +44,7 @@ TEST(SkinName, LosesItsPackageExtensionOnlyAfterAName) {
 class SkinSources : public ::testing::Test {
  protected:
   FakePlatform platform;
-  std::vector<TsStoredSkin> stored;
+  TsStoredSkins stored;
   Bytes Package(const char* options = "[GLOBALINFO]\nVERSION=10.25\n") {
     return PackageBuilder().Member("OPTIONS.DAT", options).Build();
   }
