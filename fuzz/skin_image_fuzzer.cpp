@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   static const char* const kNames[] = {"A.BMP", "A.PNG", "A.JPG"};
   try {
-    const Image32 image = DecodeSkinImage(kNames[data[0] % 3], {data + 1, size - 1}, (data[0] & 4) != 0);
+    const Image32 image =
+        DecodeSkinImage(kNames[data[0] % 3], {data + 1, size - 1}, (data[0] & 4) != 0);
     if (image.Pixels.size() != size_t(image.Width) * size_t(image.Height)) __builtin_trap();
   } catch (const SkinError&) {
   }

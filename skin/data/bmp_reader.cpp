@@ -26,8 +26,8 @@ struct Channel {
   uint32_t mask = 0;
   int shift = 0;
   int bits = 0;
-  explicit Channel(uint32_t m = 0) : mask(m), shift(m ? std::countr_zero(m) : 0),
-                                     bits(std::popcount(m)) {}
+  explicit Channel(uint32_t m = 0)
+      : mask(m), shift(m ? std::countr_zero(m) : 0), bits(std::popcount(m)) {}
   uint32_t Extract(uint32_t value) const {
     if (bits == 0) return 0;
     uint32_t v = (value & mask) >> shift;
@@ -80,7 +80,8 @@ BmpHeader ReadHeader(std::span<const uint8_t> b) {
   }
   if (h.paletteAt == 0) h.paletteAt = info + infoSize;
   if (h.width <= 0 || h.height <= 0) Fail("the size is empty");
-  if (h.topDown && (h.compression == kRle8 || h.compression == kRle4)) Fail("RLE rows are top-down");
+  if (h.topDown && (h.compression == kRle8 || h.compression == kRle4))
+    Fail("RLE rows are top-down");
   return h;
 }
 
@@ -108,15 +109,21 @@ void CheckRows(std::span<const uint8_t> b, const BmpHeader& h) {
 uint32_t PixelOfRow(const uint8_t* row, int64_t x, const BmpHeader& h,
                     const std::vector<uint32_t>& palette) {
   switch (h.bitCount) {
-    case 1: return palette[row[x >> 3] >> (7 - (x & 7)) & 1];
-    case 4: return palette[row[x >> 1] >> ((x & 1) ? 0 : 4) & 15];
-    case 8: return palette[row[x]];
-    case 24: return row[3 * x] | row[3 * x + 1] << 8 | row[3 * x + 2] << 16;
-    default: break;
+    case 1:
+      return palette[row[x >> 3] >> (7 - (x & 7)) & 1];
+    case 4:
+      return palette[row[x >> 1] >> ((x & 1) ? 0 : 4) & 15];
+    case 8:
+      return palette[row[x]];
+    case 24:
+      return row[3 * x] | row[3 * x + 1] << 8 | row[3 * x + 2] << 16;
+    default:
+      break;
   }
   const uint32_t value = h.bitCount == 16
-      ? uint32_t(row[2 * x] | row[2 * x + 1] << 8)
-      : uint32_t(row[4 * x] | row[4 * x + 1] << 8 | row[4 * x + 2] << 16 | uint32_t(row[4 * x + 3]) << 24);
+                             ? uint32_t(row[2 * x] | row[2 * x + 1] << 8)
+                             : uint32_t(row[4 * x] | row[4 * x + 1] << 8 | row[4 * x + 2] << 16 |
+                                        uint32_t(row[4 * x + 3]) << 24);
   if (!h.hasMasks) {
     if (h.bitCount == 32) return value;
     return Channel(0x7C00).Extract(value) << 16 | Channel(0x03E0).Extract(value) << 8 |
@@ -176,17 +183,19 @@ void ReadRunLength(std::span<const uint8_t> b, const BmpHeader& h,
 DecodedImage ReadBmp(std::span<const uint8_t> bytes) {
   const BmpHeader h = ReadHeader(bytes);
   const bool paletted = h.bitCount == 1 || h.bitCount == 4 || h.bitCount == 8;
-  const bool rle = (h.compression == kRle8 && h.bitCount == 8) ||
-                   (h.compression == kRle4 && h.bitCount == 4);
-  const bool plain = h.compression == kRgb && (paletted || h.bitCount == 16 || h.bitCount == 24 ||
-                                                h.bitCount == 32);
+  const bool rle =
+      (h.compression == kRle8 && h.bitCount == 8) || (h.compression == kRle4 && h.bitCount == 4);
+  const bool plain = h.compression == kRgb &&
+                     (paletted || h.bitCount == 16 || h.bitCount == 24 || h.bitCount == 32);
   const bool fields = h.hasMasks && (h.bitCount == 16 || h.bitCount == 32);
   if (!rle && !plain && !fields) Fail("the bit depth or compression is not supported");
   const std::vector<uint32_t> palette = paletted ? ReadPalette(bytes, h) : std::vector<uint32_t>{};
   if (!rle) CheckRows(bytes, h);
   DecodedImage result{MakeImage(h.width, h.height), h.bitCount == 32};
-  if (rle) ReadRunLength(bytes, h, palette, result.Pixels);
-  else ReadUncompressed(bytes, h, palette, result.Pixels);
+  if (rle)
+    ReadRunLength(bytes, h, palette, result.Pixels);
+  else
+    ReadUncompressed(bytes, h, palette, result.Pixels);
   return result;
 }
 

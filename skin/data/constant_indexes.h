@@ -22,8 +22,8 @@ struct TacConstElementData {
 };
 
 struct TrackBarIndexes {
-  int SkinIndex = -1, BorderIndex = -1, SliderMask = -1, TextureIndex = -1,
-      HotTextureIndex = -1, TickMask = -1, ProgressMask = -1, ChannelMask = -1;
+  int SkinIndex = -1, BorderIndex = -1, SliderMask = -1, TextureIndex = -1, HotTextureIndex = -1,
+      TickMask = -1, ProgressMask = -1, ChannelMask = -1;
 };
 
 // Pre-resolved skin and mask indexes; -1 where the skin has none.
@@ -38,8 +38,8 @@ struct TConstantSkinData {
   std::array<std::vector<int>, 5> GlowMasks;
   std::array<int, 5> GlowMargins;
   std::array<int, 12> TitleButtons;
-  std::array<int, 2> RadioGlyphs;           // unchecked, checked
-  std::array<int, 3> CheckGlyphs;           // unchecked, checked, grayed
+  std::array<int, 2> RadioGlyphs;  // unchecked, checked
+  std::array<int, 3> CheckGlyphs;  // unchecked, checked, grayed
   std::array<int, 3> SmallCheckGlyphs;
   std::array<TrackBarIndexes, 2> TrackBars;  // vertical, horizontal
   int ExBorder = -1, GripImage = -1, GripHorz = -1, GripVert = -1;

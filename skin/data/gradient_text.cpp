@@ -47,8 +47,8 @@ TsGradArray DecodeThreeWordStops(const std::vector<std::string_view>& words, cha
 TsGradArray DecodeGradientText(std::string_view text) {
   if (text.size() <= 4) return {};
   const std::vector<std::string_view> words = SplitWords(text, ';');
-  TsGradArray stops = text.back() == '0' ? DecodeFiveWordStops(words)
-                                         : DecodeThreeWordStops(words, text.back());
+  TsGradArray stops =
+      text.back() == '0' ? DecodeFiveWordStops(words) : DecodeThreeWordStops(words, text.back());
   for (size_t c = 0; c < stops.size(); ++c) stops[c].Index = static_cast<int16_t>(c);
   if (!stops.empty()) stops.back().Position = 100;
   return stops;

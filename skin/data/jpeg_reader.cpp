@@ -71,8 +71,10 @@ bool Decode(JpegJob& job, std::span<const uint8_t> bytes) {
   d.progress = &job.progress;
   jpeg_mem_src(&d, bytes.data(), static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&d, TRUE);
-  if (d.jpeg_color_space == JCS_CMYK || d.jpeg_color_space == JCS_YCCK) d.out_color_space = JCS_CMYK;
-  else if (d.num_components != 1) d.out_color_space = JCS_RGB;
+  if (d.jpeg_color_space == JCS_CMYK || d.jpeg_color_space == JCS_YCCK)
+    d.out_color_space = JCS_CMYK;
+  else if (d.num_components != 1)
+    d.out_color_space = JCS_RGB;
   jpeg_calc_output_dimensions(&d);
   job.result.Pixels = MakeImage(d.output_width, d.output_height);  // may throw: before start
   job.row.resize(size_t(d.output_width) * size_t(d.output_components));

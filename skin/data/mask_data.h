@@ -40,10 +40,10 @@ struct TsMaskData {
 // A mask value decoded from its text, before its image is looked up.
 struct MaskText {
   TsMaskData Mask;
-  std::string ImageName;         // an external image; empty for the master image
-  bool NeedsImage = false;       // "!" and plain names: no image, no mask
-  bool WholeImage = false;       // Rect is the image's whole area
-  bool WidthsFromFrames = false; // "!" without widths: derived once Rect is known
+  std::string ImageName;          // an external image; empty for the master image
+  bool NeedsImage = false;        // "!" and plain names: no image, no mask
+  bool WholeImage = false;        // Rect is the image's whole area
+  bool WidthsFromFrames = false;  // "!" without widths: derived once Rect is known
 };
 
 // Decodes an upper-cased mask value by its first character ("@", "^", "~", "!") or as a plain

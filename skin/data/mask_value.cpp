@@ -38,8 +38,10 @@ MaskText DecodeBorders(std::string_view value) {
   MaskText text;
   TsMaskData& m = text.Mask = DecodeBordersFields(value);
   if (m.LeftWidth + m.TopWidth + m.RightWidth + m.BottomWidth == 0) {
-    if (m.BorderWidth != 0) m.LeftWidth = m.TopWidth = m.RightWidth = m.BottomWidth = m.BorderWidth;
-    else SetWidthsFromFrames(m);
+    if (m.BorderWidth != 0)
+      m.LeftWidth = m.TopWidth = m.RightWidth = m.BottomWidth = m.BorderWidth;
+    else
+      SetWidthsFromFrames(m);
   }
   return text;
 }
@@ -96,19 +98,25 @@ int32_t AtLeastOne(int32_t count) { return count < 1 ? 1 : count; }
 char MaskFormOf(std::string_view value) {
   if (value.empty()) return 0;
   if (value[0] == '@' || value[0] == '^' || value[0] == '~' || value[0] == '!') return value[0];
-  const bool named = value.find(".JPG") != std::string_view::npos ||
-                     value.find(".BMP") != std::string_view::npos;
+  const bool named =
+      value.find(".JPG") != std::string_view::npos || value.find(".BMP") != std::string_view::npos;
   return named ? 'n' : 0;
 }
 
 std::optional<MaskText> DecodeMaskValue(std::string_view value) {
   switch (MaskFormOf(value)) {
-    case '@': return DecodeRectangle(value);
-    case '^': return DecodeBorders(value);
-    case '~': return DecodeTexture(value);
-    case '!': return DecodeExternal(value);
-    case 'n': return DecodePlainImage(value);
-    default: return std::nullopt;
+    case '@':
+      return DecodeRectangle(value);
+    case '^':
+      return DecodeBorders(value);
+    case '~':
+      return DecodeTexture(value);
+    case '!':
+      return DecodeExternal(value);
+    case 'n':
+      return DecodePlainImage(value);
+    default:
+      return std::nullopt;
   }
 }
 
@@ -162,10 +170,10 @@ int32_t ComputeCornerFlag(const TsMaskData& m, const Image32& image) {
 void CompleteFrames(TsMaskData& m) {
   const int32_t width = m.Rect.Width(), height = m.Rect.Height();
   m.FrameWidth = m.FrameCount == 0 ? 0 : m.FrameCount == 1 ? width : width / m.FrameCount;
-  m.FrameHeight = m.MaskLayout == -1 ? 0
-                : m.MaskLayout == 0  ? height
-                : m.MaskLayout == 1  ? height / 2
-                                     : height / (m.MaskLayout + 1);
+  m.FrameHeight = m.MaskLayout == -1  ? 0
+                  : m.MaskLayout == 0 ? height
+                  : m.MaskLayout == 1 ? height / 2
+                                      : height / (m.MaskLayout + 1);
   if (m.FrameCount != 0) return;
   const int16_t bw = m.BorderWidth;
   auto complete = [&](int16_t& side, int32_t frameSize) {

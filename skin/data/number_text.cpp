@@ -30,13 +30,14 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; }
 
 std::optional<int32_t> ParseInt32(std::string_view text) {
   std::optional<uint64_t> hex;
-  if (text.starts_with('$')) hex = ParseDigits(text.substr(1), 16, 0xFFFFFFFFu);
+  if (text.starts_with('$'))
+    hex = ParseDigits(text.substr(1), 16, 0xFFFFFFFFu);
   else if (text.size() > 2 && (text.starts_with("0x") || text.starts_with("0X")))
     hex = ParseDigits(text.substr(2), 16, 0xFFFFFFFFu);
   else {
     const bool negative = text.starts_with('-');
-    const auto magnitude = ParseDigits(text.substr(negative ? 1 : 0), 10,
-                                       negative ? 0x80000000u : 0x7FFFFFFFu);
+    const auto magnitude =
+        ParseDigits(text.substr(negative ? 1 : 0), 10, negative ? 0x80000000u : 0x7FFFFFFFu);
     if (!magnitude) return std::nullopt;
     return static_cast<int32_t>(negative ? -int64_t(*magnitude) : int64_t(*magnitude));
   }

@@ -65,7 +65,8 @@ OptionsText OptionsText::Overlaid(const OptionsText& over) const {
   for (const Section& top : over.sections_) {
     if (top.Name == "GLOBALINFO") continue;
     const int existing = merged.FindSection(top.Name);
-    Section& target = existing >= 0 ? merged.sections_[size_t(existing)] : merged.AddSection(top.Name);
+    Section& target =
+        existing >= 0 ? merged.sections_[size_t(existing)] : merged.AddSection(top.Name);
     std::vector<Line> lines = top.Lines;
     lines.insert(lines.end(), target.Lines.begin(), target.Lines.end());
     target.Lines = std::move(lines);

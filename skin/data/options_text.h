@@ -21,7 +21,7 @@ using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>
 class OptionsText {
  public:
   struct Line {
-    std::string Key;    // empty for a line without "="
+    std::string Key;  // empty for a line without "="
     std::string Value;
     bool HasKey = false;
   };

@@ -26,7 +26,7 @@ void FillTriangle(Image32& image, Point a, Point b, Point c, uint32_t pixel) {
     for (int32_t x = 0; x < image.Width; ++x) {
       const double px = x + 0.5, py = y + 0.5;
       const double d1 = side(a, b, px, py), d2 = side(b, c, px, py), d3 = side(c, a, px, py);
-      const bool negative = d1 < 0 || d2 < 0 || d3 < 0, positive = d1 > 0 || d2 > 0 || d3 > 0;
+      const bool negative = d1 < 0 || d2 < 0 || d3<0, positive = d1> 0 || d2 > 0 || d3 > 0;
       if (!(negative && positive)) image.At(x, y) = pixel;
     }
   }
@@ -40,7 +40,8 @@ Image32 Blur5() {
   const double centre = (kBlurSize - 1) / 2.0, sigma = 2.5;
   for (int32_t y = 0; y < kBlurSize; ++y) {
     for (int32_t x = 0; x < kBlurSize; ++x) {
-      const double dx = std::max(0.0, std::abs(x - centre) - 2), dy = std::max(0.0, std::abs(y - centre) - 2);
+      const double dx = std::max(0.0, std::abs(x - centre) - 2),
+                   dy = std::max(0.0, std::abs(y - centre) - 2);
       const double strength = std::exp(-(dx * dx + dy * dy) / (2 * sigma * sigma));
       const uint32_t m = 255 - uint32_t(std::lround(255 * strength));
       image.At(x, y) = 0xFF000000u | m * 0x010101u;

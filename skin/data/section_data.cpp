@@ -19,7 +19,9 @@ constexpr StateKeys kStateKeys[3] = {
 
 TsGenState DecodeState(const OptionsReader& r, const std::string& s, const StateKeys& k) {
   TsGenState state;
-  auto colour = [&](const char* key, int32_t fallback) { return r.InheritedInteger(s, key, fallback); };
+  auto colour = [&](const char* key, int32_t fallback) {
+    return r.InheritedInteger(s, key, fallback);
+  };
   state.GlowSize = colour(k.glowSize, 0);
   state.ImagePercent = colour(k.imagePercent, 0);
   state.Transparency = colour(k.transparency, 0);
@@ -32,8 +34,10 @@ TsGenState DecodeState(const OptionsReader& r, const std::string& s, const State
   state.TCRight = colour(k.tcRight, -1);
   state.TCBottom = colour(k.tcBottom, -1);
   const std::string gradient = r.InheritedString(s, k.gradient, "");
-  if (gradient.size() < 4) state.GradientPercent = 0;
-  else state.Gradient = DecodeGradientText(gradient);
+  if (gradient.size() < 4)
+    state.GradientPercent = 0;
+  else
+    state.Gradient = DecodeGradientText(gradient);
   return state;
 }
 

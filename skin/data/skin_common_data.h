@@ -20,8 +20,8 @@ struct TsSkinData {
   int32_t TitleHeight = 30, MaxTitleHeight = 30, CenterOffset = -1;
   int32_t FormOffset = 0, BorderMode = 0;
   int32_t AlignOffsetL = 0, AlignOffsetR = 0, AlignOffsetT = 0, AlignOffsetB = 0;
-  int32_t TitleButtonSpace = 0, TitleButtonVAlign = 0, TitleButtonRight = 0,
-          TitleButtonLeft = 0, TitleButtonTop = 0, TitleButtonKeepHue = 0;
+  int32_t TitleButtonSpace = 0, TitleButtonVAlign = 0, TitleButtonRight = 0, TitleButtonLeft = 0,
+          TitleButtonTop = 0, TitleButtonKeepHue = 0;
   int32_t ComboMargin = 2, SliderMargin = 1;
   int32_t BrightMin = -50, BrightMax = 50;
   int32_t ArrowStyle = 0, TabsCovering = 0, RibbonTabsCovering = 0;
@@ -31,7 +31,7 @@ struct TsSkinData {
 
 // One outer effect (the light outline or the shadow), fields in the stored order.
 struct OuterEffectData {
-  std::array<int32_t, 4> Colors{};   // left, top, right, bottom
+  std::array<int32_t, 4> Colors{};  // left, top, right, bottom
   std::array<int32_t, 4> Offsets{};
   std::array<int32_t, 4> Widths{-1, -1, -1, -1};
   int32_t MaskIndex = -1;

@@ -20,10 +20,14 @@ Image32 DecodeSkinImage(const std::string& name, std::span<const uint8_t> bytes,
   const std::string upper = UpperCase(name);
   DecodedImage decoded;
   const bool png = EndsWith(upper, ".PNG");
-  if (EndsWith(upper, ".BMP")) decoded = ReadBmp(bytes);
-  else if (EndsWith(upper, ".JPG") || EndsWith(upper, ".JPEG")) decoded = ReadJpeg(bytes);
-  else if (png) decoded = ReadPng(bytes);
-  else throw SkinError("Image \"" + name + "\" is of an unknown kind");
+  if (EndsWith(upper, ".BMP"))
+    decoded = ReadBmp(bytes);
+  else if (EndsWith(upper, ".JPG") || EndsWith(upper, ".JPEG"))
+    decoded = ReadJpeg(bytes);
+  else if (png)
+    decoded = ReadPng(bytes);
+  else
+    throw SkinError("Image \"" + name + "\" is of an unknown kind");
   if (!decoded.HasAlpha) SetOpaqueExceptKey(decoded.Pixels);
   if (png && premultiplyPng) PremultiplyAlpha(decoded.Pixels);
   return std::move(decoded.Pixels);

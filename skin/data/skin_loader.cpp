@@ -18,7 +18,8 @@ constexpr double kNewestSupportedVersion = 12.99;
 constexpr int kBuiltinBorderWidth = 9;
 
 // Slots 39 to 52 stand in for another slot when their section is missing (-1: none).
-constexpr std::array<int, 14> kSlotFallbacks = {12, 32, 2, -1, -1, 4, -1, 36, 9, 47, 47, 47, 18, 18};
+constexpr std::array<int, 14> kSlotFallbacks = {12, 32, 2,  -1, -1, 4,  -1,
+                                                36, 9,  47, 47, 47, 18, 18};
 constexpr int kFirstFallbackSlot = 39;
 
 Image32 Crop(const Image32& source, int64_t left, int64_t top, int64_t width, int64_t height) {
@@ -28,7 +29,8 @@ Image32 Crop(const Image32& source, int64_t left, int64_t top, int64_t width, in
   const int64_t y1 = std::clamp<int64_t>(top + height, y0, source.Height);
   Image32 out = MakeImage(x1 - x0, y1 - y0);
   for (int64_t y = y0; y < y1; ++y)
-    for (int64_t x = x0; x < x1; ++x) out.At(int32_t(x - x0), int32_t(y - y0)) = source.At(int32_t(x), int32_t(y));
+    for (int64_t x = x0; x < x1; ++x)
+      out.At(int32_t(x - x0), int32_t(y - y0)) = source.At(int32_t(x), int32_t(y));
   return out;
 }
 
@@ -38,7 +40,10 @@ class SkinRegistry::Loader {
  public:
   Loader(SkinRegistry& registry, const OptionsText& text, const ImageSource& source,
          const SkinLoadSettings& settings, SkinPlatform& platform)
-      : r_(registry), text_(text), reader_(text, settings.Scale), settings_(settings),
+      : r_(registry),
+        text_(text),
+        reader_(text, settings.Scale),
+        settings_(settings),
         platform_(platform),
         images_(source, text.ReadReal(kGlobalInfo, "VERSION") > 7.45 && settings.Brightness <= 0),
         common_(OptionsText::Parse(settings.CommonSections)),
@@ -54,9 +59,9 @@ class SkinRegistry::Loader {
     RegisterCommonSectionImages();
     ReadCommonData();
     DecodeSections();
-    r_.palette_ = ReadPalette(reader_, r_.sections_,
-                              [&](std::string_view name) { return r_.GetSkinIndex(name); },
-                              platform_);
+    r_.palette_ = ReadPalette(
+        reader_, r_.sections_, [&](std::string_view name) { return r_.GetSkinIndex(name); },
+        platform_);
     AddMissingSections();
     ResolveIndexes();
     if (settings_.ExtendedBorders) PrepareExtendedBorders();
@@ -126,10 +131,8 @@ void SkinRegistry::Loader::RegisterMasks() {
 void SkinRegistry::Loader::RegisterMask(MaskText text, int section, const std::string& sectionName,
                                         std::string key) {
   TsMaskData& m = text.Mask;
-  if (!text.ImageName.empty()) {
-    m.Image = images_.External(text.ImageName);
-    if (!m.Image && text.NeedsImage) return;
-  }
+  if (!text.ImageName.empty()) m.Image = images_.External(text.ImageName);
+  if (text.NeedsImage && !m.Image) return;
   const Image32& image = m.Image ? *m.Image : r_.master_;
   if (text.WholeImage) m.Rect = {0, 0, image.Width, image.Height};
   if (text.WidthsFromFrames) SetWidthsFromFrames(m);
@@ -148,7 +151,8 @@ void SkinRegistry::Loader::RegisterCommonSectionImages() {
     for (const OptionsText::Line& line : section.Lines) {
       const std::string name = UpperCase(line.Value);
       if (!line.HasKey || name.find(".BMP") == std::string::npos) continue;
-      const std::string path = name.find(':') != std::string::npos ? name : r_.common_.SkinPath + name;
+      const std::string path =
+          name.find(':') != std::string::npos ? name : r_.common_.SkinPath + name;
       const auto bytes = platform_.ReadFile(path, kMaxMemberBytes);
       if (!bytes) continue;
       try {
@@ -159,7 +163,8 @@ void SkinRegistry::Loader::RegisterCommonSectionImages() {
         text.Mask.FrameCount = 1;
         text.WholeImage = true;
         const std::string upperSection = UpperCase(section.Name);
-        RegisterMask(std::move(text), sectionsText_.FindSection(upperSection), upperSection, UpperCase(line.Key));
+        RegisterMask(std::move(text), sectionsText_.FindSection(upperSection), upperSection,
+                     UpperCase(line.Key));
       } catch (const SkinError&) {
         // An unreadable file gives no mask, as for the skin's own images.
       }
@@ -236,7 +241,8 @@ TacConstElementData SkinRegistry::Loader::Element(std::initializer_list<const ch
   const int i = e.SkinIndex;
   const std::string& n = e.SectionName;
   e.BorderIndex = r_.GetMaskIndex(i, n, "BORDERSMASK");
-  e.GlyphIndex = scaledGlyph ? r_.ScaledMask(i, n, "GLYPHMASK") : r_.GetMaskIndex(i, n, "GLYPHMASK");
+  e.GlyphIndex =
+      scaledGlyph ? r_.ScaledMask(i, n, "GLYPHMASK") : r_.GetMaskIndex(i, n, "GLYPHMASK");
   e.TextureIndex = r_.GetMaskIndex(i, n, "PATTERN");
   e.HotTextureIndex = r_.GetMaskIndex(i, n, "HOTPATTERN");
   return e;
@@ -300,13 +306,15 @@ void SkinRegistry::Loader::ResolveIndexes() {
   c.MenuItem = Element({"MENUITEM"}, true);
   c.ComboBtn = Element({"COMBOBTN"}, true);
   c.ComboBtn.GlyphIndex = r_.GetMaskIndexByName("COMBOBOX", "GLYPHMASK");
-  for (size_t t = 0; t < kTabSectionNames.size(); ++t) c.Tabs[t] = Element({kTabSectionNames[t]}, true);
+  for (size_t t = 0; t < kTabSectionNames.size(); ++t)
+    c.Tabs[t] = Element({kTabSectionNames[t]}, true);
   c.ScrollSliders = {Element({"SCROLLSLIDERH"}, true), Element({"SCROLLSLIDERV"}, true)};
   c.TrackBars = {TrackBar("SLIDERVMASK", "TICKVERT", "PROGVERT"),
                  TrackBar("SLIDERMASK", "TICKHORZ", "PROGHORZ")};
   const char* kBars[] = {"SCROLLBAR1H", "SCROLLBAR1V", "SCROLLBAR2H", "SCROLLBAR2V"};
   const char* kButtons[] = {"SCROLLBTNLEFT", "SCROLLBTNTOP", "SCROLLBTNRIGHT", "SCROLLBTNBOTTOM"};
-  const char* kUpDowns[] = {"UPDOWNBTN_LEFT", "UPDOWNBTN_TOP", "UPDOWNBTNRIGHT", "UPDOWNBTN_BOTTOM"};
+  const char* kUpDowns[] = {"UPDOWNBTN_LEFT", "UPDOWNBTN_TOP", "UPDOWNBTNRIGHT",
+                            "UPDOWNBTN_BOTTOM"};
   for (size_t k = 0; k < 4; ++k) {
     c.ScrollBars[k] = Element({kBars[k]}, false);
     c.ScrollButtons[k] = Element({kButtons[k]}, false);
@@ -332,7 +340,8 @@ void SkinRegistry::Loader::SectionPostPass() {
     s.ImgBtmLeft = r_.GetMaskIndex(at, "IMGBTMLEFT");
     s.ImgBtmRight = r_.GetMaskIndex(at, "IMGBTMRIGHT");
     s.Props[0].TextureIndex = r_.GetTextureIndex(at, s.SectionName, "PATTERN");
-    if (s.StateCount > 1) s.Props[1].TextureIndex = r_.GetTextureIndex(at, s.SectionName, "HOTPATTERN");
+    if (s.StateCount > 1)
+      s.Props[1].TextureIndex = r_.GetTextureIndex(at, s.SectionName, "HOTPATTERN");
     s.Props[2].TextureIndex = s.StateCount > 2 && s.UseState2
                                   ? r_.GetTextureIndex(at, s.SectionName, "PATTERN2")
                                   : s.Props[1].TextureIndex;
@@ -340,7 +349,8 @@ void SkinRegistry::Loader::SectionPostPass() {
       s.EditBorderFlag = -2;
     } else {
       const TsMaskData& m = r_.masks_[size_t(s.BorderIndex)];
-      const bool thin = m.LeftWidth == 1 && m.TopWidth == 1 && m.RightWidth == 1 && m.BottomWidth == 1;
+      const bool thin =
+          m.LeftWidth == 1 && m.TopWidth == 1 && m.RightWidth == 1 && m.BottomWidth == 1;
       s.EditBorderFlag = thin && (s.SectionName == "EDIT" || s.SectionName == "ALPHAEDIT") ? -1 : 0;
     }
   }
@@ -379,9 +389,9 @@ void SkinRegistry::Loader::PrepareExtendedBorders() {
   }
   const Image32& image = m.Image ? *m.Image : r_.master_;
   e.Active = Crop(image, m.Rect.Left, m.Rect.Top, m.FrameWidth, m.FrameHeight);
-  e.Inactive = m.FrameCount == 2
-                   ? Crop(image, int64_t(m.Rect.Left) + m.FrameWidth, m.Rect.Top, m.FrameWidth, m.FrameHeight)
-                   : e.Active;
+  e.Inactive = m.FrameCount == 2 ? Crop(image, int64_t(m.Rect.Left) + m.FrameWidth, m.Rect.Top,
+                                        m.FrameWidth, m.FrameHeight)
+                                 : e.Active;
 }
 
 std::unique_ptr<SkinRegistry> SkinRegistry::Load(const OptionsText& options,

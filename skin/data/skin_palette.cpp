@@ -36,7 +36,9 @@ SkinPalette ReadPalette(const OptionsReader& r, const std::vector<TsGeneralData>
                         SkinPlatform& platform) {
   const OptionsText& t = r.Text();
   const auto system = [&](SystemColour c) { return int32_t(platform.SystemColourValue(c)); };
-  const auto global = [&](const char* key, int32_t fallback) { return r.GlobalInteger(key, fallback); };
+  const auto global = [&](const char* key, int32_t fallback) {
+    return r.GlobalInteger(key, fallback);
+  };
   const auto section = [&](std::string_view name) -> const TsGeneralData* {
     const int index = findSection(name);
     return index < 0 ? nullptr : &sections[size_t(index)];

@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "skin/data/options_reader.h"
@@ -16,9 +16,18 @@ using SkinPalette = std::array<int32_t, kPaletteSize>;
 
 // Named palette slots the colour queries use.
 enum PaletteSlot {
-  kMainColor = 0, kLabelText = 1, kEditText = 4, kEditBackground = 5, kSelection = 6,
-  kSelectionText = 7, kSelectionFocused = 8, kSelectionTextFocused = 9, kBorderColor = 39,
-  kGridLine = 40, kHintBackground = 41, kHintText = 42,
+  kMainColor = 0,
+  kLabelText = 1,
+  kEditText = 4,
+  kEditBackground = 5,
+  kSelection = 6,
+  kSelectionText = 7,
+  kSelectionFocused = 8,
+  kSelectionTextFocused = 9,
+  kBorderColor = 39,
+  kGridLine = 40,
+  kHintBackground = 41,
+  kHintText = 42,
 };
 
 // Per-channel (a * w + b * (255 - w)) / 256, the top byte taken from a.

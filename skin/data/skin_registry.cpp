@@ -40,7 +40,8 @@ int SkinRegistry::AddMask(TsMaskData mask) {
   mask.Owner = this;
   maskBySectionIndex_.try_emplace(IndexKey(mask.SectionIndex, mask.KeyName), index);
   maskBySectionName_.try_emplace(NameKey(mask.SectionName, mask.KeyName), index);
-  if (mask.Kind == kTexture) textureBySectionName_.try_emplace(NameKey(mask.SectionName, mask.KeyName), index);
+  if (mask.Kind == kTexture)
+    textureBySectionName_.try_emplace(NameKey(mask.SectionName, mask.KeyName), index);
   masks_.push_back(std::move(mask));
   return index;
 }

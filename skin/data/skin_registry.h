@@ -29,7 +29,7 @@ struct SkinLoadSettings {
   SkinScale Scale;
   int Brightness = 0;
   bool ExtendedBorders = false;
-  const Image32* BuiltinBorderActive = nullptr;    // used when a skin has no EXBORDER
+  const Image32* BuiltinBorderActive = nullptr;  // used when a skin has no EXBORDER
   const Image32* BuiltinBorderInactive = nullptr;
   std::string CommonSections;  // an options text laid over every skin's sections
 };
@@ -62,7 +62,9 @@ class SkinRegistry {
   int32_t LabelColor() const { return palette_[kLabelText]; }
   int32_t EditColor() const { return palette_[kEditBackground]; }
   int32_t EditTextColor() const { return palette_[kEditText]; }
-  int32_t HighlightColor(bool focused) const { return palette_[focused ? kSelectionFocused : kSelection]; }
+  int32_t HighlightColor(bool focused) const {
+    return palette_[focused ? kSelectionFocused : kSelection];
+  }
   int32_t HighlightTextColor(bool focused) const {
     return palette_[focused ? kSelectionTextFocused : kSelectionText];
   }

@@ -13,10 +13,14 @@ int SkinScale::Percent() const { return kPercents[Clamped(Index)]; }
 int SkinScale::ScaledValue(int value) const {
   if (OldMode) return value;
   switch (Clamped(Index)) {
-    case 1: return value + value / 4;
-    case 2: return value + value / 2;
-    case 3: return value * 2;
-    default: return value;
+    case 1:
+      return value + value / 4;
+    case 2:
+      return value + value / 2;
+    case 3:
+      return value * 2;
+    default:
+      return value;
   }
 }
 

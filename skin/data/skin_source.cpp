@@ -40,8 +40,10 @@ int IndexOfStoredSkin(const TsStoredSkins& skins, std::string_view name) {
 
 std::string ResolveSkinDirectory(std::string_view value, std::string_view applicationDirectory) {
   const std::string app(applicationDirectory);
-  if (value.starts_with("..")) return ParentDirectory(app) + std::string(value.substr(std::min<size_t>(3, value.size())));
-  if (value.starts_with(".\\") || value.starts_with("./")) return app + std::string(value.substr(2));
+  if (value.starts_with(".."))
+    return ParentDirectory(app) + std::string(value.substr(std::min<size_t>(3, value.size())));
+  if (value.starts_with(".\\") || value.starts_with("./"))
+    return app + std::string(value.substr(2));
   if (value == ".") return app;
   if (value.find(':') == std::string_view::npos && value.find('\\') == std::string_view::npos) {
     return app + std::string(value);
@@ -93,8 +95,8 @@ SkinSourceChoice ChooseSkinSource(std::string_view skinName, std::string_view sk
   return choice;
 }
 
-LoadedSkinSource ReadSkinSource(const SkinSourceChoice& choice,
-                                const TsStoredSkins& stored, SkinPlatform& platform) {
+LoadedSkinSource ReadSkinSource(const SkinSourceChoice& choice, const TsStoredSkins& stored,
+                                SkinPlatform& platform) {
   LoadedSkinSource loaded;
   loaded.SkinPath = choice.SkinPath;
   using Kind = SkinSourceChoice::Kind;
@@ -109,8 +111,10 @@ LoadedSkinSource ReadSkinSource(const SkinSourceChoice& choice,
     loaded.Options = ParseOptions(*loaded.Package->Options);
   } else if (choice.Source == Kind::Folder) {
     const auto text = platform.ReadFile(choice.SkinPath + "Options.dat", kMaxOptionsBytes);
-    if (!text) throw SkinError("The options of the \"" + choice.SkinName + "\" skin cannot be read");
-    loaded.Options = ParseOptions(std::string_view(reinterpret_cast<const char*>(text->data()), text->size()));
+    if (!text)
+      throw SkinError("The options of the \"" + choice.SkinName + "\" skin cannot be read");
+    loaded.Options =
+        ParseOptions(std::string_view(reinterpret_cast<const char*>(text->data()), text->size()));
   } else if (choice.Source == Kind::Stored) {
     const TsStoredSkin& skin = stored.at(size_t(choice.StoredIndex));
     if (!skin.Data.empty()) loaded.Package = ReadPackageReporting(skin.Data, platform);

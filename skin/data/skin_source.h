@@ -30,7 +30,8 @@ using TsStoredSkins = std::vector<TsStoredSkin>;
 int IndexOfStoredSkin(const TsStoredSkins& skins, std::string_view name);
 
 // The skin directory with relative forms taken from the application directory.
-std::string ResolveSkinDirectory(std::string_view skinDirectory, std::string_view applicationDirectory);
+std::string ResolveSkinDirectory(std::string_view skinDirectory,
+                                 std::string_view applicationDirectory);
 // A directory ready for a file name to be appended.
 std::string NormaliseDirectory(std::string_view directory);
 // "Name.asz" in any letter case becomes "Name"; the extension alone stays.
@@ -63,8 +64,8 @@ inline std::string InternalFormatMessage(std::string_view skinName) {
 
 // Reads the chosen source's options text and package. Throws SkinError; where the format's own
 // message box was shown, the error says it was already reported.
-LoadedSkinSource ReadSkinSource(const SkinSourceChoice& choice,
-                                const TsStoredSkins& stored, SkinPlatform& platform);
+LoadedSkinSource ReadSkinSource(const SkinSourceChoice& choice, const TsStoredSkins& stored,
+                                SkinPlatform& platform);
 
 ImageSource ImagesOf(const LoadedSkinSource& source, SkinPlatform& platform);
 

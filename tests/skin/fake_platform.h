@@ -16,7 +16,9 @@ class FakePlatform : public SkinPlatform {
   std::string AppDirectory = "D:\\Apps\\Forest\\";
 
   uint32_t SystemColourValue(SystemColour colour) override { return 0x100000u + uint32_t(colour); }
-  int SystemMetricValue(SystemMetric metric) override { return metric == SystemMetric::SizingFrameWidth ? 4 : 17; }
+  int SystemMetricValue(SystemMetric metric) override {
+    return metric == SystemMetric::SizingFrameWidth ? 4 : 17;
+  }
   void ShowMessage(std::string_view text, MessageKind kind) override {
     Messages.emplace_back(std::string(text), kind);
   }

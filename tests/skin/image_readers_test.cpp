@@ -31,31 +31,32 @@ TEST(BmpReader, ReadsTrueColourBottomUpAndTopDown) {
 }
 
 TEST(BmpReader, ReadsPalettedAndSixteenBitImages) {
-  const Image32 grey = test::Picture(3, 2, [](int32_t x, int32_t y) { return uint32_t(x * 3 + y); });
+  const Image32 grey =
+      test::Picture(3, 2, [](int32_t x, int32_t y) { return uint32_t(x * 3 + y); });
   const DecodedImage d8 = ReadBmp(test::EncodeBmp(grey, 8));
   EXPECT_EQ(d8.Pixels.At(2, 1), 0x070707u);
   // A 2 x 2 one-bit image, rows bottom-up, palette black and white: the top row is white, black.
-  const Bytes mono = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0,
-                      2, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                      2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 0,
-                      0x40, 0, 0, 0, 0x80, 0, 0, 0};
+  const Bytes mono = {'B', 'M', 70, 0, 0,   0,   0,   0, 0,    0, 62, 0, 0,    0, 40, 0, 0, 0,
+                      2,   0,   0,  0, 2,   0,   0,   0, 1,    0, 1,  0, 0,    0, 0,  0, 8, 0,
+                      0,   0,   0,  0, 0,   0,   0,   0, 0,    0, 2,  0, 0,    0, 0,  0, 0, 0,
+                      0,   0,   0,  0, 255, 255, 255, 0, 0x40, 0, 0,  0, 0x80, 0, 0,  0};
   const DecodedImage d1 = ReadBmp(mono);
   EXPECT_EQ(d1.Pixels.At(0, 0), 0xFFFFFFu);
   EXPECT_EQ(d1.Pixels.At(1, 0), 0u);
   EXPECT_EQ(d1.Pixels.At(1, 1), 0xFFFFFFu);
   // 16 bits, 5-5-5: one pixel of full red.
-  const Bytes red16 = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0,
-                       1, 0, 0, 0, 1, 0, 16, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                       0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x7C, 0, 0};
+  const Bytes red16 = {'B', 'M', 58, 0, 0, 0, 0, 0, 0,  0, 54, 0, 0, 0, 40,   0,    0, 0, 1, 0,
+                       0,   0,   1,  0, 0, 0, 1, 0, 16, 0, 0,  0, 0, 0, 4,    0,    0, 0, 0, 0,
+                       0,   0,   0,  0, 0, 0, 0, 0, 0,  0, 0,  0, 0, 0, 0x00, 0x7C, 0, 0};
   EXPECT_EQ(ReadBmp(red16).Pixels.At(0, 0), 0xFF0000u);
 }
 
 TEST(BmpReader, ReadsRunLengthEncoding) {
   // 5 x 2, eight bits, palette blue and red: the bottom row five of index 1, then the top row
   // two of index 0 and an absolute run of indexes 1, 0, 1 (padded to an even length).
-  Bytes rle = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0, 40, 0, 0, 0, 5, 0, 0, 0,
-               2, 0, 0, 0, 1, 0, 8, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-               2, 0, 0, 0, 0, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 0};
+  Bytes rle = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0,   0, 40, 0, 0, 0, 5,   0, 0,
+               0,   2,   0, 0, 0, 1, 0, 8, 0, 1, 0,  0, 0,   0, 0,  0, 0, 0, 0,   0, 0,
+               0,   0,   0, 0, 2, 0, 0, 0, 0, 0, 0,  0, 255, 0, 0,  0, 0, 0, 255, 0};
   rle.insert(rle.end(), {5, 1, 0, 0, 2, 0, 0, 3, 1, 0, 1, 0, 0, 1});
   const DecodedImage d = ReadBmp(rle);
   EXPECT_EQ(d.Pixels.At(0, 1), 0xFF0000u);

@@ -1,7 +1,6 @@
-#include "skin/data/mask_data.h"
-
 #include <gtest/gtest.h>
 
+#include "skin/data/mask_data.h"
 #include "skin/data/skin_error.h"
 
 namespace velmora::skin {
@@ -29,12 +28,14 @@ TEST(MaskValue, DecodesTheBordersFormAndKeepsNonZeroWidths) {
 }
 
 TEST(MaskValue, BordersWithoutWidthsTakeTheBorderWidthOrAThirdOfTheFrame) {
-  const TsMaskData third = DecodeMaskValue("^0000^0000^0005^0005^0000^0000^0000^0000^1^0^0^0")->Mask;
+  const TsMaskData third =
+      DecodeMaskValue("^0000^0000^0005^0005^0000^0000^0000^0000^1^0^0^0")->Mask;
   EXPECT_EQ(third.LeftWidth, 1);
   EXPECT_EQ(third.TopWidth, 1);
   EXPECT_EQ(third.RightWidth, 1);
   EXPECT_EQ(third.BottomWidth, 1);
-  const TsMaskData common = DecodeMaskValue("^0000^0000^0030^0030^0000^0000^0000^0000^1^0^0^4")->Mask;
+  const TsMaskData common =
+      DecodeMaskValue("^0000^0000^0030^0030^0000^0000^0000^0000^1^0^0^4")->Mask;
   EXPECT_EQ(common.LeftWidth, 4);
   EXPECT_EQ(common.BottomWidth, 4);
 }

@@ -93,8 +93,10 @@ Bytes EncodeBmp(const Image32& image, int bitCount, bool topDown) {
     Bytes line;
     for (int32_t x = 0; x < image.Width; ++x) {
       const uint32_t p = image.At(x, y);
-      if (bitCount == 8) line.push_back(uint8_t(p));
-      else for (int i = 0; i < bitCount / 8; ++i) line.push_back(uint8_t(p >> (8 * i)));
+      if (bitCount == 8)
+        line.push_back(uint8_t(p));
+      else
+        for (int i = 0; i < bitCount / 8; ++i) line.push_back(uint8_t(p >> (8 * i)));
     }
     line.resize(stride);
     Append(out, line);

@@ -17,7 +17,9 @@ Bytes ZlibCompress(const Bytes& content, int level = 9);
 class PackageBuilder {
  public:
   PackageBuilder& Member(std::string name, Bytes content);
-  PackageBuilder& Member(std::string name, std::string_view text) { return Member(name, ToBytes(text)); }
+  PackageBuilder& Member(std::string name, std::string_view text) {
+    return Member(name, ToBytes(text));
+  }
   // A member record with the size written as given (a lie, for hostile cases).
   PackageBuilder& MemberClaiming(std::string name, uint32_t size, Bytes content);
   PackageBuilder& Raw(Bytes bytes);  // bytes between records, as written

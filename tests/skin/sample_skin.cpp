@@ -22,7 +22,8 @@ std::string Section(const std::string& name, int n) {
        "GRADIENTDATA=8454016;8454016;97;0;0;8454016;8454016;0;0;0\r\n"
        "HOTGRADIENTDATA=255;0;50;0;0;65280;0;50;0;0\r\nIMAGEPERCENT=20\r\nSTATES=3\r\n";
   s += "BORDERSMASK=" + Borders(n * 7 % 400, n * 5 % 200) + "\r\n";
-  if (n % 4 == 0) s += "PATTERN=~0327~0000~0565~0232~00~0\r\nHOTPATTERN=~0322~0019~0325~0025~10~1\r\n";
+  if (n % 4 == 0)
+    s += "PATTERN=~0327~0000~0565~0232~00~0\r\nHOTPATTERN=~0322~0019~0325~0025~10~1\r\n";
   if (n % 9 == 0) s += "PATTERN2=GREEN_WOOD.JPG\r\n";
   if (n % 5 == 0) s += "GLYPHMASK=@0000@0034@0072@0084@3@1\r\n";
   return s;
@@ -32,7 +33,8 @@ Image32 Master() {
   // A 24-bit bitmap of 393,354 bytes, about the size of the program's master image.
   return Picture(380, 345, [](int32_t x, int32_t y) {
     if ((x < 3 || y < 3) && (x + y) % 7 == 0) return 0xFF00FFu;
-    return uint32_t((x * 3) & 0xFF) << 16 | uint32_t((y * 5) & 0xFF) << 8 | uint32_t((x ^ y) & 0xFF);
+    return uint32_t((x * 3) & 0xFF) << 16 | uint32_t((y * 5) & 0xFF) << 8 |
+           uint32_t((x ^ y) & 0xFF);
   });
 }
 
@@ -69,7 +71,8 @@ Bytes SamplePackage() {
   const Image32 wood = Picture(160, 120, [](int32_t x, int32_t y) {
     return 0xFF000000u | uint32_t(40 + (x * y) % 50) << 16 | uint32_t(80 + x % 40) << 8 | 30u;
   });
-  const Image32 huge = Picture(96, 96, [](int32_t x, int32_t y) { return uint32_t(x * 2) << 8 | uint32_t(y); });
+  const Image32 huge =
+      Picture(96, 96, [](int32_t x, int32_t y) { return uint32_t(x * 2) << 8 | uint32_t(y); });
   return PackageBuilder()
       .Member("OPTIONS.DAT", SampleOptionsText())
       .Member("BUTTONHUGE.BMP", EncodeBmp(huge, 24))

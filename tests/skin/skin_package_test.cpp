@@ -46,7 +46,8 @@ TEST(SkinPackage, ReadsAPackageShapedLikeTheProgramsSkin) {
   ASSERT_TRUE(read.Options);
   EXPECT_EQ(*read.Options, test::SampleOptionsText());
   ASSERT_EQ(read.Images.size(), 5u);
-  const char* names[] = {"BUTTONHUGE.BMP", "MASTER.BMP", "EXTBORD.PNG", "EXTBORD_200.PNG", "GREEN_WOOD.JPG"};
+  const char* names[] = {"BUTTONHUGE.BMP", "MASTER.BMP", "EXTBORD.PNG", "EXTBORD_200.PNG",
+                         "GREEN_WOOD.JPG"};
   for (size_t i = 0; i < 5; ++i) EXPECT_EQ(read.Images[i].Name, names[i]);
   EXPECT_EQ(read.Images[1].Data.size(), 54 + 380 * 3 * 345u);
   EXPECT_TRUE(FindPreview(package));
@@ -72,11 +73,8 @@ TEST(SkinPackage, FindsImagesByTheirUpperCasedNameWithinTheImageCount) {
 }
 
 TEST(SkinPackage, AGarbageByteBetweenMembersFailsTheRead) {
-  const Bytes package = PackageBuilder()
-                            .Member("OPTIONS.DAT", "abc")
-                            .Raw({0x55})
-                            .Member("MASTER.BMP", "def")
-                            .Build();
+  const Bytes package =
+      PackageBuilder().Member("OPTIONS.DAT", "abc").Raw({0x55}).Member("MASTER.BMP", "def").Build();
   EXPECT_THROW(ReadSkinPackage(package), SkinError);
 }
 

@@ -22,7 +22,8 @@ struct LoadedSkin {
 LoadedSkin LoadPackage(const Bytes& bytes, FakePlatform& platform, SkinLoadSettings settings = {}) {
   LoadedSkin skin{ReadSkinPackage(bytes), {}, nullptr};
   skin.options = OptionsText::Parse(skin.package.Options.value_or(""));
-  skin.registry = SkinRegistry::Load(skin.options, {&skin.package, "", &platform}, settings, platform);
+  skin.registry =
+      SkinRegistry::Load(skin.options, {&skin.package, "", &platform}, settings, platform);
   return skin;
 }
 
@@ -77,7 +78,8 @@ TEST(SkinRegistry, ResolvesMasksThroughParentsWithGuards) {
   const int base = r.GetSkinIndex("BASE"), child = r.GetSkinIndex("CHILD");
   EXPECT_EQ(r.Sections()[size_t(child)].BorderIndex, r.Sections()[size_t(base)].BorderIndex);
   EXPECT_GE(r.Sections()[size_t(child)].BorderIndex, 0);
-  EXPECT_EQ(r.Sections()[size_t(child)].Props[0].TextureIndex, r.Sections()[size_t(base)].Props[0].TextureIndex);
+  EXPECT_EQ(r.Sections()[size_t(child)].Props[0].TextureIndex,
+            r.Sections()[size_t(base)].Props[0].TextureIndex);
   EXPECT_EQ(r.GetMaskIndex(child, "CHILD", "ONLYHERE"), -1);
   EXPECT_EQ(r.GetMaskIndex(r.GetSkinIndex("ORPHAN"), "ONLYHERE"), -1);
   EXPECT_EQ(r.GetMaskIndex(r.GetSkinIndex("SELF"), "BORDERSMASK"), -1);
@@ -85,7 +87,8 @@ TEST(SkinRegistry, ResolvesMasksThroughParentsWithGuards) {
   EXPECT_EQ(r.GetTextureIndex(r.GetSkinIndex("B"), "B", "PATTERN"), -1);
   EXPECT_EQ(r.GetMaskIndex(-1, "BORDERSMASK"), -1);
   EXPECT_EQ(r.GetMaskIndex(99999, "X", "BORDERSMASK"), -1);
-  EXPECT_EQ(r.GetMaskIndex(child, "BASE", "BORDERSMASK"), -1);  // the walk stops at the named section
+  EXPECT_EQ(r.GetMaskIndex(child, "BASE", "BORDERSMASK"),
+            -1);  // the walk stops at the named section
   EXPECT_EQ(r.Sections()[size_t(base)].EditBorderFlag, 0);
   EXPECT_EQ(r.Sections()[size_t(r.GetSkinIndex("A"))].EditBorderFlag, -2);
 }
@@ -135,7 +138,8 @@ TEST(SkinRegistry, RegistersScaledVariantsByForm) {
 
 TEST(SkinRegistry, ExternalImagesAreSharedAndMissingOnesAreSkippedOrKept) {
   FakePlatform platform;
-  Image32 png = test::Picture(6, 2, [](int32_t x, int32_t) { return x < 3 ? 0x80FF8040u : 0xFFFF00FFu; });
+  Image32 png =
+      test::Picture(6, 2, [](int32_t x, int32_t) { return x < 3 ? 0x80FF8040u : 0xFFFF00FFu; });
   const std::string options =
       "[GLOBALINFO]\nVERSION=8.0\n[S]\nA=!PIC.PNG!2!0!1\nB=!pic.png!1\nC=!NOPE.PNG!1\n"
       "D=~0000~0000~0004~0004~00~0~NOPE.BMP\nE=NOPE.JPG\nF=!BAD.BMP!1\n";
@@ -164,17 +168,18 @@ TEST(SkinRegistry, ExternalImagesAreSharedAndMissingOnesAreSkippedOrKept) {
 
 TEST(SkinRegistry, KeyColourBecomesTransparentInImagesWithoutAlpha) {
   FakePlatform platform;
-  const Image32 master = test::Picture(4, 4, [](int32_t x, int32_t) { return x == 0 ? 0xFF00FFu : 0x123456u; });
-  const LoadedSkin skin = LoadPackage(
-      PackageBuilder()
-          .Member("OPTIONS.DAT",
-                  "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n"
-                  "[S]\nBORDERSMASK=^0000^0000^0004^0004^0001^0001^0001^0001^1^0^0^0\n"
-                  "[T]\nBORDERSMASK=^0001^0000^0004^0004^0001^0001^0001^0001^1^0^0^0\n"
-                  "[U]\nBORDERSMASK=^0100^0100^9999^9999^0001^0001^0001^0001^9^0^0^0\n")
-          .Member("MASTER.BMP", test::EncodeBmp(master, 24))
-          .Build(),
-      platform);
+  const Image32 master =
+      test::Picture(4, 4, [](int32_t x, int32_t) { return x == 0 ? 0xFF00FFu : 0x123456u; });
+  const LoadedSkin skin =
+      LoadPackage(PackageBuilder()
+                      .Member("OPTIONS.DAT",
+                              "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n"
+                              "[S]\nBORDERSMASK=^0000^0000^0004^0004^0001^0001^0001^0001^1^0^0^0\n"
+                              "[T]\nBORDERSMASK=^0001^0000^0004^0004^0001^0001^0001^0001^1^0^0^0\n"
+                              "[U]\nBORDERSMASK=^0100^0100^9999^9999^0001^0001^0001^0001^9^0^0^0\n")
+                      .Member("MASTER.BMP", test::EncodeBmp(master, 24))
+                      .Build(),
+                  platform);
   const SkinRegistry& r = *skin.registry;
   EXPECT_EQ(r.MasterImage().At(0, 0), 0x00FF00FFu);
   EXPECT_EQ(r.MasterImage().At(1, 0), 0xFF123456u);
@@ -218,7 +223,8 @@ TEST(SkinRegistry, PaletteDefaultsMixesAndTheRepeatedAlertKeys) {
 
   const LoadedSkin alert = LoadText(
       "[GLOBALINFO]\nEDITTEXT_ALERT=111\nEDITBG_ALERT=222\nBORDERCOLOR=333\nGRIDLINE=-1\n"
-      "[MENUITEM]\nHOTCOLOR=444\nHOTFONTCOLOR=16711935\n[SELECTION]\nSTATES=1\nFONTCOLOR=16711935\n",
+      "[MENUITEM]\nHOTCOLOR=444\nHOTFONTCOLOR=16711935\n[SELECTION]\nSTATES=1\nFONTCOLOR="
+      "16711935\n",
       platform);
   const SkinPalette& q = alert.registry->Palette();
   EXPECT_EQ(q[16], 111);
@@ -312,12 +318,14 @@ TEST(SkinRegistry, BadFixedFieldsAndArgbColoursAbortTheLoad) {
 
 TEST(SkinRegistry, CutsExtendedBorderImagesFromTheExborderMask) {
   FakePlatform platform;
-  const Image32 frames = test::Picture(8, 3, [](int32_t x, int32_t) { return x < 4 ? 0xFF111111u : 0xFF222222u; });
+  const Image32 frames =
+      test::Picture(8, 3, [](int32_t x, int32_t) { return x < 4 ? 0xFF111111u : 0xFF222222u; });
   SkinLoadSettings settings;
   settings.ExtendedBorders = true;
   const LoadedSkin skin = LoadPackage(
       PackageBuilder()
-          .Member("OPTIONS.DAT", "[GLOBALINFO]\nFORMOFFSET=1\nEXBORDER=!EB.BMP!2!0!3!0003!0001!0000!0002!1\n")
+          .Member("OPTIONS.DAT",
+                  "[GLOBALINFO]\nFORMOFFSET=1\nEXBORDER=!EB.BMP!2!0!3!0003!0001!0000!0002!1\n")
           .Member("EB.BMP", test::EncodeBmp(frames, 24))
           .Build(),
       platform, settings);
@@ -340,8 +348,8 @@ TEST(SkinRegistry, CommonSectionsOverrideAndExtendTheSkinsSections) {
   SkinLoadSettings settings;
   settings.CommonSections =
       "[GLOBALINFO]\nCOLOR=1\n[BUTTON]\nCOLOR=7\nTILE=e:\\wood.bmp\n[EXTRA]\nPARENTCLASS=BUTTON\n";
-  const LoadedSkin skin = LoadText("[GLOBALINFO]\nCOLOR=9\n[BUTTON]\nCOLOR=3\nHOTCOLOR=4\n[PANEL]\n",
-                                   platform, settings);
+  const LoadedSkin skin = LoadText(
+      "[GLOBALINFO]\nCOLOR=9\n[BUTTON]\nCOLOR=3\nHOTCOLOR=4\n[PANEL]\n", platform, settings);
   const SkinRegistry& r = *skin.registry;
   const int button = r.GetSkinIndex("BUTTON");
   EXPECT_EQ(button, 1);

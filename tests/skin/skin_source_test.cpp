@@ -66,7 +66,8 @@ TEST_F(SkinSources, PrefersAPackedFileThenAFolderThenAStoredSkin) {
   const SkinSourceChoice folder = ChooseSkinSource("Dusk", "c:\\Skins", stored, platform);
   EXPECT_EQ(folder.Source, SkinSourceChoice::Kind::Folder);
   EXPECT_EQ(folder.SkinPath, "c:\\Skins\\Dusk\\");
-  const SkinSourceChoice own = ChooseSkinSource("Emerald (internal)", "c:\\Skins", stored, platform);
+  const SkinSourceChoice own =
+      ChooseSkinSource("Emerald (internal)", "c:\\Skins", stored, platform);
   EXPECT_EQ(own.Source, SkinSourceChoice::Kind::Stored);
   EXPECT_EQ(own.SkinPath, "");
   const LoadedSkinSource loaded = ReadSkinSource(own, stored, platform);
@@ -97,8 +98,9 @@ TEST_F(SkinSources, APackedFileWithoutOptionsShowsTheFormatMessage) {
     EXPECT_TRUE(e.AlreadyReported());
   }
   ASSERT_EQ(platform.Messages.size(), 1u);
-  EXPECT_EQ(platform.Messages[0].first,
-            "Internal format error in the \"Old\" skin. Please, update this skin to latest version.");
+  EXPECT_EQ(
+      platform.Messages[0].first,
+      "Internal format error in the \"Old\" skin. Please, update this skin to latest version.");
   EXPECT_EQ(platform.Messages[0].second, MessageKind::Information);
 }
 
@@ -121,14 +123,16 @@ TEST_F(SkinSources, AStoredSkinWithoutOptionsFailsCleanly) {
       FAIL();
     } catch (const SkinError& e) {
       EXPECT_FALSE(e.AlreadyReported());
-      EXPECT_EQ(std::string(e.what()), "The \"" + std::string(name) + "\" skin holds no options text");
+      EXPECT_EQ(std::string(e.what()),
+                "The \"" + std::string(name) + "\" skin holds no options text");
     }
   }
   EXPECT_TRUE(platform.Messages.empty());
 }
 
 TEST_F(SkinSources, FolderImagesComeFromTheSkinPathOrAnAbsolutePath) {
-  platform.Files["c:\\Skins\\Dusk\\Options.dat"] = test::ToBytes("[GLOBALINFO]\nMASTERBITMAP=m.bmp\n");
+  platform.Files["c:\\Skins\\Dusk\\Options.dat"] =
+      test::ToBytes("[GLOBALINFO]\nMASTERBITMAP=m.bmp\n");
   const Image32 pixel = test::Picture(1, 1, [](int32_t, int32_t) { return 0x123456u; });
   platform.Files["c:\\Skins\\Dusk\\m.bmp"] = test::EncodeBmp(pixel, 24);
   platform.Files["E:\\ABS.BMP"] = test::EncodeBmp(pixel, 24);
@@ -141,7 +145,8 @@ TEST_F(SkinSources, FolderImagesComeFromTheSkinPathOrAnAbsolutePath) {
 }
 
 TEST_F(SkinSources, ListsStoredSkinsAndPackedFilesWithTheirPreviews) {
-  Store("Zeta (internal)", PackageBuilder().Member("OPTIONS.DAT", "x").Preview(test::ToBytes("png1")).Build());
+  Store("Zeta (internal)",
+        PackageBuilder().Member("OPTIONS.DAT", "x").Preview(test::ToBytes("png1")).Build());
   Store("Alpha (internal)", Package());
   platform.Files["D:\\Apps\\Skins\\Moss.asz"] =
       PackageBuilder().Member("OPTIONS.DAT", "x").Preview(test::ToBytes("png2")).Build();

@@ -9,18 +9,22 @@
 namespace velmora::skin {
 namespace {
 
-static_assert(int(SystemColour::ButtonFace) == COLOR_BTNFACE && int(SystemColour::Window) == COLOR_WINDOW &&
-              int(SystemColour::WindowText) == COLOR_WINDOWTEXT && int(SystemColour::Highlight) == COLOR_HIGHLIGHT &&
+static_assert(int(SystemColour::ButtonFace) == COLOR_BTNFACE &&
+              int(SystemColour::Window) == COLOR_WINDOW &&
+              int(SystemColour::WindowText) == COLOR_WINDOWTEXT &&
+              int(SystemColour::Highlight) == COLOR_HIGHLIGHT &&
               int(SystemColour::HighlightText) == COLOR_HIGHLIGHTTEXT &&
               int(SystemColour::InactiveBorder) == COLOR_INACTIVEBORDER &&
-              int(SystemColour::InfoText) == COLOR_INFOTEXT && int(SystemColour::InfoBackground) == COLOR_INFOBK);
+              int(SystemColour::InfoText) == COLOR_INFOTEXT &&
+              int(SystemColour::InfoBackground) == COLOR_INFOBK);
 static_assert(int(SystemMetric::VerticalScrollWidth) == SM_CXVSCROLL &&
               int(SystemMetric::SizingFrameWidth) == SM_CXSIZEFRAME);
 
 std::string Utf8FromWide(std::wstring_view wide) {
   if (wide.empty()) return {};
   const int size = static_cast<int>(wide.size());
-  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<size_t>(length), '\0');
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
   return utf8;
@@ -54,7 +58,8 @@ void Win32SkinPlatform::ShowMessage(std::string_view text, MessageKind kind) {
   const UINT icon = kind == MessageKind::Error     ? MB_ICONERROR
                     : kind == MessageKind::Warning ? MB_ICONWARNING
                                                    : MB_ICONINFORMATION;
-  MessageBoxW(nullptr, ui::WideFromUtf8(text).c_str(), caption_.c_str(), MB_OK | icon | MB_TASKMODAL);
+  MessageBoxW(nullptr, ui::WideFromUtf8(text).c_str(), caption_.c_str(),
+              MB_OK | icon | MB_TASKMODAL);
 }
 
 bool Win32SkinPlatform::FileExists(const std::string& path) {
@@ -91,7 +96,8 @@ std::vector<std::string> Win32SkinPlatform::ListFiles(const std::string& directo
   std::vector<std::string> names;
   if (find.get() == INVALID_HANDLE_VALUE) return names;
   do {
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(Utf8FromWide(entry.cFileName));
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      names.push_back(Utf8FromWide(entry.cFileName));
   } while (FindNextFileW(find.get(), &entry));
   return names;
 }

@@ -1,10 +1,9 @@
-#include "skin/data/win32/win32_skin_platform.h"
-
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+
+#include "skin/data/win32/win32_skin_platform.h"
 
 namespace velmora::skin {
 namespace {
@@ -51,8 +50,10 @@ TEST_F(Win32Platform, ReadsWholeFilesWithinTheirLimit) {
 TEST_F(Win32Platform, AnswersSystemColoursAndMetrics) {
   EXPECT_EQ(platform.SystemColourValue(SystemColour::ButtonFace), GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(platform.SystemColourValue(SystemColour::InfoBackground), GetSysColor(COLOR_INFOBK));
-  EXPECT_EQ(platform.SystemMetricValue(SystemMetric::SizingFrameWidth), GetSystemMetrics(SM_CXSIZEFRAME));
-  EXPECT_EQ(platform.SystemMetricValue(SystemMetric::VerticalScrollWidth), GetSystemMetrics(SM_CXVSCROLL));
+  EXPECT_EQ(platform.SystemMetricValue(SystemMetric::SizingFrameWidth),
+            GetSystemMetrics(SM_CXSIZEFRAME));
+  EXPECT_EQ(platform.SystemMetricValue(SystemMetric::VerticalScrollWidth),
+            GetSystemMetrics(SM_CXVSCROLL));
 }
 
 }  // namespace
