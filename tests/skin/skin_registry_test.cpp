@@ -142,7 +142,7 @@ TEST(SkinRegistry, ExternalImagesAreSharedAndMissingOnesAreSkippedOrKept) {
       test::Picture(6, 2, [](int32_t x, int32_t) { return x < 3 ? 0x80FF8040u : 0xFFFF00FFu; });
   const std::string options =
       "[GLOBALINFO]\nVERSION=8.0\n[S]\nA=!PIC.PNG!2!0!1\nB=!pic.png!1\nC=!NOPE.PNG!1\n"
-      "D=~0000~0000~0004~0004~00~0~NOPE.BMP\nE=NOPE.JPG\nF=!BAD.BMP!1\n";
+      "D=~0000~0000~0004~0004~00~0~NOPE.BMP\nE=NOPE.JPG\nF=!BAD.BMP!1\nG=!!!\n";
   const LoadedSkin skin = LoadPackage(PackageBuilder()
                                           .Member("OPTIONS.DAT", options)
                                           .Member("PIC.PNG", test::EncodePng(png, true))
@@ -160,6 +160,7 @@ TEST(SkinRegistry, ExternalImagesAreSharedAndMissingOnesAreSkippedOrKept) {
   EXPECT_EQ(r.GetMaskIndexByName("S", "C"), -1);
   EXPECT_EQ(r.GetMaskIndexByName("S", "E"), -1);
   EXPECT_EQ(r.GetMaskIndexByName("S", "F"), -1);
+  EXPECT_EQ(r.GetMaskIndexByName("S", "G"), -1);  // no name: not the master image either
   const int d = r.GetMaskIndexByName("S", "D");
   ASSERT_GE(d, 0);
   EXPECT_EQ(r.Masks()[size_t(d)].Image, nullptr);
