@@ -1,17 +1,131 @@
 #include "app/win32/main_window.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/main_window_definition.h"
+#include "app/win32/resource_ids.h"
+#include "app/win32/single_instance.h"
+#include "skin/controls/win32/skinned_controls.h"
+#include "skin/data/decoded_image.h"
+#include "ui/win32/application.h"
+#include "ui/win32/bitmap.h"
+#include "ui/win32/combo_box_view.h"
+#include "ui/win32/executable.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/text.h"
+
 namespace velmora::app {
 namespace {
 
-constexpr ui::FormDefinition kDefinition{
-    .className = L"TForm_player",
-    .caption = L"Velmora",
-    .clientWidth = 764,
-    .clientHeight = 537,
-};
+using ui::ControlKind;
+
+// Children are made after their panels; among siblings, in tab order, which is also the order
+// the keyboard visits them.
+std::vector<const ui::ControlDefinition*> CreationOrder() {
+  std::vector<const ui::ControlDefinition*> order;
+  for (const ui::ControlDefinition& entry : MainWindowControls()) order.push_back(&entry);
+  const auto key = [](const ui::ControlDefinition* entry) {
+    return std::pair(!entry->parent.empty(), entry->tabOrder < 0 ? INT_MAX : entry->tabOrder);
+  };
+  std::stable_sort(order.begin(), order.end(),
+                   [&](auto* a, auto* b) { return key(a) < key(b); });
+  return order;
+}
 
 }  // namespace
 
-TForm_player::TForm_player() : ui::Form(kDefinition) {}
+MainWindow::MainWindow()
+    : ui::Form(MainWindowDefinition()),
+      player_(*this, ui::AnsiFromWide(ui::ExecutableFolder())) {
+  CreateControls();
+  LoadPictures();
+  CreatePopupMenu();
+  for (ui::Timer* timer : {&player_.Timer1, &player_.tmr2, &player_.tmr3, &player_.tmr4}) {
+    AddTimer(*timer);
+  }
+  player_.FormCreate();
+}
+
+void MainWindow::CreateControls() {
+  std::map<std::string_view, HWND> windows;
+  for (const ui::ControlDefinition* entry : CreationOrder()) {
+    const HWND parent = entry->parent.empty() ? Handle() : windows.at(entry->parent);
+    windows[entry->name] = CreateControl(*entry, parent);
+    if (!entry->hint.empty()) AddHint(windows[entry->name], entry->hint);
+  }
+  // The background lies under every other control.
+  SetWindowPos(windows.at("img1"), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+HWND MainWindow::CreateControl(const ui::ControlDefinition& definition, HWND parent) {
+  const ui::ChildPlacement at = PlacementOf(definition, parent);
+  const std::string_view name = definition.name;
+  const int thumb = Scale(definition.thumbLength);
+  std::unique_ptr<ui::ChildView> view;
+  switch (definition.kind) {
+    case ControlKind::CheckBox: view = Make<ui::CheckBoxView, ui::CheckBox>(name, at); break;
+    case ControlKind::RadioButton:
+      view = Make<ui::RadioButtonView, ui::RadioButton>(name, at);
+      break;
+    case ControlKind::TsRadioButton:
+      view = Make<skin::TsRadioButton, ui::RadioButton>(name, at);
+      break;
+    case ControlKind::TrackBar: view = Make<ui::TrackBarView, ui::TrackBar>(name, at, thumb); break;
+    case ControlKind::TsTrackBar:
+      view = Make<skin::TsTrackBar, ui::TrackBar>(name, at, thumb);
+      break;
+    case ControlKind::ComboBox:
+      view = Make<ui::ComboBoxView, ui::ComboBox>(name, at, Scale(definition.itemHeight));
+      break;
+    case ControlKind::Button: view = Make<ui::ButtonView, ui::Button>(name, at); break;
+    case ControlKind::TsButton: view = Make<skin::TsButton, ui::Button>(name, at); break;
+    case ControlKind::Label: view = Make<ui::LabelView, ui::Label>(name, at); break;
+    case ControlKind::Memo: view = Make<ui::MemoView, ui::Memo>(name, at); break;
+    case ControlKind::Panel: view = Make<ui::PanelView, ui::Panel>(name, at); break;
+    case ControlKind::TsPanel: view = Make<skin::TsPanel, ui::Panel>(name, at); break;
+    case ControlKind::TsImage: view = Make<skin::TsImage, ui::Image>(name, at); break;
+  }
+  return AddView(std::move(view)).Handle();
+}
+
+void MainWindow::LoadPictures() {
+  HINSTANCE module = ui::Application::Instance().Module();
+  SetIcons(LoadIconW(module, MAKEINTRESOURCEW(VELMORA_PROGRAM_ICON)),
+           static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(VELMORA_PROGRAM_ICON),
+                                         IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
+  const skin::Image32 fern =
+      skin::ReadJpeg(ui::ResourceBytes(VELMORA_FERN_PICTURE, RT_RCDATA)).Pixels;
+  if (auto* image = dynamic_cast<ui::ImageView*>(ViewOfControl(player_.img1))) {
+    image->SetPicture(ui::BitmapFromPixels(fern.Width, fern.Height, fern.Pixels));
+  }
+  for (int id : {VELMORA_TRAY_SOUND_OFF, VELMORA_TRAY_SOUND_ON}) {
+    if (ui::UniqueBitmap picture = ui::LoadBitmapResource(id)) ImageList1.Add(picture.get());
+  }
+}
+
+void MainWindow::CreatePopupMenu() {
+  PopupMenu1.AddItem("Показать окно настроек", [this] { N1Click(); });
+  PopupMenu1.AddItem("Закрыть", [this] { N2Click(); });
+}
+
+void MainWindow::N1Click() {
+  ShowWindow(Handle(), SW_RESTORE);
+  SetForegroundWindow(Handle());
+}
+
+bool MainWindow::ClaimSingleInstance() { return app::ClaimSingleInstance(); }
+
+void MainWindow::ShowErrorBox(const std::string& text) {
+  ui::ShowMessageBox(nullptr, ui::WideFromUtf8(text), nullptr, MB_OK | MB_ICONERROR);
+}
+
+void MainWindow::EndProcess(int exitCode) { std::exit(exitCode); }
 
 }  // namespace velmora::app

@@ -1,12 +1,52 @@
 #pragma once
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "app/form_platform.h"
+#include "app/form_player.h"
+#include "ui/control_definition.h"
 #include "ui/win32/form.h"
+#include "ui/win32/image_list.h"
+#include "ui/win32/popup_menu.h"
 
 namespace velmora::app {
 
-// The program's one window.
-class TForm_player : public ui::Form {
+// The program's one window on the desktop: it reads the window definition, shows every control
+// of TForm_player in its place and gives the logic what it needs of the desktop. Construction
+// ends with the create handler, so a copy that must not run ends before the window shows.
+class MainWindow : public ui::Form, private FormPlatform {
  public:
-  TForm_player();
+  MainWindow();
+
+ protected:
+  bool CloseQuery() override { return player_.FormCloseQuery(); }
+
+ private:
+  bool ClaimSingleInstance() override;
+  void ShowErrorBox(const std::string& text) override;
+  [[noreturn]] void EndProcess(int exitCode) override;
+  void* WindowHandle() const override { return Handle(); }
+
+  void CreateControls();
+  HWND CreateControl(const ui::ControlDefinition& definition, HWND parent);
+  // The view of the named control of the logic, which must be of kind Control.
+  template <typename View, typename Control, typename... Extra>
+  std::unique_ptr<ui::ChildView> Make(std::string_view name, const ui::ChildPlacement& at,
+                                      Extra... extra) {
+    auto* control = dynamic_cast<Control*>(player_.FindComponent(name));
+    if (!control) throw std::logic_error("the form has no control " + std::string(name));
+    return std::make_unique<View>(*control, at, extra...);
+  }
+  void LoadPictures();
+  void CreatePopupMenu();
+  void N1Click();
+  void N2Click() { Close(); }
+
+  TForm_player player_;
+  ui::ImageList ImageList1{20, 20};
+  ui::PopupMenu PopupMenu1;
 };
 
 }  // namespace velmora::app

@@ -7,6 +7,7 @@ persistent wineserver. Nothing of the user's own Wine prefix, sound server or di
     velmora_harness.py start STATE_DIR    start a session, write STATE_DIR/state.json
     velmora_harness.py stop STATE_DIR     end it
     velmora_harness.py run STATE_DIR OUTPUT_DIR SCREENSHOT   run Velmora in it
+    velmora_harness.py wine STATE_DIR PROGRAM [ARGS...]      run another Windows program in it
 
 Tests attach to a running session with Harness.attach(state_dir).
 """
@@ -30,6 +31,7 @@ CACHE = Path(os.environ.get("VELMORA_CACHE",
 PREFIX_SETUP_VERSION = "1"
 SCREEN = "1280x1024x24"
 WM_CLOSE = 0x0010
+HTCLOSE = 20
 
 
 def _wait_for(predicate, timeout, what):
@@ -190,6 +192,16 @@ class Harness:
             output.seek(0)
             return output.read().decode("utf-8")
 
+    def run_windows_program(self, program, *args):
+        """Runs a Windows program in the session, prints what it wrote, returns its exit code."""
+        with tempfile.TemporaryFile() as output:
+            # Through a file: Wine's daemons keep inherited pipes open long after the program.
+            code = subprocess.run(["wine", program, *args], env=self.env(), stdout=output,
+                                  stderr=subprocess.STDOUT, timeout=300).returncode
+            output.seek(0)
+            sys.stdout.write(output.read().decode("utf-8", "replace"))
+        return code
+
     def windows(self):
         return [json.loads(line) for line in self.probe("windows").splitlines() if line.strip()]
 
@@ -206,8 +218,32 @@ class Harness:
     def post(self, window, message, wparam=0, lparam=0):
         self.probe("post", window["hwnd"], message, wparam, lparam)
 
+    def children(self, window):
+        """The window's controls (all depths) with their screen rectangles."""
+        return [json.loads(line) for line in self.probe("children", window["hwnd"]).splitlines()
+                if line.strip()]
+
+    def frame_point(self, window, hit_code):
+        """A screen point inside the part of the window's frame with this hit-test code."""
+        x, y = self.probe("hittest", window["hwnd"], hit_code).split()
+        return int(x), int(y)
+
     def xdotool(self, *args):
         subprocess.run(["xdotool", *map(str, args)], env=self.env(), check=True)
+
+    def click(self, x, y):
+        """A real left click at a screen point."""
+        self.xdotool("mousemove", "--sync", x, y)
+        self.xdotool("click", 1)
+
+    def click_control(self, control, dx=None):
+        """Clicks a control from children(): at its centre, or dx pixels from its left edge."""
+        left, top, right, bottom = control["rect"]
+        self.click(left + (dx if dx is not None else (right - left) // 2), (top + bottom) // 2)
+
+    def key(self, name):
+        """A real key press to the window that has the keyboard focus."""
+        self.xdotool("key", name)
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", str(path)], env=self.env(), check=True)
@@ -226,6 +262,12 @@ class Recording:
             ["parec", "--device=cap.monitor", "--file-format=wav", "--rate=44100",
              "--channels=2", "--format=s16le", str(self.path)],
             env=harness._sound_env())
+
+    def wait_for(self, seconds, timeout=30):
+        """Waits until the recording holds at least this much sound."""
+        bytes_needed = 44 + int(seconds * 44100) * 4
+        _wait_for(lambda: self.path.exists() and self.path.stat().st_size >= bytes_needed,
+                  timeout, f"{seconds} s of recording")
 
     def stop(self):
         self.process.send_signal(signal.SIGINT)
@@ -259,6 +301,8 @@ def main(argv):
         Harness.attach(state_dir).stop()
     elif command == "run":
         raise SystemExit(_run_command(state_dir, argv[3], argv[4]))
+    elif command == "wine":
+        raise SystemExit(Harness.attach(state_dir).run_windows_program(*argv[3:]))
     else:
         raise SystemExit(__doc__)
 

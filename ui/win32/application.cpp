@@ -1,9 +1,13 @@
 #include "ui/win32/application.h"
 
+#include <commctrl.h>
+
 #include <stdexcept>
 
 #include "ui/app_title.h"
+#include "ui/win32/executable.h"
 #include "ui/win32/form.h"
+#include "ui/win32/message_box.h"
 #include "ui/win32/text.h"
 
 namespace velmora::ui {
@@ -11,24 +15,15 @@ namespace {
 
 Application* g_instance = nullptr;
 
-std::wstring ExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 }  // namespace
 
 Application::Application()
     : module_(GetModuleHandleW(nullptr)), title_(ApplicationTitleFromPath(ExecutablePath())) {
   if (g_instance) throw std::logic_error("only one application object may exist");
   g_instance = this;
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                      ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
 }
 
 Application::~Application() { g_instance = nullptr; }
@@ -40,6 +35,8 @@ int Application::Run(Form& mainForm) {
   mainForm.Show();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // Tab and arrow keys move between the main form's controls.
+    if (mainForm_ && IsDialogMessageW(mainForm.Handle(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -47,7 +44,9 @@ int Application::Run(Form& mainForm) {
 }
 
 void Application::FormDestroyed(const Form* form) {
-  if (form == mainForm_) PostQuitMessage(0);
+  if (form != mainForm_) return;
+  mainForm_ = nullptr;
+  PostQuitMessage(0);
 }
 
 void Application::ShowException(std::exception_ptr error) const {
@@ -58,7 +57,7 @@ void Application::ShowException(std::exception_ptr error) const {
     text = WideFromUtf8(e.what());
   } catch (...) {
   }
-  MessageBoxW(nullptr, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  ShowMessageBox(nullptr, text, title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
 }  // namespace velmora::ui

@@ -1,6 +1,10 @@
 // velmora-probe: the harness's eyes and hands inside the Wine session. Lists top-level windows
-// with their client sizes, and posts messages to them.
+// with their client sizes and a window's controls with their places on the screen, finds where
+// a part of a window's frame is, and posts messages to windows.
 //   velmora-probe windows            one JSON object per top-level window
+//   velmora-probe children HWND      one JSON object per control inside the window
+//   velmora-probe hittest HWND CODE  the screen point "x y" nearest the window's top right whose
+//                                    hit-test answer is CODE (20: the close box)
 //   velmora-probe post HWND MSG [WPARAM [LPARAM]]
 #include <windows.h>
 
@@ -56,7 +60,42 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
   return TRUE;
 }
 
+BOOL CALLBACK PrintChild(HWND window, LPARAM) {
+  wchar_t caption[512] = {};
+  wchar_t className[256] = {};
+  GetWindowTextW(window, caption, 512);
+  GetClassNameW(window, className, 256);
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  std::printf(
+      "{\"hwnd\": %lu, \"id\": %d, \"caption\": %s, \"class\": %s, \"visible\": %s, "
+      "\"enabled\": %s, \"rect\": [%ld, %ld, %ld, %ld], \"style\": %lu}\n",
+      static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)), GetDlgCtrlID(window),
+      JsonString(caption).c_str(), JsonString(className).c_str(),
+      IsWindowVisible(window) ? "true" : "false", IsWindowEnabled(window) ? "true" : "false",
+      frame.left, frame.top, frame.right, frame.bottom,
+      static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
+  return TRUE;
+}
+
+// Scans the window's top rows from the right for the first point with the given hit-test code.
+int FindHit(HWND window, LRESULT code) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  for (LONG y = frame.top; y < frame.top + 60 && y < frame.bottom; ++y) {
+    for (LONG x = frame.right - 1; x >= frame.left; --x) {
+      if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == code) {
+        std::printf("%ld %ld\n", x - 4, y + 4);
+        return 0;
+      }
+    }
+  }
+  return 1;
+}
+
 unsigned long Number(const char* text) { return std::strtoul(text, nullptr, 0); }
+
+HWND WindowArg(const char* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(Number(text))); }
 
 }  // namespace
 
@@ -66,12 +105,19 @@ int main(int argc, char** argv) {
     EnumWindows(PrintWindow, 0);
     return 0;
   }
+  if (command == "children" && argc >= 3) {
+    EnumChildWindows(WindowArg(argv[2]), PrintChild, 0);
+    return 0;
+  }
+  if (command == "hittest" && argc >= 4) return FindHit(WindowArg(argv[2]), Number(argv[3]));
   if (command == "post" && argc >= 4) {
-    HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(Number(argv[2])));
+    HWND window = WindowArg(argv[2]);
     const WPARAM wParam = argc > 4 ? Number(argv[4]) : 0;
     const LPARAM lParam = argc > 5 ? static_cast<LPARAM>(Number(argv[5])) : 0;
     return PostMessageW(window, Number(argv[3]), wParam, lParam) ? 0 : 1;
   }
-  std::fprintf(stderr, "usage: velmora-probe windows | post HWND MSG [WPARAM [LPARAM]]\n");
+  std::fprintf(stderr,
+               "usage: velmora-probe windows | children HWND | hittest HWND CODE | "
+               "post HWND MSG [WPARAM [LPARAM]]\n");
   return 2;
 }

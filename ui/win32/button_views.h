@@ -1,0 +1,48 @@
+#pragma once
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/radio_button.h"
+#include "ui/win32/child_view.h"
+
+namespace velmora::ui {
+
+// A button whose check state its control owns: the platform never toggles it by itself, so a
+// click reaches the control once and the control decides what changes.
+template <typename Checkable, DWORD Style>
+class CheckableView : public ChildView {
+ public:
+  CheckableView(Checkable& control, const ChildPlacement& placement)
+      : ChildView(control, placement, L"BUTTON", Style | WrapStyle(control)), control_(control) {
+    Refresh();
+  }
+
+  void Refresh() override {
+    RefreshCommon();
+    SendMessageW(handle_, BM_SETCHECK, control_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+
+  void Command(WORD code) override {
+    if (code == BN_CLICKED) control_.UserClick();
+  }
+
+ private:
+  static DWORD WrapStyle(const Control& control) {
+    return control.HasDefinition() && control.Definition().wordWrap ? BS_MULTILINE : 0;
+  }
+
+  Checkable& control_;
+};
+
+using CheckBoxView = CheckableView<CheckBox, BS_CHECKBOX>;
+using RadioButtonView = CheckableView<RadioButton, BS_RADIOBUTTON>;
+
+class ButtonView : public ChildView {
+ public:
+  ButtonView(Button& button, const ChildPlacement& placement);
+  void Command(WORD code) override;
+
+ private:
+  Button& button_;
+};
+
+}  // namespace velmora::ui

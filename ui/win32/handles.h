@@ -1,0 +1,42 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace velmora::ui {
+
+// Owners of the platform's handles: each frees its handle with the one call that matches it.
+template <auto Free>
+struct HandleDeleter {
+  template <typename Handle>
+  void operator()(Handle handle) const {
+    Free(handle);
+  }
+};
+
+template <typename Handle, auto Free>
+using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleDeleter<Free>>;
+
+using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
+using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenu>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, ImageList_Destroy>;
+
+// A device context borrowed from a window for as long as this lives.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() { ReleaseDC(window_, dc_); }
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+}  // namespace velmora::ui
