@@ -20,16 +20,6 @@ static_assert(int(SystemColour::ButtonFace) == COLOR_BTNFACE &&
 static_assert(int(SystemMetric::VerticalScrollWidth) == SM_CXVSCROLL &&
               int(SystemMetric::SizingFrameWidth) == SM_CXSIZEFRAME);
 
-std::string Utf8FromWide(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(wide.size());
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-  return utf8;
-}
-
 DWORD AttributesOf(const std::string& path) {
   return GetFileAttributesW(ui::WideFromUtf8(path).c_str());
 }
@@ -97,7 +87,7 @@ std::vector<std::string> Win32SkinPlatform::ListFiles(const std::string& directo
   if (find.get() == INVALID_HANDLE_VALUE) return names;
   do {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      names.push_back(Utf8FromWide(entry.cFileName));
+      names.push_back(ui::Utf8FromWide(entry.cFileName));
   } while (FindNextFileW(find.get(), &entry));
   return names;
 }
@@ -109,7 +99,7 @@ std::string Win32SkinPlatform::ApplicationDirectory() {
     path.resize(path.size() * 2);
   }
   path.resize(length);
-  return Utf8FromWide(path.substr(0, path.find_last_of(L'\\') + 1));
+  return ui::Utf8FromWide(path.substr(0, path.find_last_of(L'\\') + 1));
 }
 
 }  // namespace velmora::skin
