@@ -31,8 +31,6 @@ class TForm_player : public ui::ComponentOwner {
   // Every close request; a close is always allowed.
   bool FormCloseQuery();
 
-  const scene::Channels& ChannelHandles() const { return channels_; }
-
   // The notification-area icon's left click: the sound switch flips.
   void TrayIcon1Click();
 
