@@ -6,8 +6,8 @@
 namespace velmora::scene {
 namespace {
 
-constexpr std::int32_t kAny = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kAnyMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kHighest = std::numeric_limits<std::int32_t>::max();
 constexpr std::size_t kMaxHexDigits = 8;
 
 int HexDigit(char c) {
@@ -49,9 +49,9 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 
 const std::array<SettingsLine, kSettingsLineCount> kSettingsLines{{
     {"chk1", 0, 1, "er1"},          {"TrackBar1", 0, 20, "er2"},   {"TrackBar2", -5, 5, "er3"},
-    {"trckbr4", -5, 50, "er4"},     {"rb2", kAny, kAnyMax, ""},    {"chk2", 0, 1, "er1"},
+    {"trckbr4", -5, 50, "er4"},     {"rb2", kLowest, kHighest, ""},    {"chk2", 0, 1, "er1"},
     {"trckbr1", 0, 20, "er2"},      {"trckbr2", -5, 5, "er3"},     {"trckbr5", -5, 50, "er4"},
-    {"rb3", kAny, kAnyMax, ""},     {"chk3", 0, 1, "er1"},         {"trckbr3", 0, 20, "er2"},
+    {"rb3", kLowest, kHighest, ""},     {"chk3", 0, 1, "er1"},         {"trckbr3", 0, 20, "er2"},
     {"chk5", 0, 1, "er1"},          {"trckbr6", 0, 20, "er2"},     {"rb5", 0, 1, "er1"},
     {"chk9", 0, 1, "er1"},          {"trckbr10", 0, 20, "er2"},    {"cbb1", 0, 4, "er5"},
     {"chk6", 0, 1, "er1"},          {"trckbr7", 0, 20, "er2"},     {"cbb2", 0, 4, "er5"},
@@ -100,8 +100,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-std::string ReadSettingsLines(const std::vector<std::string>& lines,
-                              const std::function<void(std::size_t, std::int32_t)>& apply) {
+std::string ReadSettingsLines(const std::vector<std::string>& lines, const ApplySetting& apply) {
   for (std::size_t index = 0; index < lines.size(); ++index) {
     const std::optional<std::int32_t> value = ParseSettingsInteger(lines[index]);
     if (!value) return std::string(kUnreadableMark);

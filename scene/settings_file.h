@@ -40,7 +40,7 @@ std::string JoinLines(const std::vector<std::string>& lines);
 // Reads the lines in order: converts each, tests lines of the table against their range and
 // hands those values to `apply`. Stops at the first fault and returns its mark; returns an
 // empty mark when every line was good. Lines past the table are converted but not applied.
-std::string ReadSettingsLines(const std::vector<std::string>& lines,
-                              const std::function<void(std::size_t line, std::int32_t value)>& apply);
+using ApplySetting = std::function<void(std::size_t line, std::int32_t value)>;
+std::string ReadSettingsLines(const std::vector<std::string>& lines, const ApplySetting& apply);
 
 }  // namespace velmora::scene

@@ -35,7 +35,8 @@ std::wstring SystemReason(DWORD error) {
 }
 
 [[noreturn]] void FailToCreate(const std::wstring& path, DWORD error) {
-  throw std::runtime_error(ui::Utf8FromWide(L"Cannot create file \"" + path + L"\". " + SystemReason(error)));
+  const std::wstring message = L"Cannot create file \"" + path + L"\". " + SystemReason(error);
+  throw std::runtime_error(ui::Utf8FromWide(message));
 }
 
 std::wstring FolderOf(const std::wstring& path) {

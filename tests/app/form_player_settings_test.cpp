@@ -32,7 +32,9 @@ class SettingsTest : public ::testing::Test {
     return *form;
   }
 
-  void WriteLines(std::vector<std::string> lines) { platform.settingsFile = scene::JoinLines(lines); }
+  void WriteLines(const std::vector<std::string>& lines) {
+    platform.settingsFile = scene::JoinLines(lines);
+  }
 
   std::vector<std::string> Messages() const {
     std::vector<std::string> messages;
@@ -89,8 +91,8 @@ TEST_F(SettingsTest, EveryStoredControlSurvivesACloseAndAStartButTheDrum) {
   form->FormCloseQuery();
   const std::string written = *platform.settingsFile;
   EXPECT_EQ(written,
-            "1\r\n17\r\n-3\r\n42\r\n1\r\n1\r\n1\r\n4\r\n-5\r\n0\r\n1\r\n19\r\n1\r\n2\r\n0\r\n1\r\n"
-            "3\r\n4\r\n1\r\n4\r\n0\r\n1\r\n6\r\n0\r\n1\r\n7\r\n1\r\n3\r\n0\r\n4\r\n77\r\n0\r\n0\r\n");
+            "1\r\n17\r\n-3\r\n42\r\n1\r\n1\r\n1\r\n4\r\n-5\r\n0\r\n1\r\n19\r\n1\r\n2\r\n0\r\n1\r\n3\r\n"
+            "4\r\n1\r\n4\r\n0\r\n1\r\n6\r\n0\r\n1\r\n7\r\n1\r\n3\r\n0\r\n4\r\n77\r\n0\r\n0\r\n");
 
   TForm_player& next = Run();
   EXPECT_THAT(Messages(), ElementsAre());

@@ -87,8 +87,9 @@ class SettingsAndTrayTest(unittest.TestCase):
         """Whether the shown picture holds the red cross."""
         x, y = self.icon_point()
         shot = self.harness.screenshot(Path(self.harness.dir) / name)
-        pixels = subprocess.run(["convert", str(shot), "-crop", f"20x20+{x - 10}+{y - 10}", "txt:-"],
-                     capture_output=True, text=True, check=True).stdout
+        crop = f"20x20+{x - 10}+{y - 10}"
+        pixels = subprocess.run(["convert", str(shot), "-crop", crop, "txt:-"],
+                                capture_output=True, text=True, check=True).stdout
         red = 0
         for line in pixels.splitlines()[1:]:
             r, g, b = (int(v) for v in line.split("(")[1].split(")")[0].split(",")[:3])

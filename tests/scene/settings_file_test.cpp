@@ -54,7 +54,9 @@ class SettingsReaderTest : public ::testing::Test {
 
   static std::vector<std::string> GoodFile() {
     std::vector<std::string> lines;
-    for (const SettingsLine& line : kSettingsLines) lines.push_back(std::to_string(line.max == INT32_MAX ? 1 : line.max));
+    for (const SettingsLine& line : kSettingsLines) {
+      lines.push_back(std::to_string(line.max == INT32_MAX ? 1 : line.max));
+    }
     return lines;
   }
 
@@ -64,7 +66,9 @@ class SettingsReaderTest : public ::testing::Test {
 TEST_F(SettingsReaderTest, AppliesEveryLineOfAGoodFileInOrder) {
   EXPECT_EQ(Read(GoodFile()), "");
   ASSERT_EQ(applied.size(), kSettingsLineCount);
-  for (std::size_t line = 0; line < kSettingsLineCount; ++line) EXPECT_EQ(applied[line].first, line);
+  for (std::size_t line = 0; line < kSettingsLineCount; ++line) {
+    EXPECT_EQ(applied[line].first, line);
+  }
   EXPECT_EQ(Read({}), "") << "an empty file is no error";
   EXPECT_THAT(applied, IsEmpty());
 }

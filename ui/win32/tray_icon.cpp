@@ -1,5 +1,7 @@
 #include "ui/win32/tray_icon.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <stdexcept>
 
@@ -203,8 +205,8 @@ bool TCustomTrayIcon::Send(DWORD command) { return Shell_NotifyIconA(command, &r
 LRESULT CALLBACK TCustomTrayIcon::WindowProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* icon = static_cast<TCustomTrayIcon*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(icon));
+    const auto* created = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
   }
   auto* icon = reinterpret_cast<TCustomTrayIcon*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!icon || message == WM_NCCREATE || message == WM_NCDESTROY) {

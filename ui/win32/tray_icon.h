@@ -48,8 +48,6 @@ class TCustomTrayIcon {
   void SetBalloonFlags(BalloonFlags flags) { balloonFlags_ = flags; }
   void ShowBalloonHint();
 
-  HWND Window() const { return window_; }
-
   std::function<void()> OnClick, OnDblClick, OnAnimate;
   std::function<void(unsigned shift, POINT at)> OnMouseMove;
   std::function<void(MouseButton, unsigned shift, POINT at)> OnMouseDown, OnMouseUp;
