@@ -58,6 +58,7 @@ void TForm_player::ConnectHandlers() {
   chk6.OnClick = [this] { chk6Click(); };
   chk7.OnClick = chk8.OnClick = rb7.OnClick = rb8.OnClick = [this] { chk7Click(); };
   chk10.OnClick = [this] { chk10Click(); };
+  strckbr11.OnChange = [this] { strckbr11Change(); };
   btn2.OnClick = [this] { btn2Click(); };
   btn3.OnClick = [this] { btn3Click(); };
   btn4.OnClick = [this] { btn4Click(); };

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -28,6 +30,9 @@ class TForm_player : public ui::ComponentOwner {
   void FormCreate();
   // Every close request; a close is always allowed.
   bool FormCloseQuery();
+
+  // The notification-area icon's left click: the sound switch flips.
+  void TrayIcon1Click();
 
   // Background and headers.
   ui::Image img1{*this, "img1"};
@@ -83,15 +88,20 @@ class TForm_player : public ui::ComponentOwner {
   void chk5Click();
   void chk4Click();
   void chk11Click();
-  // The occasional sounds, the rain cycle and the settings arrive with their own code; start-up
-  // already calls them in their places.
+  // The occasional sounds and the rain cycle arrive with their own code; start-up already calls
+  // them in their places.
   void chk9Click() {}
   void chk6Click() {}
   void chk7Click() {}
-  void chk10Click() {}
-  void btn2Click() {}
-  void btn3Click() {}
-  void btn4Click() {}
+
+  // Settings file, defaults and master volume (form_player_settings.cpp).
+  void btn2Click();
+  void btn3Click();
+  void btn4Click();
+  void strckbr11Change();
+  void chk10Click();
+  void ApplyStoredValue(std::size_t line, std::int32_t value);
+  std::int32_t StoredValue(std::size_t line) const;
 
   FormPlatform& platform_;
   scene::SampleFolders folders_;

@@ -11,6 +11,9 @@
 #include "app/main_window_definition.h"
 #include "app/win32/resource_ids.h"
 #include "app/win32/single_instance.h"
+#include "scene/settings_file.h"
+#include "scene/win32/device_volume.h"
+#include "scene/win32/settings_storage.h"
 #include "skin/controls/win32/skinned_controls.h"
 #include "skin/data/decoded_image.h"
 #include "ui/win32/application.h"
@@ -38,14 +41,24 @@ std::vector<const ui::ControlDefinition*> CreationOrder() {
   return order;
 }
 
+HICON ProgramIcon() {
+  return LoadIconW(ui::Application::Instance().Module(), MAKEINTRESOURCEW(VELMORA_PROGRAM_ICON));
+}
+
+std::wstring SettingsPath() {
+  return ui::ExecutableFolder() + L"\\" + ui::WideFromUtf8(scene::kSettingsFileName);
+}
+
 }  // namespace
 
 MainWindow::MainWindow()
     : ui::Form(MainWindowDefinition()),
-      player_(*this, ui::AnsiFromWide(ui::ExecutableFolder())) {
+      player_(*this, ui::AnsiFromWide(ui::ExecutableFolder())),
+      TrayIcon1(ProgramIcon(), ui::Application::Instance().Title()) {
   CreateControls();
   LoadPictures();
   CreatePopupMenu();
+  CreateTrayIcon();
   for (ui::Timer* timer : {&player_.Timer1, &player_.tmr2, &player_.tmr3, &player_.tmr4}) {
     AddTimer(*timer);
   }
@@ -96,7 +109,7 @@ HWND MainWindow::CreateControl(const ui::ControlDefinition& definition, HWND par
 
 void MainWindow::LoadPictures() {
   HINSTANCE module = ui::Application::Instance().Module();
-  SetIcons(LoadIconW(module, MAKEINTRESOURCEW(VELMORA_PROGRAM_ICON)),
+  SetIcons(ProgramIcon(),
            static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(VELMORA_PROGRAM_ICON),
                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
@@ -115,8 +128,45 @@ void MainWindow::CreatePopupMenu() {
   PopupMenu1.AddItem("Закрыть", [this] { N2Click(); });
 }
 
+void MainWindow::CreateTrayIcon() {
+  TrayIcon1.SetHint("Velmora");
+  TrayIcon1.SetIconIndex(-1);
+  TrayIcon1.SetIcons(&ImageList1);
+  TrayIcon1.SetPopupMenu(&PopupMenu1);
+  TrayIcon1.OnClick = [this] { player_.TrayIcon1Click(); };
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE) {
+    ApplicationEvents1Minimize();
+    return 0;
+  }
+  return ui::Form::HandleMessage(message, wParam, lParam);
+}
+
+// The window leaves the screen for the notification area, whose picture shows the sound switch.
+// When the platform refuses the icon the window comes back, or nothing could reach the program.
+void MainWindow::ApplicationEvents1Minimize() {
+  if (IsIconic(Handle())) return;
+  ShowWindow(Handle(), SW_MINIMIZE);
+  ShowWindow(Handle(), SW_HIDE);
+  TrayIcon1.SetIcon(ImageList1.IconOf(player_.chk10.Checked() ? 1 : 0).get());
+  try {
+    TrayIcon1.SetVisible(true);
+  } catch (...) {
+    RestoreWindow();
+    throw;
+  }
+}
+
 void MainWindow::N1Click() {
+  RestoreWindow();
+  TrayIcon1.SetVisible(false);
+}
+
+void MainWindow::RestoreWindow() {
   ShowWindow(Handle(), SW_RESTORE);
+  Show();
   SetForegroundWindow(Handle());
 }
 
@@ -127,5 +177,20 @@ void MainWindow::ShowErrorBox(const std::string& text) {
 }
 
 void MainWindow::EndProcess(int exitCode) { std::exit(exitCode); }
+
+void MainWindow::ShowMessage(const std::string& text) {
+  ui::ShowMessageBox(nullptr, ui::WideFromUtf8(text), ui::Application::Instance().Title().c_str(),
+                     MB_OK | MB_TASKMODAL);
+}
+
+std::optional<std::string> MainWindow::ReadSettingsFile() {
+  return scene::ReadSmallFile(SettingsPath());
+}
+
+void MainWindow::WriteSettingsFile(std::string_view content) {
+  scene::ReplaceFileContent(SettingsPath(), content);
+}
+
+void MainWindow::SetDeviceVolume(std::uint32_t volume) { scene::SetDeviceVolume(volume); }
 
 }  // namespace velmora::app

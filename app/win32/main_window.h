@@ -10,6 +10,7 @@
 #include "ui/win32/form.h"
 #include "ui/win32/image_list.h"
 #include "ui/win32/popup_menu.h"
+#include "ui/win32/tray_icon.h"
 
 namespace velmora::app {
 
@@ -22,12 +23,18 @@ class MainWindow : public ui::Form, private FormPlatform {
 
  protected:
   bool CloseQuery() override { return player_.FormCloseQuery(); }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   bool ClaimSingleInstance() override;
   void ShowErrorBox(const std::string& text) override;
   [[noreturn]] void EndProcess(int exitCode) override;
   void* WindowHandle() const override { return Handle(); }
+  void ShowMessage(const std::string& text) override;
+  std::optional<std::string> ReadSettingsFile() override;
+  void WriteSettingsFile(std::string_view content) override;
+  void SetDeviceVolume(std::uint32_t volume) override;
+  void SetTrayIconIndex(int index) override { TrayIcon1.SetIconIndex(index); }
 
   void CreateControls();
   HWND CreateControl(const ui::ControlDefinition& definition, HWND parent);
@@ -41,12 +48,16 @@ class MainWindow : public ui::Form, private FormPlatform {
   }
   void LoadPictures();
   void CreatePopupMenu();
+  void CreateTrayIcon();
+  void ApplicationEvents1Minimize();
   void N1Click();
   void N2Click() { Close(); }
+  void RestoreWindow();
 
   TForm_player player_;
   ui::ImageList ImageList1{20, 20};
   ui::PopupMenu PopupMenu1;
+  ui::TTrayIcon TrayIcon1;
 };
 
 }  // namespace velmora::app

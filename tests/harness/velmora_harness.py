@@ -32,6 +32,19 @@ PREFIX_SETUP_VERSION = "1"
 SCREEN = "1280x1024x24"
 WM_CLOSE = 0x0010
 HTCLOSE = 20
+SETTINGS_FILE = "n_p_n.ini"
+
+
+def settings_text(**changes):
+    """A settings file with the window's design values, the master volume at its top and the
+    sound on, so a run starts without the missing-file message and plays at full level; keyword
+    arguments change lines by their control's name."""
+    lines = dict(chk1=0, TrackBar1=5, TrackBar2=0, trckbr4=0, rb2=0, chk2=0, trckbr1=5,
+                 trckbr2=0, trckbr5=0, rb3=1, chk3=0, trckbr3=5, chk5=0, trckbr6=5, rb5=1, chk9=0,
+                 trckbr10=5, cbb1=2, chk6=0, trckbr7=5, cbb2=2, chk4=0, trckbr8=5, RadioButton1=1,
+                 chk7=0, trckbr9=5, chk8=0, cbb3=0, rb7=1, cbb4=0, strckbr11=100, chk10=1, rb9=1)
+    lines.update(changes)
+    return "".join(f"{value}\r\n" for value in lines.values()).encode("ascii")
 
 
 def _wait_for(predicate, timeout, what):
@@ -173,11 +186,14 @@ class Harness:
 
     # ---- the program -------------------------------------------------------------------------
 
-    def install(self, output_dir, name="run"):
-        """A fresh copy of the program's folder (hard links), so runs never share written files."""
+    def install(self, output_dir, name="run", settings=settings_text()):
+        """A fresh copy of the program's folder (hard links), so runs never share written files,
+        with the given settings file (bytes), or none."""
         target = self.dir / name
         shutil.rmtree(target, ignore_errors=True)
         shutil.copytree(output_dir, target, copy_function=os.link)
+        if settings is not None:
+            (target / SETTINGS_FILE).write_bytes(settings)
         return target
 
     def start_program(self, folder, args=()):

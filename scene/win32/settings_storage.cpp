@@ -1,0 +1,96 @@
+#include "scene/win32/settings_storage.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <stdexcept>
+
+#include "ui/win32/text.h"
+
+namespace velmora::scene {
+namespace {
+
+constexpr DWORD kMaxReadBytes = 1 << 20;
+
+struct FileCloser {
+  void operator()(HANDLE file) const { CloseHandle(file); }
+};
+using UniqueFile = std::unique_ptr<void, FileCloser>;
+
+UniqueFile OpenFile(const std::wstring& path, DWORD access, DWORD creation) {
+  HANDLE file = CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, creation,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  return UniqueFile(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
+std::wstring SystemReason(DWORD error) {
+  wchar_t* buffer = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring reason = length ? std::wstring(buffer, length) : L"Error " + std::to_wstring(error);
+  LocalFree(buffer);
+  while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r')) reason.pop_back();
+  return reason;
+}
+
+[[noreturn]] void FailToCreate(const std::wstring& path, DWORD error) {
+  const std::wstring message = L"Cannot create file \"" + path + L"\". " + SystemReason(error);
+  throw std::runtime_error(ui::Utf8FromWide(message));
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  const std::size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+bool IsReadOnly(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool WriteAll(HANDLE file, std::string_view content) {
+  DWORD written = 0;
+  return WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+         written == content.size() && FlushFileBuffers(file);
+}
+
+}  // namespace
+
+std::optional<std::string> ReadSmallFile(const std::wstring& path) {
+  const UniqueFile file = OpenFile(path, GENERIC_READ, OPEN_EXISTING);
+  LARGE_INTEGER size{};
+  if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxReadBytes) {
+    return std::nullopt;
+  }
+  std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
+  DWORD read = 0;
+  if (!ReadFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &read, nullptr)) {
+    return std::nullopt;
+  }
+  content.resize(read);
+  return content;
+}
+
+void ReplaceFileContent(const std::wstring& path, std::string_view content) {
+  if (IsReadOnly(path)) FailToCreate(path, ERROR_ACCESS_DENIED);
+  wchar_t temporary[MAX_PATH];
+  if (!GetTempFileNameW(FolderOf(path).c_str(), L"npn", 0, temporary)) {
+    FailToCreate(path, GetLastError());
+  }
+  DWORD error = ERROR_SUCCESS;
+  if (const UniqueFile file = OpenFile(temporary, GENERIC_WRITE, TRUNCATE_EXISTING);
+      !file || !WriteAll(file.get(), content)) {
+    error = GetLastError() != ERROR_SUCCESS ? GetLastError() : ERROR_WRITE_FAULT;
+  }
+  if (error == ERROR_SUCCESS &&
+      !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    error = GetLastError();
+  }
+  if (error != ERROR_SUCCESS) {
+    DeleteFileW(temporary);
+    FailToCreate(path, error);
+  }
+}
+
+}  // namespace velmora::scene
