@@ -4,7 +4,7 @@
 # name to VELMORA_HOST_TOOLS and one velmora_run_host_tool() call in the cross build.
 include(ExternalProject)
 
-set(VELMORA_HOST_TOOLS velmora-soundgen velmora-picturegen)
+set(VELMORA_HOST_TOOLS velmora-soundgen sound_set_test velmora-picturegen)
 set(VELMORA_HOST_TOOLS_BIN ${CMAKE_BINARY_DIR}/host-tools/bin)
 
 list(TRANSFORM VELMORA_HOST_TOOLS PREPEND ${VELMORA_HOST_TOOLS_BIN}/ OUTPUT_VARIABLE _host_tool_paths)
@@ -18,17 +18,19 @@ ExternalProject_Add(host_tools
   INSTALL_COMMAND ""
   BUILD_BYPRODUCTS ${_host_tool_paths})
 
-# velmora_run_host_tool(target TOOL program [ARGS args...])
+# velmora_run_host_tool(target TOOL program [ARGS args...] [OUTPUTS files...])
 # Runs a host program at build time with the given arguments; it runs again only when the
-# program itself was rebuilt.
+# program itself was rebuilt (or one of the OUTPUTS is missing). Name the files it writes in
+# OUTPUTS when other targets use them (an icon compiled into a resource, say), so that they
+# depend on them; otherwise a stamp file stands for them.
 function(velmora_run_host_tool target)
-  cmake_parse_arguments(ARG "" "TOOL" "ARGS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TOOL" "ARGS;OUTPUTS" ${ARGN})
   set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}.stamp)
-  add_custom_command(OUTPUT ${stamp}
+  add_custom_command(OUTPUT ${stamp} ${ARG_OUTPUTS}
     COMMAND ${VELMORA_HOST_TOOLS_BIN}/${ARG_TOOL} ${ARG_ARGS}
     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
     DEPENDS ${VELMORA_HOST_TOOLS_BIN}/${ARG_TOOL} host_tools
     COMMENT "Running ${ARG_TOOL}"
     VERBATIM)
-  add_custom_target(${target} ALL DEPENDS ${stamp})
+  add_custom_target(${target} ALL DEPENDS ${stamp} ${ARG_OUTPUTS})
 endfunction()

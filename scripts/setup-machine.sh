@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xauth x11-utils xdotool imagemagick
   pulseaudio pulseaudio-utils sox
   dpkg-dev xz-utils bzip2 file
+  libogg-dev libvorbis-dev libflac-dev libmpg123-dev libsamplerate0-dev libsoundtouch-dev lame
 )
 
 missing_packages() {

@@ -97,7 +97,9 @@ bool Engine::setAttribute(uint32_t handle, uint32_t attribute, float value) {
     return channel->source && channel->source->setAttribute(attribute, value);
   }
   // A silent channel takes its new level at once; a sounding one glides to it in the mix.
-  if (channel->state != State::Playing) channel->gain = gainFor(channel->volume, channel->pan);
+  if (channel->state == State::Stopped || channel->state == State::Ended) {
+    channel->gain = gainFor(channel->volume, channel->pan);
+  }
   return true;
 }
 
@@ -106,7 +108,7 @@ bool Engine::play(uint32_t handle, bool restart) {
   Channel* channel = find(handle);
   if (!channel || channel->decodeOnly || !channel->source) return false;
   if (restart && !channel->source->rewind()) return false;
-  channel->gain = gainFor(channel->volume, channel->pan);
+  if (channel->state != State::Stopping) channel->gain = gainFor(channel->volume, channel->pan);
   channel->state = State::Playing;
   return ensureOutput(lock);
 }
@@ -115,7 +117,7 @@ bool Engine::stop(uint32_t handle) {
   std::lock_guard lock(mutex_);
   Channel* channel = find(handle);
   if (!channel || channel->decodeOnly) return false;
-  if (channel->state == State::Playing) channel->state = State::Stopped;
+  if (channel->state == State::Playing) channel->state = State::Stopping;
   return true;
 }
 
@@ -127,6 +129,11 @@ bool Engine::freeStream(uint32_t handle) {
   freed = channels_.extract(handle);
   if (freed.empty()) return false;
   if (freed.mapped().freesWith) freedSource = channels_.extract(freed.mapped().freesWith);
+  Channel& channel = freed.mapped();
+  if (channel.state == State::Playing || channel.state == State::Stopping) {
+    channel.state = State::Stopping;
+    dying_.push_back(std::move(channel));
+  }
   return true;
 }
 
@@ -140,11 +147,13 @@ uint32_t Engine::isActive(uint32_t handle) {
 
 bool Engine::stopOutput() {
   std::unique_ptr<Output> output;
+  std::vector<Channel> dying;
   std::lock_guard lock(mutex_);
   if (!initialised_) return false;
   output = std::move(output_);
+  dying.swap(dying_);
   for (auto& [handle, channel] : channels_) {
-    if (channel.state == State::Playing) channel.state = State::Stopped;
+    if (channel.state == State::Playing || channel.state == State::Stopping) channel.state = State::Stopped;
   }
   return true;
 }
@@ -152,11 +161,13 @@ bool Engine::stopOutput() {
 bool Engine::free() {
   std::unique_ptr<Output> output;
   Table channels;
+  std::vector<Channel> dying;
   {
     std::lock_guard lock(mutex_);
     if (!initialised_) return false;
     output = std::move(output_);
     channels.swap(channels_);
+    dying.swap(dying_);
     initialised_ = false;
   }
   // The output's thread may be waiting for the lock to mix one last block: let it go first.
@@ -171,8 +182,11 @@ void Engine::render(float* stereo, size_t frames) {
   for (size_t at = 0; at < frames; at += kMixBlock) {
     const size_t block = std::min(kMixBlock, frames - at);
     for (auto& [handle, channel] : channels_) {
-      if (channel.state == State::Playing) mixChannel(channel, stereo + at * 2, block);
+      if (channel.state == State::Playing || channel.state == State::Stopping) {
+        mixChannel(channel, stereo + at * 2, block);
+      }
     }
+    mixDying(stereo + at * 2, block);
     limiter_->process(stereo + at * 2, block);
   }
 }
@@ -180,8 +194,20 @@ void Engine::render(float* stereo, size_t frames) {
 void Engine::mixChannel(Channel& channel, float* mix, size_t frames) {
   const size_t got = channel.source->read(scratch_.data(), frames);
   const float maxStep = 1.0f / (kGlideSeconds * static_cast<float>(rate_));
-  mixWithGain(scratch_.data(), mix, got, channel.gain, gainFor(channel.volume, channel.pan), maxStep);
-  if (got < frames) channel.state = State::Ended;
+  const bool stopping = channel.state == State::Stopping;
+  const StereoGain target = stopping ? StereoGain{0.0f, 0.0f} : gainFor(channel.volume, channel.pan);
+  mixWithGain(scratch_.data(), mix, got, channel.gain, target, maxStep);
+  if (got < frames) {
+    channel.state = State::Ended;
+  } else if (stopping && channel.gain.left == 0.0f && channel.gain.right == 0.0f) {
+    channel.state = State::Stopped;
+  }
+}
+
+// Streams freed while sounding fade out here; the few freed on the output's thread are small.
+void Engine::mixDying(float* mix, size_t frames) {
+  for (Channel& channel : dying_) mixChannel(channel, mix, frames);
+  std::erase_if(dying_, [](const Channel& channel) { return channel.state != State::Stopping; });
 }
 
 uint32_t Engine::add(Channel channel) {

@@ -42,7 +42,8 @@ class Engine final : public EngineExtension {
   void render(float* stereo, size_t frames);
 
  private:
-  enum class State { Stopped, Playing, Ended };
+  // Stopping: stopped for the caller, still gliding to silence in the mix so that it never clicks.
+  enum class State { Stopped, Playing, Stopping, Ended };
   struct Channel {
     std::unique_ptr<Source> source;  // null once a wrapping stream has taken it
     bool decodeOnly = false;
@@ -58,6 +59,7 @@ class Engine final : public EngineExtension {
   Channel* find(uint32_t handle);
   bool ensureOutput(std::unique_lock<std::mutex>& lock);
   void mixChannel(Channel& channel, float* mix, size_t frames);
+  void mixDying(float* mix, size_t frames);
 
   OutputFactory openOutput_;
   std::mutex mutex_;
@@ -65,6 +67,7 @@ class Engine final : public EngineExtension {
   uint32_t rate_ = 0;
   uint32_t nextHandle_ = 1;
   Table channels_;
+  std::vector<Channel> dying_;  // freed while sounding: they fade out, then go
   std::unique_ptr<Output> output_;
   std::optional<Limiter> limiter_;
   std::vector<float> scratch_;

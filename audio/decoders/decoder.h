@@ -3,6 +3,9 @@
 // channel count.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+
+#include "audio/core/byte_source.h"
 
 namespace velmora::audio {
 
@@ -29,9 +32,19 @@ class Decoder {
   virtual size_t read(float* interleaved, size_t frames) = 0;
   // Back to the first frame; false when the stream cannot be restarted.
   virtual bool rewind() = 0;
+  // Frames in the whole stream as its headers tell, 0 when they do not.
+  virtual uint64_t lengthFrames() const { return 0; }
 
  protected:
   AudioFormat format_;
 };
+
+// A decoder of type D over the bytes, or nullptr when its open() refuses them.
+template <typename D>
+std::unique_ptr<Decoder> openWith(std::unique_ptr<ByteSource> bytes) {
+  auto decoder = std::make_unique<D>(std::move(bytes));
+  if (!decoder->open()) return nullptr;
+  return decoder;
+}
 
 }  // namespace velmora::audio

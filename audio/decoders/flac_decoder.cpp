@@ -41,6 +41,8 @@ class FlacDecoder final : public Decoder {
     return done;
   }
 
+  uint64_t lengthFrames() const override { return FLAC__stream_decoder_get_total_samples(decoder_); }
+
   bool rewind() override {
     pending_.clear();
     pendingAt_ = 0;
@@ -130,9 +132,7 @@ class FlacDecoder final : public Decoder {
 }  // namespace
 
 std::unique_ptr<Decoder> openFlac(std::unique_ptr<ByteSource> bytes) {
-  auto decoder = std::make_unique<FlacDecoder>(std::move(bytes));
-  if (!decoder->open()) return nullptr;
-  return decoder;
+  return openWith<FlacDecoder>(std::move(bytes));
 }
 
 }  // namespace velmora::audio

@@ -100,9 +100,7 @@ class Mp3Decoder final : public Decoder {
 }  // namespace
 
 std::unique_ptr<Decoder> openMp3(std::unique_ptr<ByteSource> bytes) {
-  auto decoder = std::make_unique<Mp3Decoder>(std::move(bytes));
-  if (!decoder->open()) return nullptr;
-  return decoder;
+  return openWith<Mp3Decoder>(std::move(bytes));
 }
 
 }  // namespace velmora::audio

@@ -69,6 +69,11 @@ class VorbisDecoder final : public Decoder {
 
   bool rewind() override { return ov_pcm_seek(&file_, 0) == 0; }
 
+  uint64_t lengthFrames() const override {
+    const ogg_int64_t total = ov_pcm_total(const_cast<OggVorbis_File*>(&file_), -1);
+    return total > 0 ? static_cast<uint64_t>(total) : 0;
+  }
+
  private:
   std::unique_ptr<ByteSource> bytes_;
   OggVorbis_File file_{};
@@ -78,9 +83,7 @@ class VorbisDecoder final : public Decoder {
 }  // namespace
 
 std::unique_ptr<Decoder> openVorbis(std::unique_ptr<ByteSource> bytes) {
-  auto decoder = std::make_unique<VorbisDecoder>(std::move(bytes));
-  if (!decoder->open()) return nullptr;
-  return decoder;
+  return openWith<VorbisDecoder>(std::move(bytes));
 }
 
 }  // namespace velmora::audio

@@ -1,7 +1,9 @@
 // What the engine really renders: levels, panning, loop seams, ends of streams, safe refusals.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 #include "audio/bass_api.h"
 #include "tests/audio/support/offline_engine.h"
@@ -109,15 +111,34 @@ TEST(EngineEnd, PlayOnceStreamsEndByThemselves) {
   EXPECT_EQ(engine->isActive(h), kActivePlaying);
 }
 
-TEST(EngineEnd, StopSilencesAndPlayResumes) {
+// Stopping or freeing a sounding stream glides it to silence within a block: no click.
+void expectFadesOut(bool freeIt) {
   OfflineEngine engine;
   const uint32_t h = engine.stream(toneWav(), BASS_STREAM_LOOP);
   engine->play(h, false);
-  engine.render(0.1);
-  EXPECT_TRUE(engine->stop(h));
+  auto out = engine.render(0.1);
+  const float steadyStep = testing::largestStep(out, 0);
+  EXPECT_TRUE(freeIt ? engine->freeStream(h) : engine->stop(h));
   EXPECT_EQ(engine->isActive(h), kActiveStopped);
-  EXPECT_LT(testing::rms(engine.render(0.1), 0), 1e-6);
+  const auto after = engine.render(0.1);
+  EXPECT_LT(testing::rms(after, 0, kRate / 100), 1e-6);
+  out.insert(out.end(), after.begin(), after.end());
+  EXPECT_LE(testing::largestStep(out, 0), steadyStep * 1.01f);
+}
+
+TEST(EngineEnd, StopAndFreeFadeOutWithoutAClick) {
+  expectFadesOut(false);
+  expectFadesOut(true);
+}
+
+TEST(EngineEnd, PlayAfterStopResumes) {
+  OfflineEngine engine;
+  const uint32_t h = engine.stream(toneWav(), BASS_STREAM_LOOP);
+  engine->play(h, false);
+  engine->stop(h);
+  engine.render(0.1);
   EXPECT_TRUE(engine->play(h, false));
+  EXPECT_EQ(engine->isActive(h), kActivePlaying);
   EXPECT_NEAR(testing::rms(engine.render(0.1), 0), kSineRms, 0.01);
 }
 
@@ -162,6 +183,29 @@ TEST(EngineLife, InitOnceCreateAfterInitFreeReleasesEverything) {
   EXPECT_EQ(engine.stream(toneWav(), 0), 0u);
   EXPECT_TRUE(engine->init(-1, 44100));
   EXPECT_NE(engine.stream(toneWav(), 0), 0u);
+}
+
+// The output's thread mixes while the caller creates, changes and frees streams, as the program
+// does from its window; under the sanitizers any race on a stream shows here.
+TEST(EngineLife, CallsAreSafeAgainstTheMixingThread) {
+  OfflineEngine engine;
+  std::atomic<bool> done{false};
+  std::thread mixer([&] {
+    std::vector<float> block(OfflineEngine::kBlockFrames * 2);
+    while (!done) engine->render(block.data(), OfflineEngine::kBlockFrames);
+  });
+  const auto file = toneWav(0.05);
+  for (int i = 0; i < 300; ++i) {
+    const uint32_t h = engine.stream(file, i % 2 ? BASS_STREAM_LOOP : 0);
+    engine->setAttribute(h, BASS_ATTRIB_VOL, 0.5f);
+    engine->play(h, false);
+    engine->setAttribute(h, BASS_ATTRIB_PAN, -0.5f);
+    if (i % 3 == 0) engine->stop(h);
+    engine->isActive(h);
+    engine->freeStream(h);
+  }
+  done = true;
+  mixer.join();
 }
 
 TEST(EngineLife, NoDeviceMeansNoInit) {

@@ -22,6 +22,16 @@ def control_at(controls, origin, x, y):
     raise AssertionError(f"no control at {x}, {y}")
 
 
+def first_sound(audio, frame_s=0.05, level=0.002):
+    """When the recording first holds sound, in seconds."""
+    frame = 0.0
+    while frame < audio.seconds:
+        if audio.rms(LEFT, frame, frame + frame_s) > level:
+            return frame
+        frame += frame_s
+    raise AssertionError("the recording holds no sound")
+
+
 class MainWindowTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -43,37 +53,30 @@ class MainWindowTest(unittest.TestCase):
         balance = control_at(controls, origin, 260, 25)
         speed = control_at(controls, origin, 381, 26)
         recording = self.harness.record(Path(self.harness.dir) / "brook.wav")
-        started = time.monotonic()
-        moments = {}
-
-        def at(name):
-            moments[name] = time.monotonic() - started
-
-        time.sleep(1.5)
-        at("ticked")
+        recording.wait_for(1.5)
         self.harness.click_control(brook)
+        clicked = time.monotonic()
         time.sleep(6)
         self.harness.screenshot(Path(self.harness.dir) / "main-window.png")
         self.harness.click_control(balance, dx=4)
         self.harness.key("Home")
-        at("panned")
+        panned = time.monotonic() - clicked
         time.sleep(2.5)
         self.harness.click_control(brook)
         self.harness.click_control(speed, dx=4)
         self.harness.key("End")
         self.harness.click_control(brook)
-        at("faster")
+        faster = time.monotonic() - clicked
         time.sleep(7)
         audio = recording.stop()
-        # The recording is paced in real time and ends now, which places every moment in it.
-        shift = time.monotonic() - started - audio.seconds
-        moments = {name: moment - shift for name, moment in moments.items()}
 
-        before = moments["ticked"]
-        self.assertLess(audio.rms(LEFT, 0, before - 0.3), 0.001, "silent before the click")
-        self.assertGreater(audio.rms(LEFT, before + 1, before + 5), 0.003, "the brook plays")
-        self.assertGreater(audio.rms(RIGHT, before + 1, before + 5), 0.003)
-        panned = moments["panned"]
+        # Later moments are placed by the clock after the brook's first sound in the recording.
+        onset = first_sound(audio)
+        self.assertGreater(onset, 1.0, "nothing plays before the click")
+        self.assertLess(audio.rms(LEFT, 0, onset - 0.2), 0.001)
+        self.assertGreater(audio.rms(LEFT, onset + 1, onset + 5), 0.003, "the brook plays")
+        self.assertGreater(audio.rms(RIGHT, onset + 1, onset + 5), 0.003)
+        panned += onset
         self.assertGreater(audio.rms(LEFT, panned + 1, panned + 2.3), 0.003)
         self.assertLess(audio.rms(RIGHT, panned + 1, panned + 2.3), 0.0005, "balance -5: left only")
 
@@ -84,12 +87,12 @@ class MainWindowTest(unittest.TestCase):
             return envelope(audio.channel(LEFT, start_s, start_s + seconds), audio.rate)
 
         max_lag = int(5 / FRAME_S)
-        at_recorded_speed = played(before + 1)
+        at_recorded_speed = played(onset + 1)
         recorded_match = best_match(at_recorded_speed, source_envelope, 1.0, max_lag)
         self.assertGreater(recorded_match, 0.5, "what plays is the brook's sample")
         self.assertGreater(recorded_match,
                            best_match(at_recorded_speed, source_envelope, 1.5, max_lag) + 0.2)
-        sped_up = played(moments["faster"] + 1)
+        sped_up = played(onset + faster + 1)
         faster_match = best_match(sped_up, source_envelope, 1.5, max_lag)
         self.assertGreater(faster_match, 0.5, "speed 50 plays the sample half as fast again")
         self.assertGreater(faster_match, best_match(sped_up, source_envelope, 1.0, max_lag) + 0.2)

@@ -16,6 +16,8 @@ ENGINE_CALLS = {
                  "BASS_StreamFree", "BASS_ChannelIsActive", "BASS_Stop", "BASS_Free"},
     "bass_fx.dll": {"BASS_FX_TempoCreate"},
 }
+# LGPL libraries stay replaceable: their own DLLs beside the program, bound by the engine pair.
+LGPL_DLLS = {"bass.dll": "libmpg123.dll", "bass_fx.dll": "libsoundtouch.dll"}
 
 
 def pe_info(path):
@@ -43,6 +45,12 @@ class OutputFolderTest(unittest.TestCase):
         for dll, calls in ENGINE_CALLS.items():
             with self.subTest(dll=dll):
                 self.assertEqual(exported_names(OUTPUT / dll), calls)
+
+    def test_lgpl_libraries_are_dlls_of_their_own(self):
+        for dll, library in LGPL_DLLS.items():
+            with self.subTest(dll=dll):
+                self.assertIn(library, imported_dlls(OUTPUT / dll))
+                self.assertIn(library, {p.name.lower() for p in OUTPUT.glob("*.dll")})
 
 
 if __name__ == "__main__":

@@ -7,6 +7,7 @@ persistent wineserver. Nothing of the user's own Wine prefix, sound server or di
     velmora_harness.py start STATE_DIR    start a session, write STATE_DIR/state.json
     velmora_harness.py stop STATE_DIR     end it
     velmora_harness.py run STATE_DIR OUTPUT_DIR SCREENSHOT   run Velmora in it
+    velmora_harness.py wine STATE_DIR PROGRAM [ARGS...]      run another Windows program in it
 
 Tests attach to a running session with Harness.attach(state_dir).
 """
@@ -191,6 +192,16 @@ class Harness:
             output.seek(0)
             return output.read().decode("utf-8")
 
+    def run_windows_program(self, program, *args):
+        """Runs a Windows program in the session, prints what it wrote, returns its exit code."""
+        with tempfile.TemporaryFile() as output:
+            # Through a file: Wine's daemons keep inherited pipes open long after the program.
+            code = subprocess.run(["wine", program, *args], env=self.env(), stdout=output,
+                                  stderr=subprocess.STDOUT, timeout=300).returncode
+            output.seek(0)
+            sys.stdout.write(output.read().decode("utf-8", "replace"))
+        return code
+
     def windows(self):
         return [json.loads(line) for line in self.probe("windows").splitlines() if line.strip()]
 
@@ -252,6 +263,12 @@ class Recording:
              "--channels=2", "--format=s16le", str(self.path)],
             env=harness._sound_env())
 
+    def wait_for(self, seconds, timeout=30):
+        """Waits until the recording holds at least this much sound."""
+        bytes_needed = 44 + int(seconds * 44100) * 4
+        _wait_for(lambda: self.path.exists() and self.path.stat().st_size >= bytes_needed,
+                  timeout, f"{seconds} s of recording")
+
     def stop(self):
         self.process.send_signal(signal.SIGINT)
         self.process.wait(timeout=20)
@@ -284,6 +301,8 @@ def main(argv):
         Harness.attach(state_dir).stop()
     elif command == "run":
         raise SystemExit(_run_command(state_dir, argv[3], argv[4]))
+    elif command == "wine":
+        raise SystemExit(Harness.attach(state_dir).run_windows_program(*argv[3:]))
     else:
         raise SystemExit(__doc__)
 

@@ -6,6 +6,7 @@
 #include "soundgen/synth/canvas.h"
 #include "soundgen/synth/curves.h"
 #include "soundgen/synth/filters.h"
+#include "soundgen/synth/grains.h"
 #include "soundgen/synth/noise.h"
 
 namespace soundgen {
@@ -19,21 +20,6 @@ struct BrookStyle {
   double spread;
   uint64_t seed;
 };
-
-// A bubble's ring: its damping grows with pitch, its pitch rises as it rings.
-std::vector<float> bubble(double hz, double rise) {
-  const double damping = 0.13 * hz + 0.0072 * std::pow(hz, 1.5);
-  const size_t length = frames_for(std::min(0.08, 5.0 / damping));
-  std::vector<float> grain(length);
-  double phase = 0;
-  for (size_t i = 0; i < length; ++i) {
-    const double t = static_cast<double>(i) / kSampleRate;
-    phase += 2 * kPi * hz * (1 + rise * damping * t) / kSampleRate;
-    const double attack = std::min(1.0, t * 2000);
-    grain[i] = static_cast<float>(attack * std::exp(-damping * t) * std::sin(phase));
-  }
-  return grain;
-}
 
 void add_bubbles(Canvas& canvas, const BrookStyle& style, Random& random) {
   // Babbling comes in bursts: a periodic density curve thins a Poisson stream of bubbles.
@@ -82,7 +68,7 @@ Sound brook(int variant) {
   Canvas canvas(style.seconds, Shape::Loop);
   canvas.mix(water_bed(style, random));
   add_bubbles(canvas, style, random);
-  return canvas.sound();
+  return canvas.take();
 }
 
 }  // namespace soundgen

@@ -3,6 +3,7 @@
 // gain and a stereo position. On a loop canvas an event's tail that runs past the end continues
 // at the start, so event layers loop without a seam by construction; on a one-shot canvas it is
 // cut off.
+#include <utility>
 #include <vector>
 
 #include "soundgen/synth/sound.h"
@@ -21,6 +22,7 @@ public:
   void mix(const Sound& other, float gain = 1);
 
   Sound& sound() { return sound_; }
+  Sound take() { return std::move(sound_); }
   double seconds() const { return sound_.seconds(); }
   Shape shape() const { return shape_; }
 

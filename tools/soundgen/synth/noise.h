@@ -36,18 +36,21 @@ private:
   double b0_ = 0, b1_ = 0, b2_ = 0, b3_ = 0, b4_ = 0, b5_ = 0, b6_ = 0;
 };
 
-// Leaky integral of white noise; about unit RMS.
+// Leaky integral of white noise, with the inaudible sub-bass below about 40 Hz taken out (it
+// would only eat headroom); about unit RMS.
 class BrownNoise {
 public:
   explicit BrownNoise(uint64_t seed) : white_(seed) {}
   float next() {
     y_ = 0.995 * y_ + 0.1 * white_.next();
-    return static_cast<float>(y_ * 0.55);
+    const double out = y_ - low_;
+    low_ += 0.0057 * out;
+    return static_cast<float>(out * 2.5);
   }
 
 private:
   WhiteNoise white_;
-  double y_ = 0;
+  double y_ = 0, low_ = 0;
 };
 
 }  // namespace soundgen

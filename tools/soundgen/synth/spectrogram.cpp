@@ -10,7 +10,7 @@ namespace soundgen {
 namespace {
 
 constexpr size_t kFftSize = 2048;
-constexpr double kLowHz = 40, kHighHz = 20000, kRangeDb = 90;
+constexpr double kLowHz = 40, kHighHz = 20000, kRangeDb = 75;
 constexpr int kFramesPerColumn = 4;
 
 // Dark blue through purple and orange to pale yellow.

@@ -19,7 +19,7 @@ struct Image {
   const uint8_t* pixel(int x, int y) const { return &rgb[(static_cast<size_t>(y) * width + x) * 3]; }
 };
 
-// 40 Hz to 20 kHz on a log scale; 90 dB of range below the loudest cell.
+// 40 Hz to 20 kHz on a log scale; 75 dB of range below the loudest cell.
 Image spectrogram(const Sound& sound, int width, int height);
 
 struct Labelled {

@@ -1,0 +1,81 @@
+// The subjects' building blocks and short renders: each sounds where its subject does.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "soundgen/subjects/subjects.h"
+#include "soundgen/synth/analysis.h"
+#include "soundgen/synth/grains.h"
+#include "soundgen/synth/random.h"
+
+namespace soundgen {
+namespace {
+
+std::vector<double> spectrum_of(const std::vector<float>& samples) {
+  return average_spectrum(samples, 2048);
+}
+
+// Frequency of the strongest bin in a short frame at `seconds`.
+double pitch_at(const std::vector<float>& samples, double seconds) {
+  return peak_frequency(frame_power(samples, frames_for(seconds), 8192), 80, 5000);
+}
+
+TEST(Grains, BubbleRingsDownAndRisesInPitch) {
+  const std::vector<float> b = bubble(1000, 0.1);
+  ASSERT_GT(b.size(), 100u);
+  float early = 0, late = 0;
+  for (size_t i = 0; i < b.size() / 4; ++i) early = std::max(early, std::abs(b[i]));
+  for (size_t i = 3 * b.size() / 4; i < b.size(); ++i) late = std::max(late, std::abs(b[i]));
+  EXPECT_LT(late, early * 0.1f);
+  // Zero crossings per unit time increase as the bubble rings.
+  auto crossings = [&](size_t from, size_t to) {
+    int n = 0;
+    for (size_t i = from + 1; i < to; ++i) n += (b[i - 1] < 0) != (b[i] < 0);
+    return n;
+  };
+  EXPECT_GT(crossings(b.size() / 2, b.size()), crossings(0, b.size() / 2));
+}
+
+TEST(Grains, SingFollowsItsPitchContour) {
+  Random random(1);
+  Glide g;
+  g.pitch = {{0, 300}, {1.0, 600}, {2.0, 600}};
+  const std::vector<float> tone = sing(g, random);
+  EXPECT_EQ(tone.size(), frames_for(2.0));
+  EXPECT_NEAR(pitch_at(tone, 0.05), 300, 20);
+  EXPECT_NEAR(pitch_at(tone, 1.5), 600, 20);
+}
+
+TEST(Subjects, CricketPhrasesSingBetweenThreeAndSixKilohertz) {
+  for (int n = 3; n <= 11; ++n) {
+    const Sound phrase = cricket_phrase(n);
+    SCOPED_TRACE(n);
+    EXPECT_GT(phrase.seconds(), 2.0);
+    EXPECT_LT(phrase.seconds(), 6.0);
+    const double peak = peak_frequency(spectrum_of(mono_mix(phrase)), 50, 20000);
+    EXPECT_GT(peak, 3000);
+    EXPECT_LT(peak, 6000);
+  }
+}
+
+TEST(Subjects, OwlsHootWellBelowOneKilohertzAndWolvesHowlRisingThenFalling) {
+  for (int n = 1; n <= 5; ++n) {
+    SCOPED_TRACE(n);
+    EXPECT_LT(peak_frequency(spectrum_of(mono_mix(night_call(n))), 50, 20000), 600);
+  }
+  const std::vector<float> howl = mono_mix(night_call(6));
+  const double start = pitch_at(howl, 0.15), middle = pitch_at(howl, 2.5), end = pitch_at(howl, 4.85);
+  EXPECT_GT(middle, start * 1.3);
+  EXPECT_GT(middle, end * 1.3);
+  EXPECT_LT(middle, 1000);
+}
+
+TEST(Subjects, RenderTheSameSamplesEveryTime) {
+  const Sound a = night_call(9), b = night_call(9);
+  EXPECT_EQ(a.left, b.left);
+  EXPECT_EQ(a.right, b.right);
+  EXPECT_NE(cricket_phrase(3).left, cricket_phrase(4).left);
+}
+
+}  // namespace
+}  // namespace soundgen

@@ -1,0 +1,143 @@
+// Crickets: each insect sings pulses of an almost pure tone (its wings' carrier, 3 to 6 kHz),
+// either grouped into chirps or run together into long trills with pauses between bouts. A
+// chorus is many such singers around the listener; a phrase is one singer for a few seconds.
+#include <cmath>
+
+#include "soundgen/subjects/subjects.h"
+#include "soundgen/synth/canvas.h"
+#include "soundgen/synth/filters.h"
+#include "soundgen/synth/noise.h"
+#include "soundgen/synth/reverb.h"
+
+namespace soundgen {
+namespace {
+
+struct Song {
+  double carrier_hz;
+  double pulse_seconds, pulse_period;  // one syllable and the spacing of syllables
+  int pulses_per_chirp;                // 0 for a trill
+  double chirp_period;                 // chirps; for a trill, the mean bout length
+  double pause;                        // mean silence between chirps' groups or trill bouts
+};
+
+// One syllable: a tone that sags a little in pitch as the wing closes, with a trace of its octave.
+std::vector<float> pulse(const Song& song, double carrier_hz) {
+  std::vector<float> grain(frames_for(song.pulse_seconds));
+  double phase = 0;
+  for (size_t i = 0; i < grain.size(); ++i) {
+    const double x = static_cast<double>(i) / static_cast<double>(grain.size());
+    phase += 2 * kPi * carrier_hz * (1.0 - 0.03 * x) / kSampleRate;
+    const double envelope = std::pow(std::sin(kPi * x), 2.0);
+    grain[i] = static_cast<float>(envelope * (std::sin(phase) + 0.06 * std::sin(2 * phase)));
+  }
+  return grain;
+}
+
+struct Singer {
+  Song song;
+  double pan, gain;
+};
+
+// Sings from `from` to `to` seconds, pausing now and then as real crickets do.
+void sing(Canvas& canvas, const Singer& singer, double from, double to, Random& random) {
+  const Song& s = singer.song;
+  const double carrier = s.carrier_hz * random.uniform(0.98, 1.02);
+  const std::vector<float> grain = pulse(s, carrier);
+  const auto pan = static_cast<float>(singer.pan);
+  double t = from;
+  while (t < to) {
+    const int pulses = s.pulses_per_chirp > 0
+                           ? s.pulses_per_chirp
+                           : static_cast<int>(random.uniform(0.5, 1.5) * s.chirp_period / s.pulse_period);
+    const auto gain = static_cast<float>(singer.gain * random.uniform(0.85, 1.0));
+    for (int k = 0; k < pulses && t + k * s.pulse_period < to; ++k) {
+      const double swell = s.pulses_per_chirp > 0 ? 1.0 : std::min(1.0, (k + 1) / 8.0);
+      canvas.add(grain, t + k * s.pulse_period + random.uniform(-0.0007, 0.0007),
+                 static_cast<float>(gain * swell), pan);
+    }
+    t += s.pulses_per_chirp > 0 ? s.chirp_period * random.uniform(0.93, 1.07) : pulses * s.pulse_period;
+    if (random.chance(s.pulses_per_chirp > 0 ? 0.08 : 1.0)) t += random.exponential(1.0 / s.pause);
+  }
+}
+
+// The still night air under a chorus, so it never drops to digital silence.
+Sound night_air(double seconds, Random& random) {
+  const size_t loop = frames_for(seconds);
+  Sound air(loop + frames_for(1.0));
+  PinkNoise left(random.next()), right(random.next());
+  Biquad lp_l = Biquad::lowpass(900), lp_r = Biquad::lowpass(900);
+  for (size_t i = 0; i < air.frames(); ++i) {
+    air.left[i] = 0.02f * lp_l.process(left.next());
+    air.right[i] = 0.02f * lp_r.process(right.next());
+  }
+  return crossfade_loop(air, loop);
+}
+
+// Field crickets chirping all around, near and far.
+const Song kFieldCricket = {4600, 0.016, 0.034, 4, 0.5, 2.0};
+// Tree crickets trilling in long bouts, lower and softer.
+const Song kTreeCricket = {3500, 0.011, 0.021, 0, 6.0, 1.5};
+
+Singer around(Random& random, const Song& song, double carrier_spread) {
+  Song s = song;
+  s.carrier_hz *= random.uniform(1 - carrier_spread, 1 + carrier_spread);
+  s.chirp_period *= random.uniform(0.75, 1.35);
+  if (s.pulses_per_chirp > 0) s.pulses_per_chirp += random.below(3) - 1;  // each its own count
+  const double distance = random.uniform(0.2, 1.0);
+  return {s, random.uniform(-0.95, 0.95), 0.35 / (distance * distance + 0.1)};
+}
+
+}  // namespace
+
+Sound cricket_chorus(int variant) {
+  const double seconds = variant == 1 ? 40.0 : 36.0;
+  Random random(variant == 1 ? 0x7376657231 : 0x7376657232);
+  Canvas canvas(seconds, Shape::Loop);
+  canvas.mix(night_air(seconds, random));
+  if (variant == 1) {
+    for (int n = 0; n < 11; ++n) sing(canvas, around(random, kFieldCricket, 0.08), 0, seconds, random);
+  } else {
+    for (int n = 0; n < 7; ++n) sing(canvas, around(random, kTreeCricket, 0.06), 0, seconds, random);
+    for (int n = 0; n < 2; ++n) {
+      Singer far = around(random, kFieldCricket, 0.05);
+      far.gain *= 0.25;
+      sing(canvas, far, 0, seconds, random);
+    }
+  }
+  apply_room(canvas.sound(), Shape::Loop, {0.5, 0.5, 0.12, 1.0});
+  return canvas.take();
+}
+
+namespace {
+
+struct Phrase {
+  Song song;
+  double seconds, pan, distance;
+};
+
+// Phrases 3 to 9 are the meadow's crickets; 10 and 11 (heard only by the swamp) are a mole
+// cricket's low churring trill and a bush cricket's buzzing double pulses.
+const Phrase kPhrases[] = {
+    {{4600, 0.016, 0.034, 4, 0.50, 2.0}, 3.5, -0.3, 0.3},
+    {{5200, 0.012, 0.026, 3, 0.30, 2.0}, 3.0, 0.5, 0.4},
+    {{3600, 0.011, 0.021, 0, 2.40, 0.5}, 3.2, 0.1, 0.5},
+    {{4200, 0.018, 0.036, 7, 0.70, 2.0}, 4.0, -0.6, 0.35},
+    {{4400, 0.020, 0.040, 3, 0.45, 2.0}, 3.0, 0.2, 0.15},
+    {{4800, 0.015, 0.033, 4, 0.55, 2.0}, 4.0, 0.7, 0.9},
+    {{5600, 0.007, 0.016, 2, 0.12, 1.0}, 3.0, -0.2, 0.45},
+    {{3300, 0.009, 0.0155, 0, 3.20, 0.4}, 4.0, -0.4, 0.5},
+    {{5400, 0.006, 0.013, 2, 0.07, 0.3}, 3.5, 0.4, 0.4},
+};
+
+}  // namespace
+
+Sound cricket_phrase(int number) {
+  const Phrase& p = kPhrases[number - 3];
+  Random random(0x73766572000 + static_cast<uint64_t>(number));
+  Canvas canvas(p.seconds + 0.6, Shape::OneShot);
+  sing(canvas, {p.song, p.pan, 1.0}, 0.05, p.seconds, random);
+  apply_room(canvas.sound(), Shape::OneShot, {0.5, 0.5, 0.1 + 0.3 * p.distance, 1.0 - 0.5 * p.distance});
+  return canvas.take();
+}
+
+}  // namespace soundgen
