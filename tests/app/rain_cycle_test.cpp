@@ -192,6 +192,17 @@ TEST_F(RainCycleTest, APeriodEndingDuringTheCountdownSkipsThatRain) {
       << "16 ticks after the skipped rain";
 }
 
+TEST_F(RainCycleTest, AfterARainCalledWithTheButtonThePeriodGoesOnWhereItStood) {
+  form->chk7.SetChecked(true);
+  Seconds(300);
+  EXPECT_EQ(form->lbl4.Caption(), "3");
+  form->btn1.Click();
+  Seconds(31);
+  Engine().Finish(101);
+  Seconds(69);  // 400 s: the rain ended at 361 s
+  EXPECT_EQ(form->lbl4.Caption(), "4");
+}
+
 TEST_F(RainCycleTest, SwitchingTheCycleOffEndsTheRainAtOnceWithTheCricketsBack) {
   form->chk7.SetChecked(true);
   form->btn1.Click();
