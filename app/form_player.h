@@ -32,8 +32,6 @@ class TForm_player : public ui::ComponentOwner {
   // Every close request; a close is always allowed.
   bool FormCloseQuery();
 
-  const scene::Channels& ChannelHandles() const { return channels_; }
-
   // Background and headers.
   ui::Image img1{*this, "img1"};
   ui::Label Label3{*this, "Label3"}, Label4{*this, "Label4"}, lbl1{*this, "lbl1"};

@@ -7,7 +7,7 @@
 
 #include "picturegen/fern.h"
 #include "picturegen/picture_files.h"
-#include "ui/picture.h"
+#include "skin/data/decoded_image.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void BM_DecodeFernPicture(benchmark::State& state) {
   std::ifstream file(path, std::ios::binary);
   const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
   std::filesystem::remove(path);
-  for (auto _ : state) benchmark::DoNotOptimize(velmora::ui::DecodeJpeg(bytes));
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::skin::ReadJpeg(bytes));
   state.counters["bytes"] = static_cast<double>(bytes.size());
 }
 BENCHMARK(BM_DecodeFernPicture)->Unit(benchmark::kMillisecond);

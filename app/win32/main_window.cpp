@@ -12,6 +12,7 @@
 #include "app/win32/resource_ids.h"
 #include "app/win32/single_instance.h"
 #include "skin/controls/win32/skinned_controls.h"
+#include "skin/data/decoded_image.h"
 #include "ui/win32/application.h"
 #include "ui/win32/bitmap.h"
 #include "ui/win32/combo_box_view.h"
@@ -99,9 +100,10 @@ void MainWindow::LoadPictures() {
            static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(VELMORA_PROGRAM_ICON),
                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
-  if (auto fern = ui::DecodeJpeg(ui::ResourceBytes(VELMORA_FERN_PICTURE, RT_RCDATA))) {
-    auto* image = dynamic_cast<ui::ImageView*>(ViewOfControl(player_.img1));
-    if (image) image->SetPicture(ui::BitmapFromPicture(*fern));
+  const skin::Image32 fern =
+      skin::ReadJpeg(ui::ResourceBytes(VELMORA_FERN_PICTURE, RT_RCDATA)).Pixels;
+  if (auto* image = dynamic_cast<ui::ImageView*>(ViewOfControl(player_.img1))) {
+    image->SetPicture(ui::BitmapFromPixels(fern.Width, fern.Height, fern.Pixels));
   }
   for (int id : {VELMORA_TRAY_SOUND_OFF, VELMORA_TRAY_SOUND_ON}) {
     if (ui::UniqueBitmap picture = ui::LoadBitmapResource(id)) ImageList1.Add(picture.get());

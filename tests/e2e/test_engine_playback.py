@@ -5,6 +5,7 @@ volume, and a panned tempo stream keeps its pitch on its one side."""
 import array
 import math
 import os
+import statistics
 import shutil
 import struct
 import subprocess
@@ -40,11 +41,14 @@ def first_onset(samples, threshold=0.1):
 
 
 def dominant_hz(samples):
-    """Frequency from the upward zero crossings of a steady tone."""
-    crossings = [i for i in range(1, len(samples)) if samples[i - 1] < 0 <= samples[i]]
-    if len(crossings) < 2:
+    """Frequency from the median period between upward zero crossings of a steady tone, so that
+    a dropout of the device under load shortens the stretch without skewing the pitch."""
+    crossings = [i - 1 + samples[i - 1] / (samples[i - 1] - samples[i])
+                 for i in range(1, len(samples)) if samples[i - 1] < 0 <= samples[i]]
+    periods = [b - a for a, b in zip(crossings, crossings[1:])]
+    if not periods:
         return 0.0
-    return (len(crossings) - 1) * RATE / (crossings[-1] - crossings[0])
+    return RATE / statistics.median(periods)
 
 
 class EnginePlaybackTest(unittest.TestCase):

@@ -1,5 +1,7 @@
 #include "ui/win32/application.h"
 
+#include <commctrl.h>
+
 #include <stdexcept>
 
 #include "ui/app_title.h"

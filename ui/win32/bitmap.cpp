@@ -6,17 +6,17 @@
 
 namespace velmora::ui {
 
-UniqueBitmap BitmapFromPicture(const Picture& picture) {
+UniqueBitmap BitmapFromPixels(int width, int height, std::span<const uint32_t> pixels) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = -picture.height;  // rows top to bottom
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // rows top to bottom
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (bitmap) std::memcpy(bits, picture.pixels.data(), picture.pixels.size());
+  if (bitmap) std::memcpy(bits, pixels.data(), pixels.size_bytes());
   return bitmap;
 }
 

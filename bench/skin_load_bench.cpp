@@ -1,0 +1,33 @@
+// A skin change from bytes in memory: read and inflate the package, parse the options text and
+// register the skin (images decoded, masks and sections resolved), with a package shaped like
+// the program's own.
+#include <benchmark/benchmark.h>
+
+#include "skin/data/skin_registry.h"
+#include "tests/skin/fake_platform.h"
+#include "tests/skin/sample_skin.h"
+
+namespace velmora::skin {
+namespace {
+
+void BM_LoadSkinFromMemory(benchmark::State& state) {
+  const test::Bytes package = test::SamplePackage();
+  test::FakePlatform platform;
+  for (auto _ : state) {
+    const TacSkinConvertor read = ReadSkinPackage(package);
+    const OptionsText options = OptionsText::Parse(*read.Options);
+    auto registry = SkinRegistry::Load(options, {&read, "", &platform}, {}, platform);
+    benchmark::DoNotOptimize(registry.get());
+  }
+  state.SetLabel(std::to_string(package.size()) + " byte package");
+}
+BENCHMARK(BM_LoadSkinFromMemory)->Unit(benchmark::kMillisecond);
+
+void BM_ParseOptionsText(benchmark::State& state) {
+  const std::string text = test::SampleOptionsText();
+  for (auto _ : state) benchmark::DoNotOptimize(OptionsText::Parse(text));
+}
+BENCHMARK(BM_ParseOptionsText)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace velmora::skin

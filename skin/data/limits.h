@@ -1,0 +1,18 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+namespace velmora::skin {
+
+// Skins are outside data. These caps keep a hostile skin's memory bounded; the real skin stays
+// far below each of them (its largest member is 0.4 MB, its options text 20 KB).
+inline constexpr size_t kMaxMemberBytes = 32u << 20;      // one inflated package member
+inline constexpr size_t kMaxPackageBytes = 128u << 20;    // all members of one package
+inline constexpr size_t kMaxOptionsBytes = 1u << 20;      // the options text
+inline constexpr int32_t kMaxImageSide = 16384;           // width or height of one image
+inline constexpr int64_t kMaxImagePixels = 16 << 20;      // one image (64 MB at 32 bits)
+inline constexpr int64_t kMaxSkinImagePixels = 48 << 20;  // all images of one skin
+inline constexpr int kMaxParentDepth = 16;                // PARENTCLASS links followed
+inline constexpr int kMaxJpegScans = 256;                 // progressive JPEG scans
+
+}  // namespace velmora::skin

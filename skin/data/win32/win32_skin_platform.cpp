@@ -1,0 +1,115 @@
+#include "skin/data/win32/win32_skin_platform.h"
+
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/win32/text.h"
+
+namespace velmora::skin {
+namespace {
+
+static_assert(int(SystemColour::ButtonFace) == COLOR_BTNFACE &&
+              int(SystemColour::Window) == COLOR_WINDOW &&
+              int(SystemColour::WindowText) == COLOR_WINDOWTEXT &&
+              int(SystemColour::Highlight) == COLOR_HIGHLIGHT &&
+              int(SystemColour::HighlightText) == COLOR_HIGHLIGHTTEXT &&
+              int(SystemColour::InactiveBorder) == COLOR_INACTIVEBORDER &&
+              int(SystemColour::InfoText) == COLOR_INFOTEXT &&
+              int(SystemColour::InfoBackground) == COLOR_INFOBK);
+static_assert(int(SystemMetric::VerticalScrollWidth) == SM_CXVSCROLL &&
+              int(SystemMetric::SizingFrameWidth) == SM_CXSIZEFRAME);
+
+std::string Utf8FromWide(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
+  return utf8;
+}
+
+DWORD AttributesOf(const std::string& path) {
+  return GetFileAttributesW(ui::WideFromUtf8(path).c_str());
+}
+
+struct HandleCloser {
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using FileHandle = std::unique_ptr<void, HandleCloser>;
+
+struct FindCloser {
+  void operator()(HANDLE handle) const { FindClose(handle); }
+};
+using FindHandle = std::unique_ptr<void, FindCloser>;
+
+}  // namespace
+
+uint32_t Win32SkinPlatform::SystemColourValue(SystemColour colour) {
+  return GetSysColor(static_cast<int>(colour));
+}
+
+int Win32SkinPlatform::SystemMetricValue(SystemMetric metric) {
+  return GetSystemMetrics(static_cast<int>(metric));
+}
+
+void Win32SkinPlatform::ShowMessage(std::string_view text, MessageKind kind) {
+  const UINT icon = kind == MessageKind::Error     ? MB_ICONERROR
+                    : kind == MessageKind::Warning ? MB_ICONWARNING
+                                                   : MB_ICONINFORMATION;
+  MessageBoxW(nullptr, ui::WideFromUtf8(text).c_str(), caption_.c_str(),
+              MB_OK | icon | MB_TASKMODAL);
+}
+
+bool Win32SkinPlatform::FileExists(const std::string& path) {
+  const DWORD attributes = AttributesOf(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32SkinPlatform::DirectoryExists(const std::string& path) {
+  const DWORD attributes = AttributesOf(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::vector<uint8_t>> Win32SkinPlatform::ReadFile(const std::string& path,
+                                                                size_t maxBytes) {
+  const FileHandle file(CreateFileW(ui::WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.get() == INVALID_HANDLE_VALUE) return std::nullopt;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.get(), &size) || uint64_t(size.QuadPart) > maxBytes) return std::nullopt;
+  std::vector<uint8_t> bytes(size_t(size.QuadPart));
+  DWORD read = 0;
+  if (!::ReadFile(file.get(), bytes.data(), DWORD(bytes.size()), &read, nullptr) ||
+      read != bytes.size()) {
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+std::vector<std::string> Win32SkinPlatform::ListFiles(const std::string& directory) {
+  std::string pattern = directory;
+  if (!pattern.ends_with('\\')) pattern += '\\';
+  WIN32_FIND_DATAW entry;
+  const FindHandle find(FindFirstFileW(ui::WideFromUtf8(pattern + "*.*").c_str(), &entry));
+  std::vector<std::string> names;
+  if (find.get() == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      names.push_back(Utf8FromWide(entry.cFileName));
+  } while (FindNextFileW(find.get(), &entry));
+  return names;
+}
+
+std::string Win32SkinPlatform::ApplicationDirectory() {
+  std::wstring path(MAX_PATH, L'\0');
+  DWORD length;
+  while ((length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()))) == path.size()) {
+    path.resize(path.size() * 2);
+  }
+  path.resize(length);
+  return Utf8FromWide(path.substr(0, path.find_last_of(L'\\') + 1));
+}
+
+}  // namespace velmora::skin
