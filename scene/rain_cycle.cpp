@@ -1,6 +1,7 @@
 #include "scene/rain_cycle.h"
 
 #include <array>
+#include <initializer_list>
 
 #include "scene/channel_calls.h"
 #include "scene/layer.h"
@@ -34,57 +35,60 @@ void TakeRange(const std::array<Range, N>& table, int item, std::int32_t& min, s
   max = table[item].max;
 }
 
+void SetEnabled(std::initializer_list<ui::Control*> controls, bool enabled) {
+  for (ui::Control* control : controls) control->SetEnabled(enabled);
+}
+
 }  // namespace
 
-RainCycle::RainCycle(const RainControls& controls, Channels& channels,
-                     const SampleFolders& folders)
-    : c_(controls), channels_(channels), folders_(folders) {}
+RainCycle::RainCycle(const RainControls& controls, Channels& channels, const SampleFolders& folders)
+    : controls_(controls), channels_(channels), folders_(folders) {}
 
 void RainCycle::chk7Click() {
   StopRain();
-  if (c_.chk7.Checked()) {
+  if (controls_.chk7.Checked()) {
     RainPeriodTicks = 0;
     cbb3Change();
     cbb4Change();
-    c_.tmr3.SetEnabled(true);
-    c_.tmr4.SetEnabled(false);
+    controls_.tmr3.SetEnabled(true);
+    controls_.tmr4.SetEnabled(false);
   } else {
-    c_.tmr3.SetEnabled(false);
-    c_.tmr4.SetEnabled(false);
+    controls_.tmr3.SetEnabled(false);
+    controls_.tmr4.SetEnabled(false);
     // Thunder only means something with the cycle on; unticking it runs this handler again.
-    c_.chk8.SetChecked(false);
+    controls_.chk8.SetChecked(false);
   }
   EnableSceneControls();
   RestoreCricketsVolume();
-  c_.btn1.SetCaption(kStartCaption);
+  controls_.btn1.SetCaption(kStartCaption);
 }
 
 void RainCycle::cbb3Change() {
-  TakeRange(kPeriods, c_.cbb3.ItemIndex(), RainPeriodMin, RainPeriodMax);
+  TakeRange(kPeriods, controls_.cbb3.ItemIndex(), RainPeriodMin, RainPeriodMax);
   RainPeriodTarget = DrawInRange(RainPeriodMin, RainPeriodMax);
-  c_.lbl2.SetCaption(std::to_string(RainPeriodTarget));
+  controls_.lbl2.SetCaption(std::to_string(RainPeriodTarget));
 }
 
 void RainCycle::cbb4Change() {
-  TakeRange(kDurations, c_.cbb4.ItemIndex(), RainDurationMin, RainDurationMax);
+  TakeRange(kDurations, controls_.cbb4.ItemIndex(), RainDurationMin, RainDurationMax);
   RainDurationMs = DrawInRange(RainDurationMin, RainDurationMax) * 100000;
-  c_.lbl3.SetCaption(std::to_string(RainDurationMs));
+  controls_.lbl3.SetCaption(std::to_string(RainDurationMs));
 }
 
 // Two independent looks at the caption; a countdown matches neither.
 void RainCycle::btn1Click() {
-  if (c_.btn1.Caption() == kStartCaption) StartRain();
-  if (c_.btn1.Caption() == kStopCaption) BeginFadeOut();
+  if (controls_.btn1.Caption() == kStartCaption) StartRain();
+  if (controls_.btn1.Caption() == kStopCaption) BeginFadeOut();
 }
 
 void RainCycle::tmr3Timer() {
   if (IsBusy(channels_.RainChannel)) return;
   ++RainPeriodTicks;
-  c_.lbl4.SetCaption(std::to_string(RainPeriodTicks));
+  controls_.lbl4.SetCaption(std::to_string(RainPeriodTicks));
   if (RainPeriodTicks < RainPeriodTarget) return;
   btn1Click();
   RainPeriodTarget = DrawInRange(RainPeriodMin, RainPeriodMax);
-  c_.lbl2.SetCaption(std::to_string(RainPeriodTarget));
+  controls_.lbl2.SetCaption(std::to_string(RainPeriodTarget));
   RainPeriodTicks = 0;
 }
 
@@ -92,10 +96,10 @@ void RainCycle::tmr4Timer() {
   ++FadeInCount;
   if (FadeInCount <= kFadeSteps) StepFadeIn();
   if (FadeInCount == kFadeSteps + 1) {
-    c_.btn1.SetEnabled(true);
-    c_.btn1.SetCaption(kStopCaption);
+    controls_.btn1.SetEnabled(true);
+    controls_.btn1.SetCaption(kStopCaption);
   }
-  if (c_.rb8.Checked()) TimedRainTick();
+  if (controls_.rb8.Checked()) TimedRainTick();
   // A recording that has ended, or a rain that could not be played, starts the fade-out.
   if (!IsBusy(channels_.RainChannel) && FadeOutStep == 0) FadeOutStep = 1;
   if (FadeOutStep > 0) StepFadeOut();
@@ -103,7 +107,7 @@ void RainCycle::tmr4Timer() {
 }
 
 void RainCycle::trckbr9Change() const {
-  SetVolume(channels_.RainChannel, VolumeFromPosition(c_.trckbr9.Position()));
+  SetVolume(channels_.RainChannel, VolumeFromPosition(controls_.trckbr9.Position()));
 }
 
 void RainCycle::StopRain() const {
@@ -116,19 +120,19 @@ void RainCycle::StartRain() {
   FadeInCount = 0;
   FadeOutStep = 0;
   RainElapsedMs = 0;
-  c_.tmr4.SetInterval(kFadeTickMs);
-  c_.tmr4.SetEnabled(true);
+  controls_.tmr4.SetInterval(kFadeTickMs);
+  controls_.tmr4.SetEnabled(true);
   const auto startSilent = [](HSTREAM& channel, const std::string& path, BASS_DWORD flags) {
     channel = BASS_StreamCreateFile(0, path.c_str(), 0, 0, flags);
     SetVolume(channel, 0);
     BASS_ChannelPlay(channel, 0);
   };
-  if (c_.rb7.Checked()) {
+  if (controls_.rb7.Checked()) {
     startSilent(channels_.RainChannel,
-                folders_.oneShots + (c_.chk8.Checked() ? "dogd_gr3" : "dogd2"), 0);
+                folders_.oneShots + (controls_.chk8.Checked() ? "dogd_gr3" : "dogd2"), 0);
   }
-  if (c_.rb8.Checked()) {
-    if (c_.chk8.Checked()) {
+  if (controls_.rb8.Checked()) {
+    if (controls_.chk8.Checked()) {
       startSilent(channels_.ThunderChannel, folders_.loops + "dogd_gr", BASS_STREAM_LOOP);
     }
     startSilent(channels_.RainChannel, folders_.loops + "dogd", BASS_STREAM_LOOP);
@@ -136,35 +140,34 @@ void RainCycle::StartRain() {
 }
 
 void RainCycle::BeginFadeOut() {
-  c_.tmr4.SetInterval(kFadeTickMs);
-  c_.tmr4.SetEnabled(true);
-  c_.lbl3.SetCaption("interval2");
+  controls_.tmr4.SetInterval(kFadeTickMs);
+  controls_.tmr4.SetEnabled(true);
+  controls_.lbl3.SetCaption("interval2");
   FadeOutStep = 1;
 }
 
 void RainCycle::StepFadeIn() {
   SetLevels(FadeInCount, kFadeSteps - FadeInCount, true);
-  for (ui::Control* control : std::initializer_list<ui::Control*>{
-           &c_.btn1, &c_.trckbr6, &c_.chk5, &c_.chk6, &c_.chk9, &c_.rb5, &c_.rb6}) {
-    control->SetEnabled(false);
-  }
-  c_.btn1.SetCaption(std::to_string(kFadeSteps - FadeInCount));
+  SetEnabled({&controls_.btn1, &controls_.trckbr6, &controls_.chk5, &controls_.chk6,
+              &controls_.chk9, &controls_.rb5, &controls_.rb6},
+             false);
+  controls_.btn1.SetCaption(std::to_string(kFadeSteps - FadeInCount));
 }
 
 // A looped rain falls for its drawn duration, counted in ticks of 100 s; "forever" stops the
 // timer instead, so only the button or the switch ends it.
 void RainCycle::TimedRainTick() {
   if (FadeInCount == kFadeSteps + 1) {
-    if (c_.cbb4.ItemIndex() == kForeverItem) c_.tmr4.SetEnabled(false);
-    c_.tmr4.SetInterval(kDurationTickMs);
-    c_.lbl2.SetCaption("interval");
+    if (controls_.cbb4.ItemIndex() == kForeverItem) controls_.tmr4.SetEnabled(false);
+    controls_.tmr4.SetInterval(kDurationTickMs);
+    controls_.lbl2.SetCaption("interval");
   }
   if (FadeInCount > kFadeSteps + 1 && FadeOutStep == 0) {
     RainElapsedMs += static_cast<std::int32_t>(kDurationTickMs);
-    c_.lbl4.SetCaption(std::to_string(RainElapsedMs));
+    controls_.lbl4.SetCaption(std::to_string(RainElapsedMs));
     if (RainDurationMs - RainElapsedMs <= 0) {
-      c_.tmr4.SetInterval(kFadeTickMs);
-      c_.lbl3.SetCaption("interval2");
+      controls_.tmr4.SetInterval(kFadeTickMs);
+      controls_.lbl3.SetCaption("interval2");
       FadeOutStep = 1;
     }
   }
@@ -172,12 +175,9 @@ void RainCycle::TimedRainTick() {
 
 // The thunder keeps the level the fade-in left it at and stops with the rain.
 void RainCycle::StepFadeOut() {
-  c_.lbl4.SetCaption(std::to_string(FadeOutStep));
-  for (ui::Control* control :
-       std::initializer_list<ui::Control*>{&c_.btn1, &c_.trckbr6, &c_.trckbr9}) {
-    control->SetEnabled(false);
-  }
-  c_.btn1.SetCaption(std::to_string(kFadeSteps - FadeOutStep));
+  controls_.lbl4.SetCaption(std::to_string(FadeOutStep));
+  SetEnabled({&controls_.btn1, &controls_.trckbr6, &controls_.trckbr9}, false);
+  controls_.btn1.SetCaption(std::to_string(kFadeSteps - FadeOutStep));
   SetLevels(kFadeSteps - FadeOutStep, FadeOutStep, false);
   ++FadeOutStep;
 }
@@ -185,31 +185,30 @@ void RainCycle::StepFadeOut() {
 void RainCycle::EndRain() {
   StopRain();
   RainDurationMs = DrawInRange(RainDurationMin, RainDurationMax) * 100000;
-  c_.lbl3.SetCaption(std::to_string(RainDurationMs));
+  controls_.lbl3.SetCaption(std::to_string(RainDurationMs));
   RainElapsedMs = 0;
-  c_.tmr4.SetEnabled(false);
+  controls_.tmr4.SetEnabled(false);
   EnableSceneControls();
-  c_.btn1.SetCaption(kStartCaption);
+  controls_.btn1.SetCaption(kStartCaption);
 }
 
 void RainCycle::EnableSceneControls() const {
-  for (ui::Control* control : std::initializer_list<ui::Control*>{
-           &c_.btn1, &c_.trckbr6, &c_.trckbr9, &c_.chk5, &c_.chk6, &c_.chk9, &c_.rb5, &c_.rb6}) {
-    control->SetEnabled(true);
-  }
+  SetEnabled({&controls_.btn1, &controls_.trckbr6, &controls_.trckbr9, &controls_.chk5,
+              &controls_.chk6, &controls_.chk9, &controls_.rb5, &controls_.rb6},
+             true);
 }
 
 // Fade steps of 1/30 of each slider's volume, in double precision.
 void RainCycle::SetLevels(std::int32_t rainSteps, std::int32_t cricketsSteps, bool thunderToo) {
-  RainLevel = rainSteps * (c_.trckbr9.Position() / 20.0 / 30.0);
-  CricketsLevel = cricketsSteps * (c_.trckbr6.Position() / 20.0 / 30.0);
+  RainLevel = rainSteps * (controls_.trckbr9.Position() / 20.0 / 30.0);
+  CricketsLevel = cricketsSteps * (controls_.trckbr6.Position() / 20.0 / 30.0);
   SetVolume(channels_.RainChannel, RainLevel);
   if (thunderToo) SetVolume(channels_.ThunderChannel, RainLevel);
   SetVolume(channels_.CricketsChannel, CricketsLevel);
 }
 
 void RainCycle::RestoreCricketsVolume() const {
-  SetVolume(channels_.CricketsChannel, VolumeFromPosition(c_.trckbr6.Position()));
+  SetVolume(channels_.CricketsChannel, VolumeFromPosition(controls_.trckbr6.Position()));
 }
 
 }  // namespace velmora::scene

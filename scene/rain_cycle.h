@@ -20,8 +20,8 @@ struct RainControls {
   ui::CheckBox& chk7;  // the cycle's switch
   ui::CheckBox& chk8;  // with thunder
   ui::TrackBar& trckbr9;
-  const ui::ComboBox& cbb3;  // period
-  const ui::ComboBox& cbb4;  // duration
+  const ui::ComboBox& cbb3;    // period
+  const ui::ComboBox& cbb4;    // duration
   const ui::RadioButton& rb7;  // the one twelve-minute recording
   const ui::RadioButton& rb8;  // a looped rain of a drawn duration
   ui::Button& btn1;
@@ -65,7 +65,7 @@ class RainCycle {
   void SetLevels(std::int32_t rainSteps, std::int32_t cricketsSteps, bool thunderToo);
   void RestoreCricketsVolume() const;
 
-  RainControls c_;
+  RainControls controls_;
   Channels& channels_;
   const SampleFolders& folders_;
   std::int32_t RainPeriodMin = 0;

@@ -31,16 +31,15 @@ class OccasionalSoundsTest : public SceneTest {
 };
 
 TEST_F(OccasionalSoundsTest, TheFirstSoundComesAfterTheDrawnSilenceAndTheNextAfterItsEnd) {
-  form->cbb1.SetItemIndex(0);  // 2-7 seconds
+  form->cbb1.SetItemIndex(0);   // 2-7 seconds
   form->chk9.SetChecked(true);  // the draws of a start: wait 2 s, sverch3, wait 6 s, sverch4
   EXPECT_THAT(Taken(""), IsEmpty()) << "nothing plays at once";
   Seconds(1);
   EXPECT_THAT(Taken("StreamCreateFile"), IsEmpty());
   Seconds(1);
-  EXPECT_THAT(Engine().Take(),
-              ElementsAre("IsActive(0)", "IsActive(0)", "Stop(0)", "Free(0)",
-                          Created(kOneShots + "sverch3", 0), "SetAttribute(100, vol, 0.25)",
-                          "Play(100, 0)"));
+  EXPECT_THAT(Engine().Take(), ElementsAre("IsActive(0)", "IsActive(0)", "Stop(0)", "Free(0)",
+                                           Created(kOneShots + "sverch3", 0),
+                                           "SetAttribute(100, vol, 0.25)", "Play(100, 0)"));
   Seconds(120);
   EXPECT_THAT(Taken("StreamCreateFile"), IsEmpty()) << "no count while the sound plays";
   Engine().Finish(100);
@@ -102,7 +101,7 @@ TEST_F(OccasionalSoundsTest, RainLetsASoundFinishButHoldsTheWaitUntilItStops) {
   form->cbb1.SetItemIndex(0);
   form->chk9.SetChecked(true);
   Seconds(2);
-  Engine().Take();  // sverch3 plays on 100
+  Engine().Take();     // sverch3 plays on 100
   form->btn1.Click();  // a rain while the cycle is off, on 101
   Engine().Take();
   Seconds(200);
@@ -132,10 +131,9 @@ TEST_F(OccasionalSoundsTest, SwitchingOffCutsTheSoundAndOnAgainStartsAFreshWait)
   Seconds(2);
   EXPECT_THAT(Taken("StreamCreateFile"), IsEmpty());
   Seconds(1);
-  EXPECT_THAT(Engine().Take(),
-              ElementsAre("IsActive(100)", "IsActive(0)", "Stop(100)", "Free(100)",
-                          Created(kOneShots + "sverch4", 0), "SetAttribute(101, vol, 1)",
-                          "Play(101, 0)"));
+  EXPECT_THAT(Engine().Take(), ElementsAre("IsActive(100)", "IsActive(0)", "Stop(100)", "Free(100)",
+                                           Created(kOneShots + "sverch4", 0),
+                                           "SetAttribute(101, vol, 1)", "Play(101, 0)"));
 }
 
 TEST_F(OccasionalSoundsTest, AMissingSampleCountsAsSilentAndTheNextWaitBegins) {

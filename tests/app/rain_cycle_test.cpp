@@ -53,8 +53,8 @@ const std::vector<bool> kFadingOut(8, false);
 
 TEST_F(RainCycleTest, SwitchingOnDrawsAPeriodAndADurationAndStartsNoRain) {
   form->chk7.SetChecked(true);
-  EXPECT_THAT(Engine().Take(), ElementsAre("Stop(0)", "Free(0)", "Stop(0)", "Free(0)",
-                                           Volume(kCrickets, 0.25)));
+  EXPECT_THAT(Engine().Take(),
+              ElementsAre("Stop(0)", "Free(0)", "Stop(0)", "Free(0)", Volume(kCrickets, 0.25)));
   EXPECT_EQ(form->lbl2.Caption(), "6") << "ticks of 100 s, from 6 to 17";
   EXPECT_EQ(form->lbl3.Caption(), "300000");
   EXPECT_TRUE(form->tmr3.Enabled());
@@ -107,9 +107,8 @@ TEST_F(RainCycleTest, TheRecordingFadesInFallsToItsEndAndFadesOutAgainstTheCrick
     ASSERT_EQ(SceneControlsEnabled(), kFadingOut);
   }
   Seconds(1);
-  EXPECT_THAT(Engine().Take(),
-              ElementsAre("IsActive(101)", Volume(101, 0), Volume(kCrickets, 0.25), "Stop(101)",
-                          "Free(101)", "Stop(0)", "Free(0)"));
+  EXPECT_THAT(Engine().Take(), ElementsAre("IsActive(101)", Volume(101, 0), Volume(kCrickets, 0.25),
+                                           "Stop(101)", "Free(101)", "Stop(0)", "Free(0)"));
   EXPECT_EQ(Caption(), "Дождя!");
   EXPECT_EQ(SceneControlsEnabled(), kAllEnabled);
   EXPECT_FALSE(form->tmr4.Enabled());
@@ -123,8 +122,8 @@ TEST_F(RainCycleTest, ALoopedRainWithThunderFallsForItsDrawnDuration) {
   form->chk8.SetChecked(true);  // each restarts the cycle; the last draws 900 s and 500000 ms
   EXPECT_EQ(form->lbl3.Caption(), "500000");
   form->btn1.Click();
-  EXPECT_THAT(Taken("StreamCreateFile"), ElementsAre(Created(kLoopFolder + "dogd_gr", 4),
-                                                     Created(kLoopFolder + "dogd", 4)));
+  EXPECT_THAT(Taken("StreamCreateFile"),
+              ElementsAre(Created(kLoopFolder + "dogd_gr", 4), Created(kLoopFolder + "dogd", 4)));
   Seconds(30);
   EXPECT_THAT(Taken("SetAttribute"), Contains(Volume(101, 0.25)))
       << "the thunder rises with the rain";
@@ -209,8 +208,8 @@ TEST_F(RainCycleTest, SwitchingTheCycleOffEndsTheRainAtOnceWithTheCricketsBack) 
   Seconds(10);
   Engine().Take();
   form->chk7.SetChecked(false);
-  EXPECT_THAT(Engine().Take(), ElementsAre("Stop(101)", "Free(101)", "Stop(0)", "Free(0)",
-                                           Volume(kCrickets, 0.25)));
+  EXPECT_THAT(Engine().Take(),
+              ElementsAre("Stop(101)", "Free(101)", "Stop(0)", "Free(0)", Volume(kCrickets, 0.25)));
   EXPECT_EQ(Caption(), "Дождя!");
   EXPECT_EQ(SceneControlsEnabled(), kAllEnabled);
   EXPECT_FALSE(form->tmr3.Enabled());

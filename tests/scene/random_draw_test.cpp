@@ -14,8 +14,8 @@ TEST(DrawInRange, TheFirstDrawsOfAStartAreFixed) {
   // Worked out by hand from state := state * 134775813 + 1 and the upper half of state * n;
   // the very first state is 1, so the first draw always gives lo.
   const std::vector<std::pair<std::int32_t, std::int32_t>> ranges{
-      {2, 7}, {3, 10}, {6, 18}, {3, 6}, {1, 11}, {40, 40}, {200, 300}, {0, 0}, {3, 12}, {18, 36},
-      {0, 1000000}};
+      {2, 7},     {3, 10}, {6, 18}, {3, 6},   {1, 11},     {40, 40},
+      {200, 300}, {0, 0},  {3, 12}, {18, 36}, {0, 1000000}};
   const std::vector<std::int32_t> expected{2, 3, 16, 3, 3, 40, 231, 0, 6, 25, 82012};
   std::vector<std::int32_t> drawn;
   for (const auto& [lo, hi] : ranges) drawn.push_back(DrawInRange(lo, hi));
