@@ -54,9 +54,7 @@ void TForm_player::ConnectHandlers() {
   trckbr8.OnChange = [this] { swamp_.SetVolume(trckbr8.Position()); };
   strckbr1.OnChange = [this] { drum_.SetVolume(strckbr1.Position()); };
 
-  chk9.OnClick = [this] { chk9Click(); };
-  chk6.OnClick = [this] { chk6Click(); };
-  chk7.OnClick = chk8.OnClick = rb7.OnClick = rb8.OnClick = [this] { chk7Click(); };
+  ConnectSceneEventHandlers();
   chk10.OnClick = [this] { chk10Click(); };
   strckbr11.OnChange = [this] { strckbr11Change(); };
   btn2.OnClick = [this] { btn2Click(); };

@@ -7,6 +7,9 @@
 #include "app/form_platform.h"
 #include "scene/channels.h"
 #include "scene/layer.h"
+#include "scene/occasional_sounds.h"
+#include "scene/rain_cycle.h"
+#include "scene/random_draw.h"
 #include "scene/sample_folders.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -77,6 +80,7 @@ class TForm_player : public ui::ComponentOwner {
 
  private:
   void ConnectHandlers();
+  void ConnectSceneEventHandlers();
   void SetSliderRanges();
   void CheckAndOpenEngine();
   void FailStart(std::string_view message);
@@ -88,11 +92,10 @@ class TForm_player : public ui::ComponentOwner {
   void chk5Click();
   void chk4Click();
   void chk11Click();
-  // The occasional sounds and the rain cycle arrive with their own code; start-up already calls
-  // them in their places.
-  void chk9Click() {}
-  void chk6Click() {}
-  void chk7Click() {}
+  // Occasional sounds and the rain cycle (form_player_scene_events.cpp).
+  void chk9Click();
+  void chk6Click();
+  void chk7Click();
 
   // Settings file, defaults and master volume (form_player_settings.cpp).
   void btn2Click();
@@ -112,6 +115,19 @@ class TForm_player : public ui::ComponentOwner {
   scene::Layer crickets_{channels_.CricketsChannel, scene::LayerStream::Looping};
   scene::Layer swamp_{channels_.SwampChannel, scene::LayerStream::Looping};
   scene::Layer drum_{channels_.DrumChannel, scene::LayerStream::Looping};
+  scene::OccasionalSounds extraCrickets_{
+      {chk9, trckbr10, cbb1, Timer1},
+      {"sverch", [this] { return ExtraCricketNumber(); }},
+      folders_.oneShots, channels_.ExtraCricketsChannel, channels_.RainChannel};
+  scene::OccasionalSounds owls_{{chk6, trckbr7, cbb2, tmr2},
+                                {"ptic", [] { return scene::DrawInRange(1, 11); }},
+                                folders_.oneShots, channels_.OwlsChannel, channels_.RainChannel};
+  scene::RainCycle rain_{{chk7, chk8, trckbr9, cbb3, cbb4, rb7, rb8, btn1, tmr3, tmr4, lbl2, lbl3,
+                          lbl4, trckbr6, chk5, chk6, chk9, rb5, rb6},
+                         channels_, folders_};
+
+  // sverch10 and sverch11 have frogs in them: only with the swamp on.
+  std::int32_t ExtraCricketNumber() const;
 };
 
 }  // namespace velmora::app

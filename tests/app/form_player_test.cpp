@@ -45,9 +45,15 @@ TEST_F(FormPlayerTest, StartChecksTheInstanceAndEngineThenBringsEveryLayerInLine
   EXPECT_THAT(Engine().calls,
               ElementsAre("ClaimSingleInstance", "GetVersion",
                           "Init(-1, 44100, 0, window, null)",
-                          // stream, campfire, wind, crickets, swamp, drum: all off by design
+                          // stream, campfire, wind, crickets, extra crickets, owls and
+                          // wolves, swamp: all off by design
                           "Stop(0)", "Free(0)", "Stop(0)", "Free(0)", "Stop(0)", "Free(0)",
-                          "Stop(0)", "Free(0)", "Stop(0)", "Free(0)", "Stop(0)", "Free(0)"));
+                          "Stop(0)", "Free(0)", "Stop(0)", "Free(0)", "Stop(0)", "Free(0)",
+                          "Stop(0)", "Free(0)",
+                          // the rain cycle, off: rain and thunder, the crickets' volume
+                          "Stop(0)", "Free(0)", "Stop(0)", "Free(0)", "SetAttribute(0, vol, 0.25)",
+                          // the drum
+                          "Stop(0)", "Free(0)"));
 }
 
 TEST_F(FormPlayerTest, StartSetsTheWorkingRangeOfEverySlider) {

@@ -62,6 +62,8 @@ class EnginePlaybackTest(unittest.TestCase):
         write_tone(cls.sample)
 
         recording = cls.harness.record(cls.harness.dir / "engine-playback.wav")
+        # The recorder starts late on a busy machine; the first sound must be in the recording.
+        recording.wait_for(0.5)
         # Wine's daemons inherit the standard handles: the output goes to a file, never a pipe.
         with tempfile.TemporaryFile("w+") as output:
             try:

@@ -71,22 +71,25 @@ BASS_BOOL BASS_CALL BASS_ChannelSetAttribute(BASS_DWORD handle, BASS_DWORD attri
 
 BASS_BOOL BASS_CALL BASS_ChannelPlay(BASS_DWORD handle, BASS_BOOL restart) {
   Engine().calls.push_back("Play(" + std::to_string(handle) + ", " + std::to_string(restart) + ")");
+  if (handle != 0) Engine().playing.insert(handle);
   return handle != 0;
 }
 
 BASS_BOOL BASS_CALL BASS_ChannelStop(BASS_DWORD handle) {
   Engine().calls.push_back("Stop(" + std::to_string(handle) + ")");
+  Engine().playing.erase(handle);
   return handle != 0;
 }
 
 BASS_BOOL BASS_CALL BASS_StreamFree(HSTREAM handle) {
   Engine().calls.push_back("Free(" + std::to_string(handle) + ")");
+  Engine().playing.erase(handle);
   return handle != 0;
 }
 
 BASS_DWORD BASS_CALL BASS_ChannelIsActive(BASS_DWORD handle) {
   Engine().calls.push_back("IsActive(" + std::to_string(handle) + ")");
-  return 0;
+  return Engine().playing.contains(handle) ? 1 : 0;
 }
 
 BASS_BOOL BASS_CALL BASS_Stop() {

@@ -16,9 +16,13 @@ struct RecordingEngine {
   std::set<std::string> missingFiles;  // paths whose streams fail
   bool tempoFails = false;
   HSTREAM nextHandle = 100;
+  // Channels playing: from their play until their stop or free, or until a test ends them.
+  std::set<HSTREAM> playing;
 
   // The calls made since the last look, which are forgotten.
   std::vector<std::string> Take();
+  // A play-once stream reaches its end.
+  void Finish(HSTREAM handle) { playing.erase(handle); }
 };
 
 // The one engine the calls go to; each test starts it afresh.

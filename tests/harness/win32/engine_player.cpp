@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   if (argc != 2) return 2;
   if (BASS_GetVersion() >> 16 != 0x0204 || !BASS_Init(-1, 44100, 0, nullptr, nullptr)) return 3;
   setDeviceVolume(kFullVolume);
-  Sleep(300);  // let the device settle before the first sound
+  Sleep(1500);  // let the device settle before the first sound: a busy machine starts it late
   seconds();  // phases count from here
 
   const HSTREAM plain = BASS_StreamCreateFile(0, argv[1], 0, 0, BASS_STREAM_LOOP);
