@@ -8,8 +8,8 @@ namespace {
 struct NullOutput final : Output {};
 }  // namespace
 
-OfflineEngine::OfflineEngine()
-    : engine_([](uint32_t, RenderFunction) { return std::make_unique<NullOutput>(); }) {
+OfflineEngine::OfflineEngine(DecodeAheadLimits decodeAhead)
+    : engine_([](uint32_t, RenderFunction) { return std::make_unique<NullOutput>(); }, decodeAhead) {
   engine_.init(-1, kRate);
 }
 

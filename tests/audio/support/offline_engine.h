@@ -14,7 +14,7 @@ class OfflineEngine {
   static constexpr uint32_t kRate = 44100;
   static constexpr size_t kBlockFrames = 441;
 
-  OfflineEngine();
+  explicit OfflineEngine(DecodeAheadLimits decodeAhead = kDecodeAheadLimits);
   Engine& operator*() { return engine_; }
   Engine* operator->() { return &engine_; }
 
