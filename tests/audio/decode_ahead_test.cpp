@@ -2,7 +2,6 @@
 // very next frame, stay within their memory, and go safely whenever they are freed.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
 #include <thread>
 
@@ -146,24 +145,20 @@ TEST(DecodeAhead, WhatTheBudgetCannotHoldPlaysFromTheFile) {
 // while the output's thread mixes: under the sanitizers a race or a leak shows here.
 TEST(DecodeAhead, FreeingWhileTheWorkerDecodesIsSafeAndGivesEverythingBack) {
   OfflineEngine engine;
-  std::atomic<bool> done{false};
-  std::thread mixer([&] {
-    std::vector<float> block(OfflineEngine::kBlockFrames * 2);
-    while (!done) engine->render(block.data(), OfflineEngine::kBlockFrames);
-  });
   const auto file = testing::encodeVorbis(testing::sine(441, 3.0));
-  for (int i = 0; i < 40; ++i) {
-    const uint32_t h = engine.stream(file, BASS_STREAM_LOOP);
-    engine->play(h, false);
-    std::this_thread::sleep_for(std::chrono::microseconds(i * 100));
-    engine->freeStream(h);
+  {
+    testing::MixingThread mixer(engine);
+    for (int i = 0; i < 40; ++i) {
+      const uint32_t h = engine.stream(file, BASS_STREAM_LOOP);
+      engine->play(h, false);
+      std::this_thread::sleep_for(std::chrono::microseconds(i * 100));
+      engine->freeStream(h);
+    }
+    engine->play(engine.stream(file, BASS_STREAM_LOOP), false);
+    engine.stream(file, BASS_STREAM_DECODE);
+    EXPECT_TRUE(engine->free());
+    EXPECT_EQ(engine->bytesDecodedAhead(), 0u);
   }
-  engine->play(engine.stream(file, BASS_STREAM_LOOP), false);
-  engine.stream(file, BASS_STREAM_DECODE);
-  EXPECT_TRUE(engine->free());
-  EXPECT_EQ(engine->bytesDecodedAhead(), 0u);
-  done = true;
-  mixer.join();
   // After a new init the worker starts again.
   ASSERT_TRUE(engine->init(-1, kRate));
   engine.stream(file, BASS_STREAM_LOOP);

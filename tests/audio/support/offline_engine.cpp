@@ -26,4 +26,15 @@ std::vector<float> OfflineEngine::render(double seconds) {
   return out;
 }
 
+MixingThread::MixingThread(OfflineEngine& engine)
+    : thread_([this, &engine] {
+        std::vector<float> block(OfflineEngine::kBlockFrames * 2);
+        while (!done_) engine->render(block.data(), OfflineEngine::kBlockFrames);
+      }) {}
+
+MixingThread::~MixingThread() {
+  done_ = true;
+  thread_.join();
+}
+
 }  // namespace velmora::audio::testing
