@@ -3,6 +3,7 @@
 // decoded as it plays, while this worker decodes it whole into memory; from then on the loop
 // costs the mix next to nothing. The calling thread never waits for a decode. A cap per sample
 // and a budget for all of them bound the memory: what does not fit stays decoded as it plays.
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
