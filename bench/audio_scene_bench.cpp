@@ -1,20 +1,30 @@
-// The full scene the program plays, mixed offline on one core: six looping layers (two of them
-// through tempo streams at +50 %), a rain and a thunder loop, and two play-once sounds started
-// again whenever they end. Sources are Ogg Vorbis at 44.1 kHz stereo: with 20 s loops the engine
-// decodes them ahead into memory, with 60 s loops it decodes them as they play.
-//   build/native/bench/audio_scene_bench   (one variant: --benchmark_filter=20s or 60s)
-// Counters: realtime = seconds of audio mixed per second of CPU; rss_mb = resident memory of the
-// process with the scene loaded and playing. streamCreation: what making one layer's stream costs
-// the calling (user-interface) thread, decoding ahead included.
+// The full scene the program plays, mixed offline on one core: six looping layers (brook and
+// campfire through tempo streams at +50 %), the rain, and a cricket and an owl played once and
+// started again whenever they end. The sounds are the ones the cross build generates (its
+// program folder, or VELMORA_SOUNDS=folder); without them, synthetic Ogg Vorbis of the same
+// lengths. Run each benchmark in a process of its own, so resident memory is its own:
+//   taskset -c 1 build/native/bench/audio_scene_bench --benchmark_filter=NAME
+// fullScene/<rain>/<decoding>: rain is the 60 s loop with the 90 s thunder loop, or the
+// twelve-minute rain played once; decoding is `ahead` (the engine's worker, measured once it is
+// done) or `from_file` (nothing decoded ahead). Counters: realtime = seconds of audio mixed per
+// second of CPU of the whole process; rss_mb = resident memory with the scene playing;
+// ahead_mb = decoded-ahead samples. streamCreation: what making one stream costs the calling
+// (user-interface) thread; decodeAheadOnCallingThread: what it would cost if the calling thread
+// decoded the sample ahead itself.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string>
 
 #include "audio/bass_api.h"
 #include "audio/core/tempo_source.h"
+#include "audio/decoders/format_probe.h"
+#include "audio/decoders/pcm_copy.h"
 #include "tests/audio/support/offline_engine.h"
 
 namespace velmora::audio {
@@ -23,7 +33,18 @@ namespace {
 using testing::OfflineEngine;
 using testing::Signal;
 
-constexpr double kOneShotSeconds = 3.0;
+constexpr DecodeAheadLimits kNeverAhead{0, 0};
+
+struct Sample {
+  const char* path;  // in the program's folder
+  double seconds;    // the generated sound's length, for the synthetic stand-in
+};
+
+const Sample kLayers[] = {{"samp_povt/ruchey1", 60}, {"samp_povt/koster1", 45}, {"samp_povt/veter1", 60},
+                          {"samp_povt/sverch1", 40}, {"samp_povt/bol1", 45},    {"samp_povt/buben1", 36}};
+const Sample kLoopRain[] = {{"samp_povt/dogd", 60}, {"samp_povt/dogd_gr", 90}};
+const Sample kLongRain{"samp_raz/dogd_gr3", 720};
+const Sample kOneShots[] = {{"samp_raz/sverch3", 4}, {"samp_raz/ptic1", 6}};
 
 // Brown-ish noise with a slow swell: closer to brooks and wind than a tone, and as costly to
 // decode as real ambience.
@@ -33,6 +54,7 @@ Signal ambience(double seconds, unsigned seed) {
   std::normal_distribution<float> white(0.0f, 1.0f);
   float left = 0, right = 0;
   const auto frames = static_cast<size_t>(seconds * s.rate);
+  s.samples.reserve(frames * 2);
   for (size_t i = 0; i < frames; ++i) {
     left = left * 0.98f + white(random) * 0.02f;
     right = right * 0.98f + white(random) * 0.02f;
@@ -41,6 +63,22 @@ Signal ambience(double seconds, unsigned seed) {
     s.samples.push_back(right * swell * 2.0f);
   }
   return s;
+}
+
+std::filesystem::path soundsFolder() {
+  const char* chosen = std::getenv("VELMORA_SOUNDS");
+  return chosen ? chosen : VELMORA_GENERATED_SOUNDS;
+}
+
+// The generated file's bytes when the cross build made them, else a synthetic stand-in.
+const std::vector<uint8_t>& bytesOf(const Sample& sample) {
+  static std::map<std::string, std::vector<uint8_t>> loaded;
+  auto& bytes = loaded[sample.path];
+  if (!bytes.empty()) return bytes;
+  std::ifstream file(soundsFolder() / sample.path, std::ios::binary);
+  bytes.assign(std::istreambuf_iterator<char>(file), {});
+  if (bytes.empty()) bytes = testing::encodeVorbis(ambience(sample.seconds, static_cast<unsigned>(loaded.size())), 0.3f);
+  return bytes;
 }
 
 double residentMegabytes() {
@@ -55,76 +93,91 @@ std::unique_ptr<Source> makeTempo(std::unique_ptr<Source> input, uint32_t rate) 
   return std::make_unique<TempoSource>(std::move(input), rate);
 }
 
-std::vector<uint8_t> vorbis(double seconds, unsigned seed) {
-  return testing::encodeVorbis(ambience(seconds, seed), 0.3f);
-}
-
-struct Scene {
-  std::vector<std::vector<uint8_t>> loops, oneShots;
-  std::vector<uint32_t> oneShotHandles;
-
-  explicit Scene(double loopSeconds) {
-    for (unsigned i = 0; i < 8; ++i) loops.push_back(vorbis(loopSeconds, i));
-    for (unsigned i = 0; i < 2; ++i) oneShots.push_back(vorbis(kOneShotSeconds, 100 + i));
-  }
-
-  void start(OfflineEngine& engine) {
-    for (size_t i = 0; i < loops.size(); ++i) {
-      uint32_t h;
-      if (i < 2) {
-        h = engine->wrapStream(engine.stream(loops[i], BASS_STREAM_DECODE),
-                               BASS_FX_FREESOURCE | BASS_STREAM_LOOP, makeTempo);
-        engine->setAttribute(h, BASS_ATTRIB_TEMPO, 50.0f);
-        engine->setAttribute(h, BASS_ATTRIB_PAN, i ? 0.3f : -0.3f);
-      } else {
-        h = engine.stream(loops[i], BASS_STREAM_LOOP);
-      }
-      engine->setAttribute(h, BASS_ATTRIB_VOL, 0.5f);
-      engine->play(h, false);
+class Scene {
+ public:
+  Scene(OfflineEngine& engine, bool loopRain) : engine_(engine) {
+    for (size_t i = 0; i < std::size(kLayers); ++i) startLayer(kLayers[i], i < 2);
+    if (loopRain) {
+      for (const Sample& loop : kLoopRain) startLayer(loop, false);
+    } else {
+      once_.push_back({&kLongRain, playOnce(kLongRain)});
     }
-    for (const auto& file : oneShots) oneShotHandles.push_back(playOnce(engine, file));
-  }
-
-  static uint32_t playOnce(OfflineEngine& engine, const std::vector<uint8_t>& file) {
-    const uint32_t h = engine.stream(file, 0);
-    engine->play(h, false);
-    return h;
+    for (const Sample& shot : kOneShots) once_.push_back({&shot, playOnce(shot)});
   }
 
   // The program's occasional sounds: a new stream for each, the old one freed.
-  void restartEnded(OfflineEngine& engine) {
-    for (size_t i = 0; i < oneShotHandles.size(); ++i) {
-      if (engine->isActive(oneShotHandles[i])) continue;
-      engine->freeStream(oneShotHandles[i]);
-      oneShotHandles[i] = playOnce(engine, oneShots[i]);
+  void restartEnded() {
+    for (auto& [sample, handle] : once_) {
+      if (engine_->isActive(handle)) continue;
+      engine_->freeStream(handle);
+      handle = playOnce(*sample);
     }
   }
+
+ private:
+  void startLayer(const Sample& sample, bool tempo) {
+    uint32_t h;
+    if (tempo) {
+      h = engine_->wrapStream(engine_.stream(bytesOf(sample), BASS_STREAM_DECODE),
+                              BASS_FX_FREESOURCE | BASS_STREAM_LOOP, makeTempo);
+      engine_->setAttribute(h, BASS_ATTRIB_TEMPO, 50.0f);
+      engine_->setAttribute(h, BASS_ATTRIB_PAN, -0.3f);
+    } else {
+      h = engine_.stream(bytesOf(sample), BASS_STREAM_LOOP);
+    }
+    engine_->setAttribute(h, BASS_ATTRIB_VOL, 0.5f);
+    engine_->play(h, false);
+  }
+
+  uint32_t playOnce(const Sample& sample) {
+    const uint32_t h = engine_.stream(bytesOf(sample), 0);
+    engine_->play(h, false);
+    return h;
+  }
+
+  OfflineEngine& engine_;
+  std::vector<std::pair<const Sample*, uint32_t>> once_;
 };
 
-void fullScene(benchmark::State& state, double loopSeconds) {
-  Scene scene(loopSeconds);
-  OfflineEngine engine;
-  scene.start(engine);
+void fullScene(benchmark::State& state, bool loopRain, bool ahead) {
+  OfflineEngine engine(ahead ? kDecodeAheadLimits : kNeverAhead);
+  Scene scene(engine, loopRain);
+  engine->waitForDecodingAhead();
   double audioSeconds = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(engine.render(1.0));
-    scene.restartEnded(engine);
+    scene.restartEnded();
     audioSeconds += 1.0;
   }
   state.counters["realtime"] = benchmark::Counter(audioSeconds, benchmark::Counter::kIsRate);
   state.counters["rss_mb"] = residentMegabytes();
+  state.counters["ahead_mb"] = static_cast<double>(engine->bytesDecodedAhead()) / (1 << 20);
 }
 
-void streamCreation(benchmark::State& state, double seconds) {
-  const auto file = vorbis(seconds, 7);
+void streamCreation(benchmark::State& state, const Sample& sample) {
+  const auto& file = bytesOf(sample);
   OfflineEngine engine;
   for (auto _ : state) engine->freeStream(engine.stream(file, BASS_STREAM_LOOP));
 }
 
-BENCHMARK_CAPTURE(streamCreation, loop_20s_decoded_ahead, 20.0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(streamCreation, loop_60s_decoded_on_the_fly, 60.0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(fullScene, loops_20s_decoded_ahead, 20.0)->Unit(benchmark::kMillisecond)->MinTime(3.0);
-BENCHMARK_CAPTURE(fullScene, loops_60s_decoded_on_the_fly, 60.0)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+void decodeAheadOnCallingThread(benchmark::State& state, const Sample& sample) {
+  const auto& file = bytesOf(sample);
+  for (auto _ : state) {
+    auto decoder = openDecoder(std::make_unique<ByteSource>(file));
+    PcmCopy copy;
+    benchmark::DoNotOptimize(decodeWhole(*decoder, decoder->lengthFrames(), [] { return false; }, copy));
+  }
+}
+
+BENCHMARK_CAPTURE(streamCreation, brook_60s, kLayers[0])->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(streamCreation, thunder_90s, kLoopRain[1])->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(streamCreation, rain_12min, kLongRain)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(decodeAheadOnCallingThread, brook_60s, kLayers[0])->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(decodeAheadOnCallingThread, thunder_90s, kLoopRain[1])->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(fullScene, loop_rain/ahead, true, true)->Unit(benchmark::kMillisecond)->MinTime(3.0)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(fullScene, loop_rain/from_file, true, false)->Unit(benchmark::kMillisecond)->MinTime(3.0)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(fullScene, long_rain/ahead, false, true)->Unit(benchmark::kMillisecond)->MinTime(3.0)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(fullScene, long_rain/from_file, false, false)->Unit(benchmark::kMillisecond)->MinTime(3.0)->MeasureProcessCPUTime();
 
 }  // namespace
 }  // namespace velmora::audio

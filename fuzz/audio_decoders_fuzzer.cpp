@@ -1,6 +1,6 @@
 // Hostile sample files: the first byte picks a decoder's front end (or detection by content),
-// the rest is the file. Whatever opens is decoded, rewound, and played looped through the
-// rate conversion, with bounded work per input.
+// the rest is the file. Whatever opens is decoded, rewound, decoded whole into memory as the
+// engine's worker does, and played looped through the rate conversion, with bounded work per input.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -9,6 +9,7 @@
 #include "audio/decoders/flac_decoder.h"
 #include "audio/decoders/format_probe.h"
 #include "audio/decoders/mp3_decoder.h"
+#include "audio/decoders/pcm_copy.h"
 #include "audio/decoders/vorbis_decoder.h"
 #include "audio/decoders/wav_decoder.h"
 
@@ -47,6 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (auto decoder = open(data[0], file)) {
     decode(*decoder);
     if (decoder->rewind()) decode(*decoder);
+  }
+  if (auto decoder = open(data[0], file)) {
+    const uint64_t promised = decoder->lengthFrames();
+    PcmCopy copy;
+    decodeWhole(*decoder, promised < kMaxFrames ? promised : kMaxFrames, [] { return false; }, copy);
   }
   if (auto decoder = open(data[0], file)) {
     DecodedSource source(std::move(decoder), 44100);

@@ -7,14 +7,14 @@
 namespace velmora::audio {
 
 size_t ByteSource::read(void* to, size_t count) {
-  const size_t n = std::min(count, bytes_.size() - position_);
-  if (n) std::memcpy(to, bytes_.data() + position_, n);
+  const size_t n = std::min(count, bytes_->size() - position_);
+  if (n) std::memcpy(to, bytes_->data() + position_, n);
   position_ += n;
   return n;
 }
 
 bool ByteSource::seek(uint64_t position) {
-  if (position > bytes_.size()) return false;
+  if (position > bytes_->size()) return false;
   position_ = static_cast<size_t>(position);
   return true;
 }

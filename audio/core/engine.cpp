@@ -16,9 +16,19 @@ constexpr size_t kMixBlock = 256;
 constexpr float kGlideSeconds = 0.005f;
 constexpr int32_t kDefaultDevice = -1;
 constexpr int32_t kFirstDevice = 1;
+
+// Loops repeat for as long as the program runs, and decode-only streams feed tempo loops: a
+// compressed one is worth decoding once into memory. A play-once sound plays through once, so
+// decoding it ahead would only double the work; WAV costs nothing to read as it plays.
+bool worthDecodingAhead(const ByteSource& file, uint32_t flags) {
+  if (!(flags & (BASS_STREAM_LOOP | BASS_STREAM_DECODE))) return false;
+  const FileFormat format = detectFormat({file.data(), static_cast<size_t>(file.size())});
+  return format == FileFormat::OggVorbis || format == FileFormat::Flac || format == FileFormat::Mpeg;
+}
 }  // namespace
 
-Engine::Engine(OutputFactory openOutput) : openOutput_(std::move(openOutput)) {}
+Engine::Engine(OutputFactory openOutput, DecodeAheadLimits decodeAhead)
+    : openOutput_(std::move(openOutput)), decodeAhead_(decodeAhead) {}
 
 // The output's thread calls render() until the output is gone, so it goes first.
 Engine::~Engine() { output_.reset(); }
@@ -57,8 +67,11 @@ uint32_t Engine::createStream(std::unique_ptr<ByteSource> bytes, uint32_t flags)
     if (!initialised_) return 0;
     rate = rate_;
   }
+  if (!bytes) return 0;
+  auto sameBytes = worthDecodingAhead(*bytes, flags) ? bytes->reopened() : nullptr;
   auto decoder = openDecoder(std::move(bytes));
   if (!decoder) return 0;
+  if (sameBytes) decoder = decodeAhead_.offer(std::move(decoder), std::move(sameBytes));
   Channel channel;
   channel.source = std::make_unique<DecodedSource>(std::move(decoder), rate);
   channel.source->setLooping(flags & BASS_STREAM_LOOP);
@@ -172,6 +185,7 @@ bool Engine::free() {
   }
   // The output's thread may be waiting for the lock to mix one last block: let it go first.
   output.reset();
+  decodeAhead_.stop();
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "audio/core/byte_source.h"
+#include "audio/core/decode_ahead.h"
 #include "audio/core/engine_extension.h"
 #include "audio/core/mixer.h"
 #include "audio/core/output.h"
@@ -23,7 +24,7 @@ inline constexpr uint32_t kActivePlaying = 1;
 
 class Engine final : public EngineExtension {
  public:
-  explicit Engine(OutputFactory openOutput);
+  explicit Engine(OutputFactory openOutput, DecodeAheadLimits decodeAhead = kDecodeAheadLimits);
   ~Engine();
 
   bool init(int32_t device, uint32_t rate);
@@ -40,6 +41,11 @@ class Engine final : public EngineExtension {
 
   // The output's pull: mixes every playing stream into `frames` stereo frames.
   void render(float* stereo, size_t frames);
+
+  // For tests and measurements of the steady state: returns once every sample offered for
+  // decoding ahead is in memory or refused.
+  void waitForDecodingAhead() { decodeAhead_.waitUntilIdle(); }
+  uint64_t bytesDecodedAhead() const { return decodeAhead_.bytesHeld(); }
 
  private:
   // Stopping: stopped for the caller, still gliding to silence in the mix so that it never clicks.
@@ -71,6 +77,7 @@ class Engine final : public EngineExtension {
   std::unique_ptr<Output> output_;
   std::optional<Limiter> limiter_;
   std::vector<float> scratch_;
+  DecodeAhead decodeAhead_;  // never takes the lock above, so streams may be freed while it decodes
 };
 
 }  // namespace velmora::audio

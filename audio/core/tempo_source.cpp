@@ -16,6 +16,9 @@ TempoSource::TempoSource(std::unique_ptr<Source> input, uint32_t rate)
   stretcher_->setSampleRate(rate);
   stretcher_->setChannels(2);
   stretcher_->setTempoChange(0.0);
+  // Only the tempo changes, never the rate: the rate stage's anti-alias filter would cost a
+  // third of the stretch and filter nothing.
+  stretcher_->setSetting(SETTING_USE_AA_FILTER, 0);
 }
 
 TempoSource::~TempoSource() = default;

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "audio/decoders/decoded_ahead.h"
 #include "audio/decoders/flac_decoder.h"
 #include "audio/decoders/mp3_decoder.h"
 #include "audio/decoders/vorbis_decoder.h"
@@ -63,10 +62,6 @@ bool looksLikeMpeg(std::span<const uint8_t> bytes, size_t at) {
   return first > 0 && mpegFrameLength(bytes, at + first) > 0;
 }
 
-std::unique_ptr<Decoder> decodedAheadWhenShort(std::unique_ptr<Decoder> decoder) {
-  return decoder ? decodeAheadIfShort(std::move(decoder)) : nullptr;
-}
-
 }  // namespace
 
 FileFormat detectFormat(std::span<const uint8_t> bytes) {
@@ -82,8 +77,8 @@ std::unique_ptr<Decoder> openDecoder(std::unique_ptr<ByteSource> bytes) {
   if (!bytes) return nullptr;
   switch (detectFormat({bytes->data(), static_cast<size_t>(bytes->size())})) {
     case FileFormat::Wav: return openWav(std::move(bytes));
-    case FileFormat::OggVorbis: return decodedAheadWhenShort(openVorbis(std::move(bytes)));
-    case FileFormat::Flac: return decodedAheadWhenShort(openFlac(std::move(bytes)));
+    case FileFormat::OggVorbis: return openVorbis(std::move(bytes));
+    case FileFormat::Flac: return openFlac(std::move(bytes));
     case FileFormat::Mpeg: return openMp3(std::move(bytes));
     case FileFormat::Unknown: break;
   }

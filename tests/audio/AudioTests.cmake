@@ -8,5 +8,7 @@ target_link_libraries(velmora_audio_test_support PUBLIC velmora_audio_engine vel
 
 velmora_test(audio_decoders_test SOURCES audio/decoders_test.cpp LIBS velmora_audio_test_support)
 velmora_test(audio_engine_test SOURCES audio/engine_test.cpp LIBS velmora_audio_test_support)
+velmora_test(audio_decode_ahead_test SOURCES audio/decode_ahead_test.cpp
+             LIBS velmora_audio_test_support velmora_audio_tempo)
 velmora_test(audio_tempo_test SOURCES audio/tempo_test.cpp
              LIBS velmora_audio_test_support velmora_audio_tempo)

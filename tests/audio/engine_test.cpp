@@ -1,9 +1,7 @@
 // What the engine really renders: levels, panning, loop seams, ends of streams, safe refusals.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
-#include <thread>
 
 #include "audio/bass_api.h"
 #include "tests/audio/support/offline_engine.h"
@@ -189,11 +187,7 @@ TEST(EngineLife, InitOnceCreateAfterInitFreeReleasesEverything) {
 // does from its window; under the sanitizers any race on a stream shows here.
 TEST(EngineLife, CallsAreSafeAgainstTheMixingThread) {
   OfflineEngine engine;
-  std::atomic<bool> done{false};
-  std::thread mixer([&] {
-    std::vector<float> block(OfflineEngine::kBlockFrames * 2);
-    while (!done) engine->render(block.data(), OfflineEngine::kBlockFrames);
-  });
+  testing::MixingThread mixer(engine);
   const auto file = toneWav(0.05);
   for (int i = 0; i < 300; ++i) {
     const uint32_t h = engine.stream(file, i % 2 ? BASS_STREAM_LOOP : 0);
@@ -204,8 +198,6 @@ TEST(EngineLife, CallsAreSafeAgainstTheMixingThread) {
     engine->isActive(h);
     engine->freeStream(h);
   }
-  done = true;
-  mixer.join();
 }
 
 TEST(EngineLife, NoDeviceMeansNoInit) {

@@ -8,8 +8,8 @@ namespace {
 struct NullOutput final : Output {};
 }  // namespace
 
-OfflineEngine::OfflineEngine()
-    : engine_([](uint32_t, RenderFunction) { return std::make_unique<NullOutput>(); }) {
+OfflineEngine::OfflineEngine(DecodeAheadLimits decodeAhead)
+    : engine_([](uint32_t, RenderFunction) { return std::make_unique<NullOutput>(); }, decodeAhead) {
   engine_.init(-1, kRate);
 }
 
@@ -24,6 +24,17 @@ std::vector<float> OfflineEngine::render(double seconds) {
     engine_.render(out.data() + at * 2, std::min(kBlockFrames, frames - at));
   }
   return out;
+}
+
+MixingThread::MixingThread(OfflineEngine& engine)
+    : thread_([this, &engine] {
+        std::vector<float> block(OfflineEngine::kBlockFrames * 2);
+        while (!done_) engine->render(block.data(), OfflineEngine::kBlockFrames);
+      }) {}
+
+MixingThread::~MixingThread() {
+  done_ = true;
+  thread_.join();
 }
 
 }  // namespace velmora::audio::testing
