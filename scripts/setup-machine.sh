@@ -42,5 +42,10 @@ mapfile -t MISSING < <(missing_packages)
 if ((${#MISSING[@]})); then
   say "installing: ${MISSING[*]}"
   refresh_package_lists
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${MISSING[@]}"
+  install=(env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends)
+  # When the security suite's i386 index failed to arrive, its amd64 versions have no i386 twin
+  # and wine32 cannot be resolved; the main suite holds matching versions for both.
+  "${install[@]}" "${MISSING[@]}" ||
+    { say "retrying with the main suite's versions"
+      "${install[@]}" -o APT::Default-Release=bookworm "${MISSING[@]}"; }
 fi
