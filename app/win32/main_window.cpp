@@ -141,6 +141,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     ApplicationEvents1Minimize();
     return 0;
   }
+  // Logging off or shutting down ends the process without a close request; a program left
+  // running for days would otherwise lose every change made since it started.
+  if (message == WM_ENDSESSION && wParam) player_.btn2.Click();
   return ui::Form::HandleMessage(message, wParam, lParam);
 }
 

@@ -1,7 +1,7 @@
 """Settings, master volume and the notification-area icon under the harness: the captured output
 follows the master slider, the sound switch and the icon's click; the icon's menu brings the
-window back and closes the program, which writes its settings; a faulty, missing or read-only
-settings file gives its message and the program carries on."""
+window back and closes the program, which writes its settings, as the end of the session does;
+a faulty, missing or read-only settings file gives its message and the program carries on."""
 
 import os
 import stat
@@ -15,6 +15,7 @@ from velmora_harness import SETTINGS_FILE, WM_CLOSE, Harness, settings_text
 OUTPUT = os.environ["VELMORA_OUTPUT_DIR"]
 LEFT = 0
 WM_SYSCOMMAND, SC_MINIMIZE = 0x0112, 0xF020
+WM_ENDSESSION = 0x0016
 TRAY_CLASS = "__winex11_standalone_tray"
 LOUD, SILENT = 0.01, 0.0005
 
@@ -196,6 +197,24 @@ class SettingsAndTrayTest(unittest.TestCase):
         lines = stored(folder)
         self.assertEqual((lines[0], lines[1], lines[17], lines[30], lines[31]),
                          ("0", "10", "2", "50", "1"))
+
+    def test_the_end_of_the_session_stores_the_settings_without_a_close(self):
+        program, folder = self.start("session_end")
+        window = self.window()
+        path = Path(folder) / SETTINGS_FILE
+        path.unlink()
+        self.harness.post(window, WM_ENDSESSION, 0)  # the session goes on
+        time.sleep(1)
+        self.assertFalse(path.exists())
+        self.harness.post(window, WM_ENDSESSION, 1)
+        deadline = time.monotonic() + 30
+        while not path.exists() and time.monotonic() < deadline:
+            time.sleep(0.2)
+        lines = stored(folder)
+        self.assertEqual(len(lines), 33)
+        self.assertEqual((lines[0], lines[1], lines[30]), ("1", "20", "100"))
+        self.harness.post(window, WM_CLOSE)
+        self.assertEqual(program.wait(timeout=30), 0)
 
     def test_a_file_that_cannot_be_written_keeps_the_window_open_and_the_old_file(self):
         old = settings_text(TrackBar1=7)
