@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <stdexcept>
 
+#include "ui/win32/handles.h"
 #include "ui/win32/text.h"
 
 namespace velmora::scene {
@@ -12,15 +12,12 @@ namespace {
 
 constexpr DWORD kMaxReadBytes = 1 << 20;
 
-struct FileCloser {
-  void operator()(HANDLE file) const { CloseHandle(file); }
-};
-using UniqueFile = std::unique_ptr<void, FileCloser>;
+using ui::UniqueFile;
 
 UniqueFile OpenFile(const std::wstring& path, DWORD access, DWORD creation) {
   HANDLE file = CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, creation,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  return UniqueFile(file == INVALID_HANDLE_VALUE ? nullptr : file);
+  return UniqueFile(ui::NullIfInvalid(file));
 }
 
 std::wstring SystemReason(DWORD error) {

@@ -24,6 +24,13 @@ using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenu>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageList_Destroy>;
+using UniqueFile = UniqueHandle<HANDLE, CloseHandle>;
+using UniqueFind = UniqueHandle<HANDLE, FindClose>;
+
+// File and search handles say "none" with INVALID_HANDLE_VALUE rather than null; owners hold null.
+inline HANDLE NullIfInvalid(HANDLE handle) {
+  return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+}
 
 // A device context borrowed from a window for as long as this lives.
 class WindowDc {

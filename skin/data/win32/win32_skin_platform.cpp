@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include <memory>
-
+#include "ui/win32/executable.h"
+#include "ui/win32/handles.h"
 #include "ui/win32/text.h"
 
 namespace velmora::skin {
@@ -23,16 +23,6 @@ static_assert(int(SystemMetric::VerticalScrollWidth) == SM_CXVSCROLL &&
 DWORD AttributesOf(const std::string& path) {
   return GetFileAttributesW(ui::WideFromUtf8(path).c_str());
 }
-
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
-
-struct FindCloser {
-  void operator()(HANDLE handle) const { FindClose(handle); }
-};
-using FindHandle = std::unique_ptr<void, FindCloser>;
 
 }  // namespace
 
@@ -64,9 +54,11 @@ bool Win32SkinPlatform::DirectoryExists(const std::string& path) {
 
 std::optional<std::vector<uint8_t>> Win32SkinPlatform::ReadFile(const std::string& path,
                                                                 size_t maxBytes) {
-  const FileHandle file(CreateFileW(ui::WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) return std::nullopt;
+  const ui::UniqueFile file(ui::NullIfInvalid(CreateFileW(ui::WideFromUtf8(path).c_str(),
+                                                           GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                                           nullptr)));
+  if (!file) return std::nullopt;
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.get(), &size) || uint64_t(size.QuadPart) > maxBytes) return std::nullopt;
   std::vector<uint8_t> bytes(size_t(size.QuadPart));
@@ -82,9 +74,10 @@ std::vector<std::string> Win32SkinPlatform::ListFiles(const std::string& directo
   std::string pattern = directory;
   if (!pattern.ends_with('\\')) pattern += '\\';
   WIN32_FIND_DATAW entry;
-  const FindHandle find(FindFirstFileW(ui::WideFromUtf8(pattern + "*.*").c_str(), &entry));
+  const ui::UniqueFind find(
+      ui::NullIfInvalid(FindFirstFileW(ui::WideFromUtf8(pattern + "*.*").c_str(), &entry)));
   std::vector<std::string> names;
-  if (find.get() == INVALID_HANDLE_VALUE) return names;
+  if (!find) return names;
   do {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
       names.push_back(ui::Utf8FromWide(entry.cFileName));
@@ -93,13 +86,7 @@ std::vector<std::string> Win32SkinPlatform::ListFiles(const std::string& directo
 }
 
 std::string Win32SkinPlatform::ApplicationDirectory() {
-  std::wstring path(MAX_PATH, L'\0');
-  DWORD length;
-  while ((length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()))) == path.size()) {
-    path.resize(path.size() * 2);
-  }
-  path.resize(length);
-  return ui::Utf8FromWide(path.substr(0, path.find_last_of(L'\\') + 1));
+  return ui::Utf8FromWide(ui::ExecutableFolder()) + "\\";
 }
 
 }  // namespace velmora::skin
