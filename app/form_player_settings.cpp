@@ -8,20 +8,15 @@
 namespace velmora::app {
 namespace {
 
-template <typename Control>
-Control* Find(const ui::ComponentOwner& owner, std::string_view name) {
-  auto* control = dynamic_cast<Control*>(owner.FindComponent(name));
-  if (!control) throw std::logic_error("no stored control " + std::string(name));
-  return control;
+[[noreturn]] void NoStoredControl(std::size_t line) {
+  throw std::logic_error("no stored control " + std::string(scene::kSettingsLines[line].control));
 }
 
 // The other radio button of the pair that shares a panel with `named`.
 ui::RadioButton& PartnerOf(const ui::RadioButton& named) {
-  for (ui::Component* component : named.Owner().Components()) {
-    auto* radio = dynamic_cast<ui::RadioButton*>(component);
-    if (radio && radio != &named && radio->Parent() == named.Parent()) return *radio;
-  }
-  throw std::logic_error("no partner for " + named.Name());
+  const std::vector<ui::RadioButton*> siblings = named.Siblings();
+  if (siblings.empty()) throw std::logic_error("no partner for " + named.Name());
+  return *siblings.front();
 }
 
 }  // namespace
@@ -32,7 +27,8 @@ std::int32_t TForm_player::StoredValue(std::size_t line) const {
   if (auto* box = dynamic_cast<const ui::CheckBox*>(control)) return box->Checked() ? 1 : 0;
   if (auto* radio = dynamic_cast<const ui::RadioButton*>(control)) return radio->Checked() ? 1 : 0;
   if (auto* slider = dynamic_cast<const ui::TrackBar*>(control)) return slider->Position();
-  return Find<const ui::ComboBox>(*this, scene::kSettingsLines[line].control)->ItemIndex();
+  if (auto* list = dynamic_cast<const ui::ComboBox*>(control)) return list->ItemIndex();
+  NoStoredControl(line);
 }
 
 // Through the controls, so a switch or a slider that really changes runs its handler.
@@ -44,8 +40,10 @@ void TForm_player::ApplyStoredValue(std::size_t line, std::int32_t value) {
     (value == 1 ? *radio : PartnerOf(*radio)).SetChecked(true);
   } else if (auto* slider = dynamic_cast<ui::TrackBar*>(control)) {
     slider->SetPosition(value);
+  } else if (auto* list = dynamic_cast<ui::ComboBox*>(control)) {
+    list->SetItemIndex(value);
   } else {
-    Find<ui::ComboBox>(*this, scene::kSettingsLines[line].control)->SetItemIndex(value);
+    NoStoredControl(line);
   }
 }
 

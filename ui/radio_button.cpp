@@ -16,13 +16,20 @@ void RadioButton::SetChecked(bool checked) {
   Fire(OnClick);
 }
 
-void RadioButton::UncheckSiblings() {
+std::vector<RadioButton*> RadioButton::Siblings() const {
+  std::vector<RadioButton*> siblings;
   for (Component* component : Owner().Components()) {
     auto* other = dynamic_cast<RadioButton*>(component);
-    if (other && other != this && other->Parent() == Parent() && other->checked_) {
-      other->checked_ = false;
-      other->Changed();
-    }
+    if (other && other != this && other->Parent() == Parent()) siblings.push_back(other);
+  }
+  return siblings;
+}
+
+void RadioButton::UncheckSiblings() {
+  for (RadioButton* other : Siblings()) {
+    if (!other->checked_) continue;
+    other->checked_ = false;
+    other->Changed();
   }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <vector>
 
 #include "ui/control.h"
 
@@ -15,6 +16,8 @@ class RadioButton : public Control {
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   void UserClick() { SetChecked(true); }
+  // The other radio buttons of the same parent.
+  std::vector<RadioButton*> Siblings() const;
 
   std::function<void()> OnClick;
 
