@@ -1,6 +1,7 @@
 #include "scene/layer.h"
 
 #include "audio/bass_fx_api.h"
+#include "scene/channel_calls.h"
 
 namespace velmora::scene {
 
@@ -17,7 +18,7 @@ void Layer::Apply(bool on, std::string_view folder, std::string_view fileName,
 }
 
 void Layer::SetVolume(int position) const {
-  BASS_ChannelSetAttribute(channel_, BASS_ATTRIB_VOL, VolumeFromPosition(position));
+  scene::SetVolume(channel_, VolumeFromPosition(position));
 }
 
 void Layer::SetBalance(int position) const {
@@ -28,10 +29,7 @@ void Layer::SetSpeed(int position) const {
   BASS_ChannelSetAttribute(channel_, BASS_ATTRIB_TEMPO, TempoFromPosition(position));
 }
 
-void Layer::Stop() const {
-  BASS_ChannelStop(channel_);
-  BASS_StreamFree(channel_);
-}
+void Layer::Stop() const { StopAndFree(channel_); }
 
 void Layer::Start(const LayerLevels& levels) {
   if (stream_ == LayerStream::Looping) {
