@@ -44,7 +44,7 @@ bool Engine::init(int32_t device, uint32_t rate) {
     limiter_.emplace(rate);
     scratch_.assign(kMixBlock * 2, 0.0f);
   }
-  auto output = openOutput_(rate, [this](float* stereo, size_t frames) { render(stereo, frames); });
+  auto output = openOutputAt(rate);
   if (!output) return false;
   std::lock_guard lock(mutex_);
   output_ = std::move(output);
@@ -241,11 +241,15 @@ Engine::Channel* Engine::find(uint32_t handle) {
 bool Engine::ensureOutput(std::unique_lock<std::mutex>& lock) {
   if (output_) return true;
   lock.unlock();
-  auto output = openOutput_(rate_, [this](float* stereo, size_t frames) { render(stereo, frames); });
+  auto output = openOutputAt(rate_);
   lock.lock();
   if (!output) return false;
   if (!output_) output_ = std::move(output);
   return true;
+}
+
+std::unique_ptr<Output> Engine::openOutputAt(uint32_t rate) {
+  return openOutput_(rate, [this](float* stereo, size_t frames) { render(stereo, frames); });
 }
 
 }  // namespace velmora::audio

@@ -64,6 +64,8 @@ class Engine final : public EngineExtension {
   uint32_t add(Channel channel);
   Channel* find(uint32_t handle);
   bool ensureOutput(std::unique_lock<std::mutex>& lock);
+  // An output at `rate` whose thread mixes through render().
+  std::unique_ptr<Output> openOutputAt(uint32_t rate);
   void mixChannel(Channel& channel, float* mix, size_t frames);
   void mixDying(float* mix, size_t frames);
 
