@@ -26,7 +26,9 @@ bool decodeWhole(Decoder& decoder, uint64_t frames, const std::function<bool()>&
   size_t done = 0;
   while (done < frames) {
     if (cancelled()) return false;
-    const size_t got = decoder.read(block.data(), std::min<size_t>(kBlockFrames, frames - done));
+    // Narrowed after the minimum: on a 32-bit target the frames left may not fit a size_t.
+    const auto want = static_cast<size_t>(std::min<uint64_t>(kBlockFrames, frames - done));
+    const size_t got = decoder.read(block.data(), want);
     if (got == 0) break;
     std::transform(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(got * channels),
                    std::back_inserter(copy.samples), toInt16);
