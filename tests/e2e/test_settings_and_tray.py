@@ -118,7 +118,9 @@ class SettingsAndTrayTest(unittest.TestCase):
                       if c["class"] == "msctls_trackbar32" and c["rect"][2] - c["rect"][0] == 200)
         sound = self.control(window, "Включить звук")
         recording = self.harness.record(Path(self.harness.dir) / "master.wav")
-        time.sleep(2)
+        # Counted in recorded seconds: a slow recorder or a late device start still leaves a
+        # loud stretch before the first change.
+        recording.wait_for(3)
         self.harness.click_control(master, dx=4)
         self.harness.key("Home")  # master 0
         time.sleep(2)
