@@ -4,7 +4,7 @@
 include(GoogleTest)
 
 if(WIN32)
-  set(VELMORA_CROSS_PREFIX "$ENV{HOME}/.cache/velmora/cross/i686-w64-mingw32" CACHE PATH
+  set(VELMORA_CROSS_PREFIX "$ENV{HOME}/.cache/velmora/cross/${VELMORA_CROSS_TRIPLE}" CACHE PATH
       "Prefix of the cross-built third-party libraries")
   list(APPEND CMAKE_FIND_ROOT_PATH ${VELMORA_CROSS_PREFIX})
   set(ZLIB_USE_STATIC_LIBS ON)

@@ -5,9 +5,17 @@
 set(VELMORA_GUARD_DIR ${CMAKE_CURRENT_LIST_DIR}/platform-free-guard)
 
 # GCC 12 warns of members left out of designated initializers even when they have defaults.
+# Narrowing conversions fail the Windows builds: in the 32-bit program size_t is 32 bits, so a
+# 64-bit or file-supplied count put into it truncates, and some machines can build that program
+# but never run it. Sign conversions stay quiet: they flag every int index into a container.
+set(VELMORA_WARNING_FLAGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion
+    -Wno-missing-field-initializers)
+if(WIN32)
+  list(APPEND VELMORA_WARNING_FLAGS -Werror=conversion)
+endif()
+
 function(velmora_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-                         -Wno-sign-conversion -Wno-missing-field-initializers)
+  target_compile_options(${target} PRIVATE ${VELMORA_WARNING_FLAGS})
 endfunction()
 
 if(VELMORA_SANITIZE)

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Configures and builds one tree: cross (the program), native, asan (native with sanitizers) or
-# fuzz (native fuzzers with clang). Prints the build folder.
+# Configures and builds one tree: cross (the program), cross64 (the same for x86_64), native, asan
+# (native with sanitizers) or fuzz (native fuzzers with clang). Prints the build folder.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 kind=${1:-cross}
 dir="$VELMORA_BUILD/$kind"
 case $kind in
-  cross)  args=(-DCMAKE_TOOLCHAIN_FILE="$VELMORA_ROOT/cmake/toolchain-mingw-i686.cmake"
-                -DVELMORA_CROSS_PREFIX="$CROSS_PREFIX" -DCMAKE_BUILD_TYPE=Release) ;;
+  cross|cross64)
+    triple=$(cross_triple "$kind")
+    args=(-DCMAKE_TOOLCHAIN_FILE="$VELMORA_ROOT/cmake/toolchain-mingw-${triple%%-*}.cmake"
+          -DVELMORA_CROSS_PREFIX="$(cross_prefix "$kind")" -DCMAKE_BUILD_TYPE=Release) ;;
   native) args=(-DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON) ;;
   asan)   args=(-DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON) ;;
   fuzz)   args=(-DCMAKE_BUILD_TYPE=Debug -DVELMORA_FUZZ=ON -DCMAKE_C_COMPILER=clang
                 -DCMAKE_CXX_COMPILER=clang++) ;;
-  *) die "unknown build kind '$kind' (cross, native, asan or fuzz)" ;;
+  *) die "unknown build kind '$kind' (cross, cross64, native, asan or fuzz)" ;;
 esac
 
 say "building $kind in $dir"

@@ -2,12 +2,16 @@
 # Builds the third-party libraries of the cross build from Debian's source packages into a cache
 # outside the source tree. Sources come through a private apt state, so the machine's own apt
 # configuration is never touched. Each library is described by a recipe in cmake/deps/.
+# Usage: cross-deps.sh cross|cross64 (the 32-bit build by default).
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
+KIND=${1:-cross}
+CROSS_TRIPLE=$(cross_triple "$KIND")
+CROSS_PREFIX=$(cross_prefix "$KIND")
 APT_STATE="$VELMORA_CACHE/apt"
 SOURCES_DIR="$VELMORA_CACHE/sources"
 RECIPES_DIR="$VELMORA_ROOT/cmake/deps"
-TOOLCHAIN="$VELMORA_ROOT/cmake/toolchain-mingw-i686.cmake"
+TOOLCHAIN="$VELMORA_ROOT/cmake/toolchain-mingw-${CROSS_TRIPLE%%-*}.cmake"
 MINGW_SYSROOT=/usr/$CROSS_TRIPLE
 
 apt_private() {
@@ -68,10 +72,10 @@ build_recipe() {
   source "$recipe"
   local stamp="$CROSS_PREFIX/.stamps/$name-$(sha1sum "$recipe" | cut -c1-12)"
   [[ -f $stamp ]] && return
-  say "cross-building $name ($PACKAGE $VERSION)"
+  say "cross-building $name ($PACKAGE $VERSION) for $CROSS_TRIPLE"
   local src
   src=$(fetch_source "$PACKAGE" "$VERSION" "$SHA256")
-  local work="$VELMORA_CACHE/cross-build/$name"
+  local work="$VELMORA_CACHE/cross-build/$CROSS_TRIPLE/$name"
   rm -rf "$work"
   build "$src" "$work"
   mkdir -p "$(dirname "$stamp")" && rm -f "$CROSS_PREFIX/.stamps/$name-"* && touch "$stamp"

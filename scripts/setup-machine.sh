@@ -6,7 +6,7 @@ PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev zlib1g-dev libpng-dev libjpeg62-turbo-dev
   pkg-config libvorbis-dev libogg-dev
-  g++-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev
+  g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev
   wine wine32:i386 wine64 fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
   pulseaudio pulseaudio-utils sox

@@ -68,7 +68,8 @@ class EnginePlaybackTest(unittest.TestCase):
         with tempfile.TemporaryFile("w+") as output:
             try:
                 cls.exit_code = subprocess.run(
-                    ["wine", str(cls.folder / player.name), str(cls.sample)], env=cls.harness.env(),
+                    [cls.harness.wine, str(cls.folder / player.name), str(cls.sample)],
+                    env=cls.harness.env(),
                     stdout=output, stderr=subprocess.DEVNULL, timeout=60).returncode
             finally:
                 cls.audio = recording.stop()

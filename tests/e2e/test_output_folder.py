@@ -7,6 +7,9 @@ import unittest
 from pathlib import Path
 
 OUTPUT = Path(os.environ["VELMORA_OUTPUT_DIR"])
+TRIPLE = os.environ["VELMORA_CROSS_TRIPLE"]
+# objdump's name of each build's executable format.
+FILE_FORMAT = {"i686-w64-mingw32": "pei-i386", "x86_64-w64-mingw32": "pei-x86-64"}[TRIPLE]
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "winmm.dll",
                "shell32.dll", "comctl32.dll", "advapi32.dll", "ole32.dll", "msimg32.dll",
                "uxtheme.dll", "dwmapi.dll", "gdiplus.dll", "shlwapi.dll", "ws2_32.dll"}
@@ -21,7 +24,7 @@ LGPL_DLLS = {"bass.dll": "libmpg123.dll", "bass_fx.dll": "libsoundtouch.dll"}
 
 
 def pe_info(path):
-    return subprocess.run(["i686-w64-mingw32-objdump", "-p", str(path)], capture_output=True,
+    return subprocess.run([f"{TRIPLE}-objdump", "-p", str(path)], capture_output=True,
                           text=True, check=True).stdout
 
 
@@ -35,6 +38,11 @@ def exported_names(path):
 
 
 class OutputFolderTest(unittest.TestCase):
+    def test_every_binary_is_built_for_this_build_s_windows(self):
+        for binary in [OUTPUT / "Velmora.exe", *OUTPUT.glob("*.dll")]:
+            with self.subTest(binary=binary.name):
+                self.assertIn(f"file format {FILE_FORMAT}", pe_info(binary))
+
     def test_every_binary_needs_only_system_dlls_or_its_neighbours(self):
         neighbours = {p.name.lower() for p in OUTPUT.glob("*.dll")}
         for binary in [OUTPUT / "Velmora.exe", *OUTPUT.glob("*.dll")]:

@@ -3,6 +3,7 @@
 One harness session is a virtual display (Xvfb), a private PulseAudio server whose only sink is a
 null sink (its monitor is recorded, and is paced in real time), and a private Wine prefix with a
 persistent wineserver. Nothing of the user's own Wine prefix, sound server or display is used.
+VELMORA_WINE_ARCH (win32, the default, or win64) at start says which build's Wine the session runs.
 
     velmora_harness.py start STATE_DIR    start a session, write STATE_DIR/state.json
     velmora_harness.py stop STATE_DIR     end it
@@ -33,6 +34,9 @@ SCREEN = "1280x1024x24"
 WM_CLOSE = 0x0010
 HTCLOSE = 20
 SETTINGS_FILE = "n_p_n.ini"
+# Each architecture's loader, called directly: Debian's wrapper takes the 32-bit one whenever it
+# is installed, even where the kernel cannot execute it.
+WINE_LOADERS = {"win32": "/usr/lib/wine/wine", "win64": "/usr/lib/wine/wine64"}
 
 
 def settings_text(**changes):
@@ -79,8 +83,12 @@ class Harness:
         runtime = state_dir / "runtime"
         runtime.mkdir(parents=True, mode=0o700)
         (state_dir / "home").mkdir()
-        state = {"dir": str(state_dir), "runtime": str(runtime),
-                 "prefix": str(CACHE / "wine" / "harness")}
+        arch = os.environ.get("VELMORA_WINE_ARCH", "win32")
+        if arch not in WINE_LOADERS:
+            raise ValueError(f"VELMORA_WINE_ARCH must be one of {sorted(WINE_LOADERS)}")
+        prefix = "harness" if arch == "win32" else f"harness-{arch}"
+        state = {"dir": str(state_dir), "runtime": str(runtime), "arch": arch,
+                 "prefix": str(CACHE / "wine" / prefix)}
         harness = cls(state)
         harness._start_display()
         harness._start_sound_server()
@@ -140,7 +148,7 @@ class Harness:
     def _prepare_prefix(self):
         prefix = Path(self.state["prefix"])
         prefix.parent.mkdir(parents=True, exist_ok=True)
-        with open(prefix.parent / "harness.lock", "w") as lock:
+        with open(prefix.parent / f"{prefix.name}.lock", "w") as lock:
             fcntl.flock(lock, fcntl.LOCK_EX)
             marker = prefix / ".velmora-setup"
             if marker.exists() and marker.read_text() == PREFIX_SETUP_VERSION:
@@ -148,12 +156,12 @@ class Harness:
             shutil.rmtree(prefix, ignore_errors=True)
             env = self.env()
             # Wine's daemons inherit the standard handles: never hand them a pipe to wait on.
-            subprocess.run(["wineboot", "-i"], env=env, check=True, stdout=subprocess.DEVNULL,
+            subprocess.run([self.wine, "wineboot", "-i"], env=env, check=True, stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)
             for key, name, kind, value in (
                     (r"HKCU\Software\Wine\X11 Driver", "Decorated", "REG_SZ", "N"),
                     (r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", "120")):
-                subprocess.run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", value,
+                subprocess.run([self.wine, "reg", "add", key, "/v", name, "/t", kind, "/d", value,
                                 "/f"], env=env, check=True, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
             subprocess.run(["wineserver", "-w"], env=env, check=True)
@@ -176,10 +184,15 @@ class Harness:
                    PULSE_COOKIE=f"{runtime}/pulse/cookie")
         return env
 
+    @property
+    def wine(self):
+        return WINE_LOADERS[self.state["arch"]]
+
     def env(self):
         env = self._sound_env()
-        env.update(WINEPREFIX=self.state["prefix"], WINEDEBUG="-all",
-                   WINEDLLOVERRIDES="mscoree,mshtml=", DISPLAY=self.state["display"])
+        env.update(WINEPREFIX=self.state["prefix"], WINEDEBUG="-all", WINELOADER=self.wine,
+                   WINEARCH=self.state["arch"], WINEDLLOVERRIDES="mscoree,mshtml=",
+                   DISPLAY=self.state["display"])
         env["HOME"] = os.environ.get("HOME", "/root")
         env.pop("XAUTHORITY", None)
         return env
@@ -197,13 +210,13 @@ class Harness:
         return target
 
     def start_program(self, folder, args=()):
-        return subprocess.Popen(["wine", str(Path(folder) / "Velmora.exe"), *args], env=self.env(),
+        return subprocess.Popen([self.wine, str(Path(folder) / "Velmora.exe"), *args], env=self.env(),
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def probe(self, *args):
         probe = os.environ["VELMORA_PROBE"]
         with tempfile.TemporaryFile() as output:
-            subprocess.run(["wine", probe, *map(str, args)], env=self.env(), stdout=output,
+            subprocess.run([self.wine, probe, *map(str, args)], env=self.env(), stdout=output,
                            stderr=subprocess.DEVNULL, check=True, timeout=60)
             output.seek(0)
             return output.read().decode("utf-8")
@@ -212,7 +225,7 @@ class Harness:
         """Runs a Windows program in the session, prints what it wrote, returns its exit code."""
         with tempfile.TemporaryFile() as output:
             # Through a file: Wine's daemons keep inherited pipes open long after the program.
-            code = subprocess.run(["wine", program, *args], env=self.env(), stdout=output,
+            code = subprocess.run([self.wine, program, *args], env=self.env(), stdout=output,
                                   stderr=subprocess.STDOUT, timeout=300).returncode
             output.seek(0)
             sys.stdout.write(output.read().decode("utf-8", "replace"))

@@ -12,10 +12,10 @@
 namespace velmora::ui {
 namespace {
 
-// The record in its 488-byte form (up to the balloon flags), which every shell since balloons
-// understands.
-constexpr DWORD kRecordSize = 488;
-static_assert(offsetof(NOTIFYICONDATAA, dwInfoFlags) + sizeof(DWORD) == kRecordSize);
+// The record up to the balloon flags, which every shell since balloons understands: 488 bytes in
+// a 32-bit process, 504 in a 64-bit one, whose window and icon handles are 8 bytes wide.
+constexpr DWORD kRecordSize = offsetof(NOTIFYICONDATAA, dwInfoFlags) + sizeof(DWORD);
+static_assert(kRecordSize == (sizeof(void*) == 4 ? 488 : 504));
 constexpr UINT kCallbackMessage = WM_USER + 1;
 constexpr UINT_PTR kAnimationTimer = 1;
 constexpr wchar_t kClassName[] = L"VelmoraTrayIcon";
