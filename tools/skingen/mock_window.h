@@ -1,0 +1,16 @@
+#pragma once
+#include "skingen/image.h"
+#include "skingen/package.h"
+
+namespace skingen {
+
+// The main window in miniature as the skin draws it: frame, title band with caption and title
+// buttons, and a row of each control kind, over `backdrop` (which shows at the cut corners).
+// States: 0 normal, 1 hot, 2 pressed, applied to every control at once.
+Image RenderMockWindow(const StoredSkin& skin, int width, int height, bool active, int state,
+                       Rgba backdrop);
+
+// Halves a picture with a 2 x 2 box filter.
+Image HalfSize(const Image& image);
+
+}  // namespace skingen

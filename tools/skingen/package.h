@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "skingen/encoders.h"
+#include "skingen/master_image.h"
+#include "skingen/sections.h"
+
+namespace skingen {
+
+struct PackageMember {
+  std::string Name;
+  Bytes Content;
+};
+
+// A skin package: "ASzf", the member count, each member's name, size and zlib stream back to
+// back, then the preview block.
+Bytes PackSkinPackage(const std::vector<PackageMember>& members, const Bytes& previewPng);
+
+// The stored skin and what it was made from, for the skin sheet and the tests.
+struct StoredSkin {
+  std::vector<SectionLook> Sections;
+  MasterImage Master;
+  Image Texture;
+  std::string Options;
+  Image Preview;
+  Bytes Package;
+};
+
+inline constexpr int kTextureSize = 512;
+
+StoredSkin BuildStoredSkin();
+
+}  // namespace skingen
