@@ -45,7 +45,6 @@ std::vector<ContrastCheck> MeasureContrast(const StoredSkin& skin) {
   add("TITLE GLYPH", colours::kTitleGlyph, colours::kTitleBottom, 3);
   add("CLOSE GLYPH HOT", colours::kTextBright, colours::kCloseHot, 3);
   add("CHECK MARK", colours::kAccent, Hex(0x0B2219), 3);
-  add("TICK", colours::kTick, ground, 1.5);
   return checks;
 }
 

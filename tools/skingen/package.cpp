@@ -35,7 +35,7 @@ StoredSkin BuildStoredSkin() {
   StoredSkin skin;
   skin.Sections = SkinSections();
   skin.Master = ComposeMasterImage();
-  const Bytes jpeg = EncodeJpeg(RenderGroundTexture(kTextureSize, kTextureSize), 92);
+  const Bytes jpeg = EncodeJpeg(RenderGroundTexture(kTextureWidth, kTextureHeight), 92);
   // The texture as the program will decode it, so that the sheet and preview show the truth.
   skin.Texture = DecodeJpeg(jpeg);
   skin.Options = WriteOptionsText(skin.Sections, skin.Master);

@@ -27,7 +27,8 @@ struct StoredSkin {
   Bytes Package;
 };
 
-inline constexpr int kTextureSize = 512;
+// Wider than the window at its design size, so that the window shows no repeat at all.
+inline constexpr int kTextureWidth = 800, kTextureHeight = 600;
 
 StoredSkin BuildStoredSkin();
 

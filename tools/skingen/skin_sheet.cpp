@@ -39,8 +39,7 @@ class Sheet {
     const Image big = RenderMockWindow(skin_, 300, 190, true, 0, kNeutral).Scaled(2);
     image_.FillRect(10, y_ - 6, big.Width() + 12, big.Height() + 12, kNeutral);
     image_.Paste(big, 16, y_);
-    Contrast(16 + big.Width() + 30, y_);
-    y_ += big.Height() + 12;
+    y_ = std::max(y_ + big.Height() + 12, Contrast(16 + big.Width() + 30, y_));
   }
 
   void Sections() {
@@ -141,7 +140,8 @@ class Sheet {
     }
   }
 
-  void Contrast(int x, int y) {
+  // Answers the row below the table.
+  int Contrast(int x, int y) {
     PaintLabel(image_, x, y, "TEXT CONTRAST, WORST CASE (REQUIRED)", kInk);
     y += 20;
     for (const ContrastCheck& check : MeasureContrast(skin_)) {
@@ -153,6 +153,7 @@ class Sheet {
       PaintLabel(image_, x + 70, y, line, check.Ratio >= check.Required ? kDimInk : Hex(0xFF6060));
       y += 17;
     }
+    return y;
   }
 
   const StoredSkin& skin_;
