@@ -57,6 +57,24 @@ Image RenderMockWindow(const StoredSkin& skin, int width, int height, bool activ
   return image;
 }
 
+Image RenderMockMenu(const StoredSkin& skin, Rgba backdrop) {
+  constexpr int kWidth = 200, kItem = 22, kFrame = 3, kColumn = 24;
+  const int height = 2 * kFrame + 2 * kItem + 6;
+  Image image(kWidth, height, backdrop);
+  PaintSection(image, {0, 0, kWidth, height}, skin, "MAINMENU", 0);
+  PaintSection(image, {kFrame, kFrame, kColumn, height - 2 * kFrame}, skin, "ICOLINE", 0);
+  const int inner = kWidth - 2 * kFrame;
+  PaintSection(image, {kFrame, kFrame, inner, kItem}, skin, "MENUITEM", 0);
+  PaintGlyph(image, kFrame + 5, kFrame + 4, skin, "GLOBALINFO", "CHECK", 0);
+  PaintLabel(image, kFrame + kColumn + 8, kFrame + 6, "SHOW WINDOW", FontOf(skin, "MENUITEM", 0));
+  const auto divider = ResolveLook(skin.Sections, "DIVIDERV", 0);
+  image.FillRect(kFrame + kColumn + 4, kFrame + kItem + 2, inner - kColumn - 8, 1, divider->Colour);
+  const int second = kFrame + kItem + 6;
+  PaintSection(image, {kFrame, second, inner, kItem}, skin, "MENUITEM", 1);
+  PaintLabel(image, kFrame + kColumn + 8, second + 6, "CLOSE", FontOf(skin, "MENUITEM", 1));
+  return image;
+}
+
 Image HalfSize(const Image& image) {
   Image half(image.Width() / 2, image.Height() / 2);
   for (int y = 0; y < half.Height(); ++y)

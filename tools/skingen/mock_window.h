@@ -10,6 +10,10 @@ namespace skingen {
 Image RenderMockWindow(const StoredSkin& skin, int width, int height, bool active, int state,
                        Rgba backdrop);
 
+// The tray icon's popup menu as the skin draws it: two items, the second selected, and between
+// them a separator, with a check mark on the first.
+Image RenderMockMenu(const StoredSkin& skin, Rgba backdrop);
+
 // Halves a picture with a 2 x 2 box filter.
 Image HalfSize(const Image& image);
 

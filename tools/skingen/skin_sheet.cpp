@@ -11,7 +11,7 @@
 namespace skingen {
 namespace {
 
-constexpr int kWidth = 1300;
+constexpr int kWidth = 1720;
 constexpr Rgba kSheet = Hex(0x262626), kNeutral = Hex(0x808080), kInk = Hex(0xE8E8E8);
 constexpr Rgba kDimInk = Hex(0xA8A8A8);
 
@@ -26,7 +26,7 @@ class Sheet {
   }
 
   void Windows() {
-    Heading("WINDOW: ACTIVE NORMAL, HOT, PRESSED; INACTIVE");
+    Heading("WINDOW: ACTIVE NORMAL, HOT, PRESSED; INACTIVE. POPUP MENU");
     int x = 16;
     for (int state = 0; state < 4; ++state) {
       const Image window = RenderMockWindow(skin_, 300, 190, state < 3, state % 3, kNeutral);
@@ -34,6 +34,9 @@ class Sheet {
       image_.Paste(window, x, y_);
       x += 318;
     }
+    const Image menu = RenderMockMenu(skin_, kNeutral).Scaled(2);
+    image_.FillRect(x - 6, y_ - 6, menu.Width() + 12, menu.Height() + 12, kNeutral);
+    image_.Paste(menu, x, y_);
     y_ += 206;
     Heading("WINDOW AT 2X");
     const Image big = RenderMockWindow(skin_, 300, 190, true, 0, kNeutral).Scaled(2);
