@@ -23,7 +23,9 @@ void LoadFromMemory(benchmark::State& state, const test::Bytes& package) {
   state.SetLabel(std::to_string(package.size()) + " byte package");
 }
 
-void BM_LoadSkinFromMemory(benchmark::State& state) { LoadFromMemory(state, test::SamplePackage()); }
+void BM_LoadSkinFromMemory(benchmark::State& state) {
+  LoadFromMemory(state, test::SamplePackage());
+}
 BENCHMARK(BM_LoadSkinFromMemory)->Unit(benchmark::kMillisecond);
 
 void BM_LoadStoredSkin(benchmark::State& state) {

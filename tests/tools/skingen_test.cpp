@@ -115,10 +115,11 @@ TEST(StoredSkin, HoldsTheSectionsTheWindowControlsFrameAndMenuDrawWith) {
   // Window and frame; title band; the form of messages and system dialogs; the controls the
   // window's own and adapted controls default to; drop-down lists; the popup menu.
   for (const char* name :
-       {"FORM", "FORMTITLE", "FORMHEADER", "DIALOG", "DIALOGTITLE", "CHECKBOX", "TRANSPARENT",
-        "TRACKBAR", "BUTTON", "PANEL", "PANEL_LOW", "GROUPBOX", "EDIT", "COMBOBOX", "COMBOBTN",
-        "SELECTION", "MAINMENU", "MENUITEM", "DIVIDERV", "MENUCAPTION", "ICOLINE", "EXTRALINE",
-        "SPEEDBUTTON_SMALL", "MENULINE", "HINT"}) {
+       {"FORM",        "FORMTITLE",   "FORMHEADER", "DIALOG",    "DIALOGTITLE",       "CHECKBOX",
+        "TRANSPARENT", "TRACKBAR",    "BUTTON",     "PANEL",     "PANEL_LOW",         "GROUPBOX",
+        "EDIT",        "COMBOBOX",    "COMBOBTN",   "SELECTION", "MAINMENU",          "MENUITEM",
+        "DIVIDERV",    "MENUCAPTION", "ICOLINE",    "EXTRALINE", "SPEEDBUTTON_SMALL", "MENULINE",
+        "HINT"}) {
     EXPECT_GE(Registry().GetSkinIndex(name), 0) << name;
   }
   EXPECT_GE(Section("FORM").BorderIndex, 0);
@@ -212,8 +213,8 @@ TEST(StoredSkin, WindowGroundIsAJpegTextureUnderRoundedKeyCutCorners) {
 }
 
 const Image32& Ground() {
-  static const Image32 ground =
-      DecodeSkinImage("GREEN_WOOD.JPG", FindImageMember(Skin().package, "GREEN_WOOD.JPG")->Data, false);
+  static const Image32 ground = DecodeSkinImage(
+      "GREEN_WOOD.JPG", FindImageMember(Skin().package, "GREEN_WOOD.JPG")->Data, false);
   return ground;
 }
 

@@ -10,7 +10,7 @@ Rgba LightestFill(const StateLook& look, Rgba lightestGround) {
   if (look.Textured || look.Transparency == 100) return lightestGround;
   if (!look.Ramp) return look.Colour;
   return Luminance(look.Ramp->first) > Luminance(look.Ramp->second) ? look.Ramp->first
-                                                                     : look.Ramp->second;
+                                                                    : look.Ramp->second;
 }
 
 }  // namespace

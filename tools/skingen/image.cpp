@@ -93,7 +93,8 @@ bool InRoundedRect(double x, double y, double left, double top, double right, do
 bool NearSegment(double x, double y, double ax, double ay, double bx, double by, double halfWidth) {
   const double dx = bx - ax, dy = by - ay;
   const double length2 = dx * dx + dy * dy;
-  const double t = length2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / length2, 0.0, 1.0) : 0;
+  const double t =
+      length2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / length2, 0.0, 1.0) : 0;
   const double px = ax + t * dx - x, py = ay + t * dy - y;
   return px * px + py * py <= halfWidth * halfWidth;
 }

@@ -55,7 +55,9 @@ void CoverRamp(Image& image, const std::function<bool(double, double)>& shape, R
   }
 }
 
-Rgba Translucent(Rgba c, double alpha) { return {c.r, c.g, c.b, uint8_t(std::lround(alpha * 255))}; }
+Rgba Translucent(Rgba c, double alpha) {
+  return {c.r, c.g, c.b, uint8_t(std::lround(alpha * 255))};
+}
 
 // --- Window frame, title band, menus ----------------------------------------------------------
 
@@ -112,7 +114,9 @@ Image Channel(int frame) {  // a recessed groove with a highlight on its lower e
 Image Thumb(int frame, bool vertical) {  // normal, hot (pressed shows hot)
   const int w = vertical ? 18 : 17, h = vertical ? 17 : 18;
   Image image(w, h);
-  const auto at = [vertical](double x, double y) { return vertical ? std::pair{y, x} : std::pair{x, y}; };
+  const auto at = [vertical](double x, double y) {
+    return vertical ? std::pair{y, x} : std::pair{x, y};
+  };
   const auto body = [&](double x, double y) {
     const auto [u, v] = at(x, y);
     return InRoundedRect(u, v, 2, 0.5, 15, 17.5, 4.5);
@@ -122,11 +126,13 @@ Image Thumb(int frame, bool vertical) {  // normal, hot (pressed shows hot)
     return InRoundedRect(u, v, 3, 1.5, 14, 16.5, 3.5);
   };
   image.Cover(body, frame ? kAccent : Hex(0x0A1F16));
-  const Rgba top = frame ? kThumbHotTop : kThumbTop, bottom = frame ? kThumbHotBottom : kThumbBottom;
+  const Rgba top = frame ? kThumbHotTop : kThumbTop,
+             bottom = frame ? kThumbHotBottom : kThumbBottom;
   if (vertical) {
     Image ramp(h, w);
-    CoverRamp(ramp, [](double x, double y) { return InRoundedRect(x, y, 3, 1.5, 14, 16.5, 3.5); },
-              top, bottom, 1.5, 16.5);
+    CoverRamp(
+        ramp, [](double x, double y) { return InRoundedRect(x, y, 3, 1.5, 14, 16.5, 3.5); }, top,
+        bottom, 1.5, 16.5);
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x)
         if (ramp.At(y, x).a) image.At(x, y) = Blend(image.At(x, y), ramp.At(y, x));
@@ -134,12 +140,20 @@ Image Thumb(int frame, bool vertical) {  // normal, hot (pressed shows hot)
     CoverRamp(image, face, top, bottom, 1.5, 16.5);
   }
   const Rgba sheen = Translucent(frame ? kAccentHot : Hex(0x4E9C76), 0.85);
-  image.Cover([&](double x, double y) { const auto [u, v] = at(x, y); return face(x, y) && v < 2.5 && u > 4 && u < 13; },
-              sheen);
+  image.Cover(
+      [&](double x, double y) {
+        const auto [u, v] = at(x, y);
+        return face(x, y) && v < 2.5 && u > 4 && u < 13;
+      },
+      sheen);
   const Rgba grip = Translucent(Hex(0x0A1F16), 0.55);
   for (double c : {6.5, 8.5, 10.5})
-    image.Cover([&](double x, double y) { const auto [u, v] = at(x, y); return u >= c - 0.5 && u < c + 0.5 && v >= 6.5 && v < 11.5; },
-                grip);
+    image.Cover(
+        [&](double x, double y) {
+          const auto [u, v] = at(x, y);
+          return u >= c - 0.5 && u < c + 0.5 && v >= 6.5 && v < 11.5;
+        },
+        grip);
   return image;
 }
 
@@ -153,23 +167,30 @@ Image Chevron(int frame, bool pointsRight, int w, int h) {
   const Rgba colour[] = {Hex(0xB9D8C7), kAccentHot, kAccent};
   Image image(w, h);
   const double cx = w / 2.0, cy = h / 2.0;
-  image.Cover([&](double x, double y) {
-    const double u = pointsRight ? y - cy : x - cx, v = pointsRight ? x - cx : y - cy;
-    return NearSegment(u, v, -3, -1.5, 0, 1.5, 0.95) || NearSegment(u, v, 0, 1.5, 3, -1.5, 0.95);
-  }, colour[std::min(frame, 2)]);
+  image.Cover(
+      [&](double x, double y) {
+        const double u = pointsRight ? y - cy : x - cx, v = pointsRight ? x - cx : y - cy;
+        return NearSegment(u, v, -3, -1.5, 0, 1.5, 0.95) ||
+               NearSegment(u, v, 0, 1.5, 3, -1.5, 0.95);
+      },
+      colour[std::min(frame, 2)]);
   return image;
 }
 
-// --- Check boxes, radio marks, menu check ---------------------------------------------------------
+// --- Check boxes, radio marks, menu check
+// ---------------------------------------------------------
 
 struct MarkLook {
   Rgba border, face, mark;
 };
 MarkLook Look(int frame) {
   switch (frame) {
-    case 1: return {kAccent, Hex(0x123A2A), kAccentHot};
-    case 2: return {kAccentPressed, Hex(0x081A13), kAccentPressed};
-    default: return {Hex(0x4A8468), Hex(0x0B2219), kAccent};
+    case 1:
+      return {kAccent, Hex(0x123A2A), kAccentHot};
+    case 2:
+      return {kAccentPressed, Hex(0x081A13), kAccentPressed};
+    default:
+      return {Hex(0x4A8468), Hex(0x0B2219), kAccent};
   }
 }
 
@@ -181,10 +202,14 @@ bool CheckStroke(double x, double y, double dx, double dy) {
 Image Box(int frame, int kind) {  // 0 unchecked, 1 checked, 2 grayed
   const MarkLook look = Look(frame);
   Image image(13, 13);
-  image.Cover([](double x, double y) { return InRoundedRect(x, y, 0.5, 0.5, 12.5, 12.5, 2.5); }, look.border);
-  image.Cover([](double x, double y) { return InRoundedRect(x, y, 1.5, 1.5, 11.5, 11.5, 1.5); }, look.face);
+  image.Cover([](double x, double y) { return InRoundedRect(x, y, 0.5, 0.5, 12.5, 12.5, 2.5); },
+              look.border);
+  image.Cover([](double x, double y) { return InRoundedRect(x, y, 1.5, 1.5, 11.5, 11.5, 1.5); },
+              look.face);
   if (kind == 1) image.Cover([](double x, double y) { return CheckStroke(x, y, 0, 0); }, look.mark);
-  if (kind == 2) image.Cover([](double x, double y) { return InRoundedRect(x, y, 3.5, 3.5, 9.5, 9.5, 1); }, Translucent(look.mark, 0.75));
+  if (kind == 2)
+    image.Cover([](double x, double y) { return InRoundedRect(x, y, 3.5, 3.5, 9.5, 9.5, 1); },
+                Translucent(look.mark, 0.75));
   return image;
 }
 
@@ -192,7 +217,8 @@ Image Radio(int frame, bool checked) {
   const MarkLook look = Look(frame);
   Image image(13, 13);
   const auto disc = [](double r) {
-    return [r](double x, double y) { return (x - 6.5) * (x - 6.5) + (y - 6.5) * (y - 6.5) <= r * r; };
+    return
+        [r](double x, double y) { return (x - 6.5) * (x - 6.5) + (y - 6.5) * (y - 6.5) <= r * r; };
   };
   image.Cover(disc(6.1), look.border);
   image.Cover(disc(5.1), look.face);
@@ -202,7 +228,8 @@ Image Radio(int frame, bool checked) {
 
 Image MenuCheck(int frame) {  // normal, selected
   Image image(13, 13);
-  image.Cover([](double x, double y) { return CheckStroke(x, y, 0, 0); }, frame ? kTextBright : kAccent);
+  image.Cover([](double x, double y) { return CheckStroke(x, y, 0, 0); },
+              frame ? kTextBright : kAccent);
   return image;
 }
 
@@ -211,7 +238,8 @@ Image Grip(int) {
   for (int row = 0; row < 3; ++row)
     for (int col = 2 - row; col < 3; ++col) {
       const double cx = 3 + col * 3.5, cy = 3 + row * 3.5;
-      image.Cover([=](double x, double y) { return std::hypot(x - cx - 0.5, y - cy - 0.5) <= 1.1; }, Hex(0x2A5E46));
+      image.Cover([=](double x, double y) { return std::hypot(x - cx - 0.5, y - cy - 0.5) <= 1.1; },
+                  Hex(0x2A5E46));
       image.Cover([=](double x, double y) { return std::hypot(x - cx, y - cy) <= 1.1; }, kTick);
     }
   return image;
@@ -229,42 +257,45 @@ Image TitleButton(int frame, TitleGlyph glyph) {  // normal, hot, pressed
                               : (frame == 1 ? kFaceHotTop : kFacePressedTop);
     image.Cover([](double x, double y) { return InRoundedRect(x, y, 1, 2, 23, 23, 3.5); }, ground);
     if (frame == 1)
-      image.Cover([](double x, double y) { return InRoundedRect(x, y, 1, 2, 23, 23, 3.5) && y < 3; },
-                  Translucent(Hex(0xFFFFFF), 0.12));
+      image.Cover(
+          [](double x, double y) { return InRoundedRect(x, y, 1, 2, 23, 23, 3.5) && y < 3; },
+          Translucent(Hex(0xFFFFFF), 0.12));
   }
   const Rgba ink = frame == 0 ? kTitleGlyph : (frame == 1 ? kTextBright : Hex(0xC6E0D1));
   const double cx = 12, cy = 12.5;
-  image.Cover([&](double x, double y) {
-    switch (glyph) {
-      case TitleGlyph::Close:
-        return NearSegment(x, y, cx - 4.5, cy - 4.5, cx + 4.5, cy + 4.5, 1) ||
-               NearSegment(x, y, cx + 4.5, cy - 4.5, cx - 4.5, cy + 4.5, 1);
-      case TitleGlyph::Minimise:
-        return x >= cx - 5 && x < cx + 5 && y >= cy + 3 && y < cy + 5;
-      case TitleGlyph::Maximise: {
-        const bool outer = x >= cx - 5 && x < cx + 5 && y >= cy - 5 && y < cy + 4;
-        const bool inner = x >= cx - 4 && x < cx + 4 && y >= cy - 3 && y < cy + 3;
-        return outer && !inner;
-      }
-      case TitleGlyph::Restore: {
-        const auto box = [&](double l, double t) {
-          const bool outer = x >= l && x < l + 8 && y >= t && y < t + 7;
-          const bool inner = x >= l + 1 && x < l + 7 && y >= t + 2 && y < t + 6;
-          return outer && !inner;
-        };
-        const bool front = x >= cx - 5 && x < cx + 3 && y >= cy - 2 && y < cy + 5;
-        return box(cx - 5, cy - 2) || (box(cx - 3, cy - 5) && !front);
-      }
-      case TitleGlyph::Help:
-        return NearSegment(x, y, cx - 3, cy - 3, cx - 1.5, cy - 5, 1) ||
-               NearSegment(x, y, cx - 1.5, cy - 5, cx + 1.5, cy - 5, 1) ||
-               NearSegment(x, y, cx + 1.5, cy - 5, cx + 3, cy - 3, 1) ||
-               NearSegment(x, y, cx + 3, cy - 3, cx, cy, 1) ||
-               NearSegment(x, y, cx, cy, cx, cy + 1.5, 1) ||
-               std::hypot(x - cx, y - cy - 4.5) <= 1.2;
-    }
-    return false;
-  }, ink);
+  image.Cover(
+      [&](double x, double y) {
+        switch (glyph) {
+          case TitleGlyph::Close:
+            return NearSegment(x, y, cx - 4.5, cy - 4.5, cx + 4.5, cy + 4.5, 1) ||
+                   NearSegment(x, y, cx + 4.5, cy - 4.5, cx - 4.5, cy + 4.5, 1);
+          case TitleGlyph::Minimise:
+            return x >= cx - 5 && x < cx + 5 && y >= cy + 3 && y < cy + 5;
+          case TitleGlyph::Maximise: {
+            const bool outer = x >= cx - 5 && x < cx + 5 && y >= cy - 5 && y < cy + 4;
+            const bool inner = x >= cx - 4 && x < cx + 4 && y >= cy - 3 && y < cy + 3;
+            return outer && !inner;
+          }
+          case TitleGlyph::Restore: {
+            const auto box = [&](double l, double t) {
+              const bool outer = x >= l && x < l + 8 && y >= t && y < t + 7;
+              const bool inner = x >= l + 1 && x < l + 7 && y >= t + 2 && y < t + 6;
+              return outer && !inner;
+            };
+            const bool front = x >= cx - 5 && x < cx + 3 && y >= cy - 2 && y < cy + 5;
+            return box(cx - 5, cy - 2) || (box(cx - 3, cy - 5) && !front);
+          }
+          case TitleGlyph::Help:
+            return NearSegment(x, y, cx - 3, cy - 3, cx - 1.5, cy - 5, 1) ||
+                   NearSegment(x, y, cx - 1.5, cy - 5, cx + 1.5, cy - 5, 1) ||
+                   NearSegment(x, y, cx + 1.5, cy - 5, cx + 3, cy - 3, 1) ||
+                   NearSegment(x, y, cx + 3, cy - 3, cx, cy, 1) ||
+                   NearSegment(x, y, cx, cy, cx, cy + 1.5, 1) ||
+                   std::hypot(x - cx, y - cy - 4.5) <= 1.2;
+        }
+        return false;
+      },
+      ink);
   return image;
 }
 

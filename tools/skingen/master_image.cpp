@@ -38,12 +38,13 @@ void Store(Image& master, const PlacedMask& mask, int frame, const Image& pictur
 
 std::string PlacedMask::Value() const {
   const auto rect = [this](char c) {
-    return c + Field(X, 4) + c + Field(Y, 4) + c + Field(X + Width(), 4) + c + Field(Y + Height(), 4);
+    return c + Field(X, 4) + c + Field(Y, 4) + c + Field(X + Width(), 4) + c +
+           Field(Y + Height(), 4);
   };
   if (Art.Shape == MaskArt::Form::Glyph)
     return rect('@') + "@" + std::to_string(Art.Frames) + "@" + (Art.MaskLayer ? "1" : "0");
-  return rect('^') + "^" + Field(Art.Left, 4) + "^" + Field(Art.Top, 4) + "^" + Field(Art.Right, 4) +
-         "^" + Field(Art.Bottom, 4) + "^" + std::to_string(Art.Frames) + "^" +
+  return rect('^') + "^" + Field(Art.Left, 4) + "^" + Field(Art.Top, 4) + "^" +
+         Field(Art.Right, 4) + "^" + Field(Art.Bottom, 4) + "^" + std::to_string(Art.Frames) + "^" +
          (Art.MaskLayer ? "1" : "0") + "^" + std::to_string(Art.DrawMode) + "^" +
          std::to_string(Art.BorderWidth);
 }
@@ -85,7 +86,10 @@ Image FramePicture(const MasterImage& master, const PlacedMask& mask, int frame)
       const Rgba p = master.Pixels.At(mask.X + frame * art.FrameWidth + x, mask.Y + y);
       const bool key = p.r == 255 && p.g == 0 && p.b == 255;
       const uint8_t weight =
-          art.MaskLayer ? master.Pixels.At(mask.X + frame * art.FrameWidth + x, mask.Y + art.FrameHeight + y).r : 0;
+          art.MaskLayer
+              ? master.Pixels.At(mask.X + frame * art.FrameWidth + x, mask.Y + art.FrameHeight + y)
+                    .r
+              : 0;
       picture.At(x, y) = key ? kKey : Rgba{p.r, p.g, p.b, uint8_t(255 - weight)};
     }
   }

@@ -41,11 +41,10 @@ StoredSkin BuildStoredSkin() {
   skin.Options = WriteOptionsText(skin.Sections, skin.Master);
   // The skin list shows a 140 x 100 thumbnail: the window drawn at twice that and halved.
   skin.Preview = HalfSize(RenderMockWindow(skin, 280, 200, true, 0, Hex(0x202622)));
-  skin.Package = PackSkinPackage(
-      {{"OPTIONS.DAT", Bytes(skin.Options.begin(), skin.Options.end())},
-       {"MASTER.BMP", EncodeBmp24(skin.Master.Pixels)},
-       {kTextureName, jpeg}},
-      EncodePng(skin.Preview, false));
+  skin.Package = PackSkinPackage({{"OPTIONS.DAT", Bytes(skin.Options.begin(), skin.Options.end())},
+                                  {"MASTER.BMP", EncodeBmp24(skin.Master.Pixels)},
+                                  {kTextureName, jpeg}},
+                                 EncodePng(skin.Preview, false));
   return skin;
 }
 

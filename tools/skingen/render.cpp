@@ -9,7 +9,8 @@ namespace skingen {
 namespace {
 
 // The mask a section draws with under `key`, following its parents.
-const PlacedMask* FindMask(const StoredSkin& skin, const std::string& section, const std::string& key) {
+const PlacedMask* FindMask(const StoredSkin& skin, const std::string& section,
+                           const std::string& key) {
   std::string name = section;
   for (int depth = 0; depth < 8 && !name.empty(); ++depth) {
     if (const PlacedMask* mask = skin.Master.Find(name, key)) return mask;
@@ -29,11 +30,13 @@ void TileCell(Image& target, Box to, const Image& picture, Box from, const Image
       const int tx = to.X + x, ty = to.Y + y;
       if (tx < 0 || ty < 0 || tx >= target.Width() || ty >= target.Height()) continue;
       const Rgba p = picture.At(from.X + x % from.W, from.Y + y % from.H);
-      target.At(tx, ty) = p == kKey ? under.At(tx - box.X, ty - box.Y) : Blend(target.At(tx, ty), p);
+      target.At(tx, ty) =
+          p == kKey ? under.At(tx - box.X, ty - box.Y) : Blend(target.At(tx, ty), p);
     }
 }
 
-void PaintBorders(Image& target, Box box, const Image& picture, const MaskArt& art, const Image& under) {
+void PaintBorders(Image& target, Box box, const Image& picture, const MaskArt& art,
+                  const Image& under) {
   const int l = std::min(art.Left, box.W / 2), r = std::min(art.Right, box.W - l);
   const int t = std::min(art.Top, box.H / 2), b = std::min(art.Bottom, box.H - t);
   const int fw = art.FrameWidth, fh = art.FrameHeight;

@@ -18,10 +18,14 @@ std::string Argb(Rgba c) {
 
 StateLook Plain(Rgba colour, Rgba font) { return {colour, font}; }
 StateLook Clear(Rgba font, Rgba colour = kGroundDark) { return {colour, font, 100}; }
-StateLook Ramp(Rgba top, Rgba bottom, Rgba font) { return {bottom, font, 0, std::pair{top, bottom}}; }
+StateLook Ramp(Rgba top, Rgba bottom, Rgba font) {
+  return {bottom, font, 0, std::pair{top, bottom}};
+}
 StateLook Ground(Rgba font) { return {kGroundDark, font, 0, std::nullopt, true}; }
 
-SectionLook Child(std::string name, std::string parent) { return {std::move(name), std::move(parent)}; }
+SectionLook Child(std::string name, std::string parent) {
+  return {std::move(name), std::move(parent)};
+}
 
 std::vector<std::pair<std::string, std::string>> GlobalKeys() {
   return {
@@ -87,10 +91,20 @@ std::vector<SectionLook> SkinSections() {
   return {
       {"GLOBALINFO", "", 0, {}, GlobalKeys()},
       // The window: the ground texture under the photograph, a two-pixel frame, the title band.
-      {"FORM", "", 2, {Ground(kText), Ground(kText)}, {{"PATTERN", texture}, {"HOTPATTERN", texture}}},
-      {"FORMTITLE", "", 2,
-       {Ramp(kTitleInactiveTop, kTitleInactiveBottom, kTextInactive), Ramp(kTitleTop, kTitleBottom, kText)}},
-      {"FORMHEADER", "", 2, {Plain(kTitleInactiveBottom, kTextInactive), Plain(kTitleBottom, kText)}},
+      {"FORM",
+       "",
+       2,
+       {Ground(kText), Ground(kText)},
+       {{"PATTERN", texture}, {"HOTPATTERN", texture}}},
+      {"FORMTITLE",
+       "",
+       2,
+       {Ramp(kTitleInactiveTop, kTitleInactiveBottom, kTextInactive),
+        Ramp(kTitleTop, kTitleBottom, kText)}},
+      {"FORMHEADER",
+       "",
+       2,
+       {Plain(kTitleInactiveBottom, kTextInactive), Plain(kTitleBottom, kText)}},
       Child("DIALOG", "FORM"),
       Child("DIALOGTITLE", "FORMTITLE"),
       {"MDIAREA", "", 1, {Plain(kGroundDark, kText)}},
@@ -104,7 +118,9 @@ std::vector<SectionLook> SkinSections() {
       Child("COMBONOEDIT", "EDIT"),
       Child("ALPHAEDIT", "EDIT"),
       Child("ALPHACOMBOBOX", "EDIT"),
-      {"COMBOBTN", "", 3,
+      {"COMBOBTN",
+       "",
+       3,
        {Clear(kText, kFieldFace), {kFaceHotTop, kTextBright, 40}, Plain(kFacePressedTop, kText)}},
       {"SELECTION", "", 2, {Plain(kSelection, kTextBright), Plain(kSelection, kTextBright)}},
       // The popup menu.

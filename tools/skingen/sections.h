@@ -22,8 +22,8 @@ struct StateLook {
 struct SectionLook {
   std::string Name;
   std::string Parent;
-  int States = 0;                  // 0: not written, inherited
-  std::vector<StateLook> Looks;    // normal, hot, third (the third makes USESTATE2=1)
+  int States = 0;                // 0: not written, inherited
+  std::vector<StateLook> Looks;  // normal, hot, third (the third makes USESTATE2=1)
   std::vector<std::pair<std::string, std::string>> Keys;  // further keys, written as given
 };
 

@@ -45,7 +45,8 @@ Image RenderGroundTexture(int width, int height) {
       const double grain = 0.45 * PeriodicNoise(u, v, width / 2, 6, 1) +
                            0.25 * PeriodicNoise(u, v, width / 4, 3, 2) +
                            0.12 * PeriodicNoise(u, v, width, 24, 3);
-      const double mottle = 0.16 * PeriodicNoise(u, v, 9, 7, 4) + 0.12 * PeriodicNoise(u, v, 17, 13, 5);
+      const double mottle =
+          0.16 * PeriodicNoise(u, v, 9, 7, 4) + 0.12 * PeriodicNoise(u, v, 17, 13, 5);
       const double value = grain + mottle;
       field[size_t(y) * size_t(width) + size_t(x)] = value;
       lo = std::min(lo, value);
