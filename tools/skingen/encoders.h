@@ -1,0 +1,20 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "skingen/image.h"
+
+namespace skingen {
+
+using Bytes = std::vector<uint8_t>;
+
+// Each encoder writes the same bytes for the same picture; each throws std::runtime_error when
+// its library fails.
+Bytes EncodeBmp24(const Image& image);  // bottom-up, alpha dropped
+Bytes EncodeJpeg(const Image& image, int quality);
+Bytes EncodePng(const Image& image, bool withAlpha);
+Bytes ZlibCompress(const Bytes& content, int level);
+// Reads a JPEG back, to show the texture as the program will see it.
+Image DecodeJpeg(const Bytes& jpeg);
+
+}  // namespace skingen
