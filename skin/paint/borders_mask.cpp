@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/data/limits.h"
 #include "skin/paint/blend.h"
 #include "skin/paint/cell_copy.h"
 #include "skin/paint/resample.h"
@@ -191,7 +192,9 @@ struct VariantDrawer {
   void Corner(const Rect& d, const Rect& s) { Blend(d, image, s, image, maskOffset, parent); }
   void Piece(const Rect& d, const Rect& s) { Blend(d, image, s, image, maskOffset, {}); }
   void Stretch(const Rect& d, const Rect& s, bool) {
-    if (d.Width() < 1 || d.Height() < 1 || s.Width() < 1 || s.Height() < 1) return;
+    if (d.Width() < 1 || d.Height() < 1 || s.Width() < 1 || s.Height() < 1 ||
+        int64_t(d.Width()) * d.Height() > kMaxImagePixels)
+      return;
     const Image32 picture = ScaledPart(s, kMitchellFilter, d);
     const Image32 mask = ScaledPart(Offset(s, 0, maskOffset), kHermiteFilter, d);
     Blend(d, View(picture), Rect{0, 0, d.Width(), d.Height()}, View(mask), 0, {});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/data/limits.h"
 #include "skin/paint/blend.h"
 #include "skin/paint/resample.h"
 
@@ -127,6 +128,7 @@ void StretchWithMask(const PixelView& dest, const Rect& destRect, bool smooth, i
       }
     return;
   }
+  if (int64_t(w) * h > kMaxImagePixels) return;  // beyond any real control; no huge temporaries
   const bool keepsOneShrinksOther =
       (source.Width() == w && source.Height() > h) || (source.Height() == h && source.Width() > w);
   const bool filtered = w >= 2 && h >= 2 && (smooth || keepsOneShrinksOther);

@@ -11,7 +11,6 @@ namespace velmora::skin {
 namespace {
 
 constexpr uint32_t kSmooth = 0x10;
-constexpr uint32_t kSmoothAsked = 0x20;
 
 using Rgb = std::array<double, 3>;  // blue, green, red
 
@@ -56,7 +55,9 @@ std::vector<Segment> VerticalSegments(const Rect& r, const TsGradArray& stops) {
   int32_t y0 = r.Top;
   for (size_t p = 1; p < stops.size(); ++p) {
     const int32_t span = (int32_t(stops[p].Position) - stops[p - 1].Position) * height / 100;
-    const int32_t y1 = p + 1 == stops.size() ? r.Bottom - 1 : std::min(y0 + span, r.Bottom - 1);
+    // Positions that run backwards (the three-word form allows them) never leave the rectangle.
+    const int32_t y1 =
+        p + 1 == stops.size() ? r.Bottom - 1 : std::clamp(y0 + span, r.Top, r.Bottom - 1);
     if (y1 - y0 > 0)
       segments.push_back(
           {y0, y1, RgbOf(stops[p - 1].Color), RgbOf(stops[p].Color), SegmentSmooth(stops, p)});
@@ -77,7 +78,7 @@ std::vector<Segment> HorizontalSegments(const Rect& r, const TsGradArray& stops)
     // A smooth segment's brush ends on its end column, which the next segment paints.
     const bool smooth = SegmentSmooth(stops, p);
     const int32_t cap = smooth ? r.Right : r.Right - 1;
-    const int32_t x1 = p + 1 == stops.size() ? cap : std::min(rounded, cap);
+    const int32_t x1 = p + 1 == stops.size() ? cap : std::clamp(rounded, r.Left, cap);
     if (x1 - x0 > 0)
       segments.push_back(
           {x0, smooth ? x1 - 1 : x1, RgbOf(stops[p - 1].Color), RgbOf(stops[p].Color), smooth});

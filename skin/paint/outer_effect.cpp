@@ -41,7 +41,9 @@ void PaintOuterEffect(const TacBgQuery& query, const OuterEffectChild& child, Im
   const Rect at = Offset(child.Bounds, query.OffsetX, query.OffsetY);
   const Rect rect{at.Left - effect.Offsets[0], at.Top - effect.Offsets[1],
                   at.Right + effect.Offsets[2], at.Bottom + effect.Offsets[3]};
-  if (IsEmpty(rect) || rect.Width() > kMaxImageSide || rect.Height() > kMaxImageSide) return;
+  if (IsEmpty(rect) || rect.Width() > kMaxImageSide || rect.Height() > kMaxImageSide ||
+      int64_t(rect.Width()) * rect.Height() > kMaxImagePixels)
+    return;
   if (outerImage.Width != rect.Width() || outerImage.Height != rect.Height())
     outerImage = NewWorkBitmap(rect.Width(), rect.Height());
   BlockCopy(View(outerImage), 0, 0, query.Bitmap, rect);

@@ -51,10 +51,11 @@ void DibBitmap::Release() {
 
 void PaintSolidGdi(HDC dc, const Rect& rect, uint32_t colour) {
   const int saved = SaveDC(dc);
-  if (HBRUSH brush = CreateSolidBrush(ResolveColour(colour) & 0x00FFFFFFu)) {
+  const ui::UniqueHandle<HBRUSH, DeleteObject> brush(
+      CreateSolidBrush(ResolveColour(colour) & 0x00FFFFFFu));
+  if (brush) {
     const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    FillRect(dc, &r, brush.get());
   }
   RestoreDC(dc, saved);
 }

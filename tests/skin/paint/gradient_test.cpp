@@ -62,6 +62,22 @@ TEST(Gradient, AMiddleSegmentStaysInsideItsRectangle) {
   EXPECT_EQ(image.At(0, 6), kUntouched);
 }
 
+// Positions may run backwards in the three-word form: a segment then ends at the rectangle's top,
+// never above it.
+TEST(Gradient, BackwardPositionsStayInsideTheRectangle) {
+  for (uint32_t direction : {0u, 1u}) {
+    Image32 image = Filled(10, 10, kUntouched);
+    PaintGradient(View(image), {2, 2, 7, 7},
+                  Stops({{0, 0}, {50, 90}, {60, 10}, {90, 100}}, direction));
+    for (int32_t y = 0; y < 10; ++y)
+      for (int32_t x = 0; x < 10; ++x) {
+        const bool inside = x >= 2 && x < 7 && y >= 2 && y < 7;
+        if (!inside) EXPECT_EQ(image.At(x, y), kUntouched) << x << "," << y;
+      }
+    EXPECT_EQ(image.At(6, 6), Red(90));
+  }
+}
+
 TEST(Gradient, ARectangleTallerThanTheBitmapEndsOnTheLastStop) {
   Image32 image = Filled(1, 5, kUntouched);
   PaintGradient(View(image), {0, 0, 1, 40}, Stops({{0, 0}, {80, 100}}));
