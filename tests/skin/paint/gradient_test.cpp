@@ -62,13 +62,13 @@ TEST(Gradient, AMiddleSegmentStaysInsideItsRectangle) {
   EXPECT_EQ(image.At(0, 6), kUntouched);
 }
 
-// Positions may run backwards in the three-word form: a segment then ends at the rectangle's top,
-// never above it.
+// Positions may run backwards in the three-word form. Over 5 rows, steps of +10, +10 and -20
+// percent move 0, 0 and -1 rows: the end would climb above the rectangle; it stops at its top.
 TEST(Gradient, BackwardPositionsStayInsideTheRectangle) {
   for (uint32_t direction : {0u, 1u}) {
     Image32 image = Filled(10, 10, kUntouched);
     PaintGradient(View(image), {2, 2, 7, 7},
-                  Stops({{0, 0}, {50, 90}, {60, 10}, {90, 100}}, direction));
+                  Stops({{0, 0}, {50, 10}, {60, 20}, {70, 0}, {90, 100}}, direction));
     for (int32_t y = 0; y < 10; ++y)
       for (int32_t x = 0; x < 10; ++x) {
         const bool inside = x >= 2 && x < 7 && y >= 2 && y < 7;
