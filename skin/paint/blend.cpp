@@ -8,8 +8,7 @@ namespace {
 
 // Colour channels of a pixel weighed towards a pixel-ordered colour k.
 uint32_t WeighPixel(uint32_t p, uint32_t k, uint32_t w) {
-  auto mix = [&](int c) { return (Channel(p, c) * w + Channel(k, c) * (255 - w)) >> 8; };
-  return Pack(mix(0), mix(1), mix(2), Channel(p, 3));
+  return WeighRgb(p, w, k, 255 - w) | (p & 0xFF000000u);
 }
 
 }  // namespace
@@ -34,10 +33,7 @@ void WeighBitmapInto(const PixelView& dest, const SourceView& source, uint8_t we
   for (int32_t y = 0; y < a.H; ++y) {
     uint32_t* d = dest.Row(a.Dy + y) + a.Dx;
     const uint32_t* s = source.Row(a.Sy + y) + a.Sx;
-    for (int32_t x = 0; x < a.W; ++x) {
-      auto mix = [&](int c) { return (Channel(d[x], c) * w + Channel(s[x], c) * (256 - w)) >> 8; };
-      d[x] = Pack(mix(0), mix(1), mix(2), mix(3));
-    }
+    for (int32_t x = 0; x < a.W; ++x) d[x] = WeighArgb(d[x], w, s[x], 256 - w);
   }
 }
 

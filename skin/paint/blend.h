@@ -24,6 +24,21 @@ void TintOver(const PixelView& bitmap, uint8_t weight, uint32_t colour);
 void BlockCopy(const PixelView& dest, int32_t destX, int32_t destY, const SourceView& source,
                const Rect& sourceRect);
 
+// (a * wa + b * wb) >> 8 on each colour channel at once, two channels per 32-bit lane pair
+// (red and blue, then green); wa + wb is at most 256, so no lane carries into the next. The
+// alpha byte of the result is 0.
+inline uint32_t WeighRgb(uint32_t a, uint32_t wa, uint32_t b, uint32_t wb) {
+  const uint32_t rb = ((a & 0x00FF00FFu) * wa + (b & 0x00FF00FFu) * wb) >> 8 & 0x00FF00FFu;
+  const uint32_t g = ((a & 0x0000FF00u) * wa + (b & 0x0000FF00u) * wb) >> 8 & 0x0000FF00u;
+  return rb | g;
+}
+// The same on all four channels.
+inline uint32_t WeighArgb(uint32_t a, uint32_t wa, uint32_t b, uint32_t wb) {
+  const uint32_t rb = ((a & 0x00FF00FFu) * wa + (b & 0x00FF00FFu) * wb) >> 8 & 0x00FF00FFu;
+  const uint32_t ag = ((a >> 8 & 0x00FF00FFu) * wa + (b >> 8 & 0x00FF00FFu) * wb) & 0xFF00FF00u;
+  return rb | ag;
+}
+
 // One colour channel of the blend shared by masks, glyphs and alpha drawing:
 // ((d - i) * m + i * 256) >> 8, that is m of d and 256 - m of i.
 inline uint32_t MixChannel(uint32_t d, uint32_t i, uint32_t m) { return (d * m + i * (256 - m)) >> 8; }

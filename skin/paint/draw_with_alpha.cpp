@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "skin/paint/blend.h"
+
 namespace velmora::skin {
 namespace {
 
 // blend(d, x, w) = ((x - d) * w + d * 256) >> 8 on the three colour channels; d's alpha kept.
 uint32_t Blend(uint32_t d, uint32_t x, uint32_t w) {
-  auto mix = [&](int c) { return (Channel(x, c) * w + Channel(d, c) * (256 - w)) >> 8; };
-  return Pack(mix(0), mix(1), mix(2), Channel(d, 3));
+  return WeighRgb(x, w, d, 256 - w) | (d & 0xFF000000u);
 }
 
 bool Visible(uint32_t s) { return s != kKeyColour && Channel(s, 3) > 16; }
@@ -33,25 +34,43 @@ struct Drawing {
   uint32_t n = 100;  // opacity percent
   uint32_t lifted = 0;
 
-  uint32_t Weight(uint32_t sa) const { return how.Transparency > 0 ? n * sa / 100 : sa; }
-
+  // One pixel; the template flags are the drawing's constants, hoisted out of the row loops.
+  template <bool Tinted, bool Transparent>
   void Pixel(uint32_t& d, uint32_t s, int32_t x, int32_t y) const {
-    const bool tinted = how.Tint != kNoColour;
     if (parent.Ready && !Visible(s)) {
       uint32_t behind;
       if (how.FillFromParent && parent.PixelAt(x, y, behind)) d = behind;
       return;
     }
     const uint32_t sa = Channel(s, 3);
-    const uint32_t blended = Blend(d, tinted ? TintTarget(s, lifted) : s, Weight(sa));
+    const uint32_t w = Transparent ? n * sa / 100 : sa;
+    const uint32_t blended = Blend(d, Tinted ? TintTarget(s, lifted) : s, w);
     uint32_t alpha = Channel(d, 3);
-    if (how.Transparency <= 0) {
-      if (!tinted)
+    if (!Transparent) {
+      if (!Tinted)
         alpha = std::max(alpha, sa);
       else if (!parent.Ready)
         alpha = alpha + ((255 - alpha) * sa >> 8);
     }
     d = (blended & 0x00FFFFFFu) | alpha << 24;
+  }
+
+  template <bool Tinted, bool Transparent>
+  void Rows(const PixelView& dest, const SourceView& source, const CopyArea& a) const {
+    for (int32_t y = 0; y < a.H; ++y) {
+      uint32_t* d = dest.Row(a.Dy + y) + a.Dx;
+      const uint32_t* s = source.Row(a.Sy + y) + a.Sx;
+      for (int32_t x = 0; x < a.W; ++x)
+        Pixel<Tinted, Transparent>(d[x], s[x], a.Dx + x, a.Dy + y);
+    }
+  }
+
+  void Draw(const PixelView& dest, const SourceView& source, const CopyArea& a) const {
+    const bool tinted = how.Tint != kNoColour, transparent = how.Transparency > 0;
+    if (tinted)
+      transparent ? Rows<true, true>(dest, source, a) : Rows<true, false>(dest, source, a);
+    else
+      transparent ? Rows<false, true>(dest, source, a) : Rows<false, false>(dest, source, a);
   }
 };
 
@@ -88,11 +107,7 @@ void DrawWithAlpha(const PixelView& dest, const Rect& destRect, const SourceView
   Drawing drawing{how, parent};
   drawing.n = uint32_t(std::clamp(100 - how.Transparency, 0, 100));
   if (how.Tint != kNoColour) drawing.lifted = LiftTint(how.Tint);
-  for (int32_t y = 0; y < a.H; ++y) {
-    uint32_t* d = dest.Row(a.Dy + y) + a.Dx;
-    const uint32_t* s = source.Row(a.Sy + y) + a.Sx;
-    for (int32_t x = 0; x < a.W; ++x) drawing.Pixel(d[x], s[x], a.Dx + x, a.Dy + y);
-  }
+  drawing.Draw(dest, source, a);
   if (how.Reflect) DrawReflection(dest, source, a, drawing);
 }
 

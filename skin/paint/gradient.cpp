@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "skin/paint/blend.h"
 #include "skin/paint/colour.h"
 
 namespace velmora::skin {
@@ -146,8 +147,7 @@ void PaintCorners(const PixelView& bitmap, const Rect& r, const TsGradArray& sto
 Rect Clipped(const PixelView& bitmap, const Rect& rect) { return Intersect(rect, bitmap.Bounds()); }
 
 uint32_t Over(uint32_t texture, uint32_t gradient, uint32_t w, uint32_t alpha) {
-  auto mix = [&](int c) { return (Channel(texture, c) * w + Channel(gradient, c) * (256 - w)) >> 8; };
-  return Pack(mix(0), mix(1), mix(2), alpha);
+  return WeighRgb(texture, w, gradient, 256 - w) | alpha << 24;
 }
 
 }  // namespace
@@ -175,7 +175,10 @@ void PaintGradientWithTexture(const PixelView& bitmap, const Rect& rect, const T
   auto blendRow = [&](int32_t y, auto gradientAt) {
     const uint32_t* t = texture.Row(y % th + tile.Top) + tile.Left;
     uint32_t* d = bitmap.Row(y);
-    for (int32_t x = r.Left; x < r.Right; ++x) d[x] = Over(t[x % tw], gradientAt(x), textureWeight, alpha);
+    for (int32_t x = r.Left, tx = r.Left % tw; x < r.Right; ++x) {
+      d[x] = Over(t[tx], gradientAt(x), textureWeight, alpha);
+      if (++tx == tw) tx = 0;
+    }
   };
   if ((stops[0].Mode & 3) == 0) {
     for (const Segment& s : VerticalSegments(r, stops))
