@@ -106,22 +106,22 @@ BENCHMARK(BM_SliderMemcpyFloor)->Unit(benchmark::kMicrosecond);
 
 // The background's two parts, to see where its time goes.
 void BM_FormSectionAlone(benchmark::State& state) {
-  Window w;
-  for (auto _ : state) {
-    const PaintTarget form{View(w.background), {0, 0, kWindowWidth, kWindowHeight}, 0, {}, 0, 0};
-    PaintSection(form, w.skin.registry.get(), w.skin.Index("FORM"));
-  }
+  Window window;
+  const PaintTarget form{View(window.background), {0, 0, kWindowWidth, kWindowHeight}, 0, {}, 0, 0};
+  for (auto _ : state) PaintSection(form, window.skin.registry.get(), window.skin.Index("FORM"));
 }
 BENCHMARK(BM_FormSectionAlone)->Unit(benchmark::kMicrosecond);
+
 void BM_PhotographBlendAlone(benchmark::State& state) {
   Window window;
-  for (auto _ : state) {
-    AlphaDrawing blend;
-    blend.Transparency = 93;
-    DrawWithAlpha(View(w.background), {0, 0, kWindowWidth, kWindowHeight}, View(w.photograph),
-                  {0, 0, 800, 600}, blend, ParentFromBitmap(View(w.background), 0, 0));
-  }
+  AlphaDrawing blend;
+  blend.Transparency = 93;
+  for (auto _ : state)
+    DrawWithAlpha(View(window.background), {0, 0, kWindowWidth, kWindowHeight},
+                  View(window.photograph), {0, 0, 800, 600}, blend,
+                  ParentFromBitmap(View(window.background), 0, 0));
 }
 BENCHMARK(BM_PhotographBlendAlone)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace velmora::skin
