@@ -72,7 +72,9 @@ TEST(Gradient, BackwardPositionsStayInsideTheRectangle) {
     for (int32_t y = 0; y < 10; ++y)
       for (int32_t x = 0; x < 10; ++x) {
         const bool inside = x >= 2 && x < 7 && y >= 2 && y < 7;
-        if (!inside) EXPECT_EQ(image.At(x, y), kUntouched) << x << "," << y;
+        if (!inside) {
+          EXPECT_EQ(image.At(x, y), kUntouched) << x << "," << y;
+        }
       }
     EXPECT_EQ(image.At(6, 6), Red(90));
   }
