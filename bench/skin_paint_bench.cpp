@@ -49,23 +49,23 @@ struct Window {
   Image32 slider = NewWorkBitmap(kSliderWidth, kSliderHeight);
 
   void PaintBackground() {
-    const PaintTarget form{View(background), {0, 0, kWindowWidth, kWindowHeight}, 0, {}, 0, 0};
+    const PaintTarget form{PixelRows(background), {0, 0, kWindowWidth, kWindowHeight}, 0, {}, 0, 0};
     PaintSection(form, skin.registry.get(), skin.Index("FORM"));
     AlphaDrawing blend;
     blend.Transparency = 93;
-    DrawWithAlpha(View(background), {0, 0, kWindowWidth, kWindowHeight}, View(photograph),
-                  {0, 0, 800, 600}, blend, ParentFromBitmap(View(background), 0, 0));
+    DrawWithAlpha(PixelRows(background), {0, 0, kWindowWidth, kWindowHeight}, PixelRows(photograph),
+                  {0, 0, 800, 600}, blend, ParentFromBitmap(PixelRows(background), 0, 0));
   }
 
   void PaintSlider() {
     const SkinRegistry& r = *skin.registry;
-    const TacParentBg behind = ParentFromBitmap(View(background), 120, 200);
-    PaintSection({View(slider), {0, 0, kSliderWidth, kSliderHeight}, 1, behind, 0, 0}, &r,
+    const TacParentBg behind = ParentFromBitmap(PixelRows(background), 120, 200);
+    PaintSection({PixelRows(slider), {0, 0, kSliderWidth, kSliderHeight}, 1, behind, 0, 0}, &r,
                  skin.Index("TRACKBAR"));
     const TsMaskData& channel = r.Masks()[size_t(r.GetMaskIndexByName("TRACKBAR", "SLIDERCHANNEL"))];
-    DrawBordersMask(View(slider), {8, 7, kSliderWidth - 8, 12}, behind, true, 1, channel);
+    DrawBordersMask(PixelRows(slider), {8, 7, kSliderWidth - 8, 12}, behind, true, 1, channel);
     const TsMaskData& thumb = r.Masks()[size_t(r.GetMaskIndexByName("TRACKBAR", "SLIDERMASK"))];
-    DrawGlyph(View(slider), 50, 0, 1, ParentFromBitmap(View(slider), 0, 0), thumb, kGlyphNormal);
+    DrawGlyph(PixelRows(slider), 50, 0, 1, ParentFromBitmap(PixelRows(slider), 0, 0), thumb, kGlyphNormal);
   }
 };
 
@@ -107,7 +107,7 @@ BENCHMARK(BM_SliderMemcpyFloor)->Unit(benchmark::kMicrosecond);
 // The background's two parts, to see where its time goes.
 void BM_FormSectionAlone(benchmark::State& state) {
   Window window;
-  const PaintTarget form{View(window.background), {0, 0, kWindowWidth, kWindowHeight}, 0, {}, 0, 0};
+  const PaintTarget form{PixelRows(window.background), {0, 0, kWindowWidth, kWindowHeight}, 0, {}, 0, 0};
   for (auto _ : state) PaintSection(form, window.skin.registry.get(), window.skin.Index("FORM"));
 }
 BENCHMARK(BM_FormSectionAlone)->Unit(benchmark::kMicrosecond);
@@ -117,9 +117,9 @@ void BM_PhotographBlendAlone(benchmark::State& state) {
   AlphaDrawing blend;
   blend.Transparency = 93;
   for (auto _ : state)
-    DrawWithAlpha(View(window.background), {0, 0, kWindowWidth, kWindowHeight},
-                  View(window.photograph), {0, 0, 800, 600}, blend,
-                  ParentFromBitmap(View(window.background), 0, 0));
+    DrawWithAlpha(PixelRows(window.background), {0, 0, kWindowWidth, kWindowHeight},
+                  PixelRows(window.photograph), {0, 0, 800, 600}, blend,
+                  ParentFromBitmap(PixelRows(window.background), 0, 0));
 }
 BENCHMARK(BM_PhotographBlendAlone)->Unit(benchmark::kMicrosecond);
 

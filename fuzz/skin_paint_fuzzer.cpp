@@ -92,7 +92,7 @@ void PaintOnce(FuzzedDataProvider& in, const SkinRegistry& skin, Image32& parent
   Image32 dest = MakeImage(in.ConsumeIntegralInRange(0, 70), in.ConsumeIntegralInRange(0, 70),
                            in.ConsumeIntegral<uint32_t>());
   TacParentBg parent;
-  if (in.ConsumeBool()) parent.Bitmap = in.ConsumeBool() ? View(parentImage) : View(std::as_const(dest));
+  if (in.ConsumeBool()) parent.Bitmap = in.ConsumeBool() ? PixelRows(parentImage) : PixelRows(std::as_const(dest));
   parent.OffsetX = in.ConsumeIntegralInRange(-60, 60), parent.OffsetY = in.ConsumeIntegralInRange(-60, 60);
   parent.FillColor = in.ConsumeBool() ? kUnknownFill : in.ConsumeIntegral<uint32_t>();
   parent.ReadyLeft = in.ConsumeIntegralInRange(-5, 30), parent.ReadyTop = in.ConsumeIntegralInRange(-5, 30);
@@ -100,10 +100,10 @@ void PaintOnce(FuzzedDataProvider& in, const SkinRegistry& skin, Image32& parent
   parent.Ready = in.ConsumeBool();
   const int32_t sections = int32_t(skin.Sections().size());
   const int32_t index = in.ConsumeIntegralInRange(-1, sections);
-  PaintTarget t{View(dest), AnyRect(in, 90), in.ConsumeIntegralInRange(-2, 6), parent,
+  PaintTarget t{PixelRows(dest), AnyRect(in, 90), in.ConsumeIntegralInRange(-2, 6), parent,
                 in.ConsumeIntegralInRange(-60, 60), in.ConsumeIntegralInRange(-60, 60)};
   const int32_t masks = int32_t(skin.Masks().size());
-  Parent asked(in, View(parentImage));
+  Parent asked(in, PixelRows(parentImage));
   switch (in.ConsumeIntegralInRange(0, 7)) {
     case 0: PaintSection(t, &skin, index, in.ConsumeIntegralInRange(-1, masks), in.ConsumeIntegralInRange(-1, masks)); break;
     case 1: PaintSectionFast(t, &skin, index, in.ConsumeIntegralInRange(-1, masks)); break;
@@ -113,7 +113,7 @@ void PaintOnce(FuzzedDataProvider& in, const SkinRegistry& skin, Image32& parent
     case 4: {
       Image32 kept;
       TacBgQuery q;
-      q.Bitmap = View(parentImage);
+      q.Bitmap = PixelRows(parentImage);
       q.OffsetX = in.ConsumeIntegralInRange(-40, 40), q.OffsetY = in.ConsumeIntegralInRange(-40, 40);
       PaintOuterEffect(q, {&skin, index, true, AnyRect(in, 60)}, kept);
       break;
@@ -121,22 +121,22 @@ void PaintOnce(FuzzedDataProvider& in, const SkinRegistry& skin, Image32& parent
     case 5: {
       const int32_t m = in.ConsumeIntegralInRange(0, masks - 1);
       if (masks == 0) break;
-      FixBorderCorners(View(dest), t.State, in.ConsumeIntegralInRange(0, 15), skin.Masks()[size_t(m)], asked,
+      FixBorderCorners(PixelRows(dest), t.State, in.ConsumeIntegralInRange(0, 15), skin.Masks()[size_t(m)], asked,
                        in.ConsumeIntegralInRange(-40, 40), in.ConsumeIntegralInRange(-40, 40));
-      PaintControlFrame(View(dest), t.Area, in.ConsumeIntegralInRange(-2, 9), t.State, &skin, m, &asked,
+      PaintControlFrame(PixelRows(dest), t.Area, in.ConsumeIntegralInRange(-2, 9), t.State, &skin, m, &asked,
                         in.ConsumeIntegralInRange(-40, 40), in.ConsumeIntegralInRange(-40, 40), AnyPixel(in));
       break;
     }
     case 6: {
       if (masks == 0) break;
       const TsMaskData& m = skin.Masks()[size_t(in.ConsumeIntegralInRange(0, masks - 1))];
-      DrawGlyph(View(dest), t.Area.Left, t.Area.Top, t.State, parent, m, in.ConsumeIntegralInRange(1, 2));
+      DrawGlyph(PixelRows(dest), t.Area.Left, t.Area.Top, t.State, parent, m, in.ConsumeIntegralInRange(1, 2));
       break;
     }
     default: {
       AlphaDrawing how{in.ConsumeBool(), in.ConsumeIntegralInRange(-10, 110),
                        in.ConsumeBool() ? kNoColour : in.ConsumeIntegral<uint32_t>(), in.ConsumeBool()};
-      DrawWithAlpha(View(dest), t.Area, View(skin.MasterImage()), AnyRect(in, 60), how, parent);
+      DrawWithAlpha(PixelRows(dest), t.Area, PixelRows(skin.MasterImage()), AnyRect(in, 60), how, parent);
       break;
     }
   }

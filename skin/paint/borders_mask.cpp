@@ -197,7 +197,7 @@ struct VariantDrawer {
       return;
     const Image32 picture = ScaledPart(s, kMitchellFilter, d);
     const Image32 mask = ScaledPart(Offset(s, 0, maskOffset), kHermiteFilter, d);
-    Blend(d, View(picture), Rect{0, 0, d.Width(), d.Height()}, View(mask), 0, {});
+    Blend(d, PixelRows(picture), Rect{0, 0, d.Width(), d.Height()}, PixelRows(mask), 0, {});
   }
   Image32 ScaledPart(const Rect& s, int filter, const Rect& d) const {
     Image32 out = NewWorkBitmap(d.Width(), d.Height());
@@ -206,7 +206,7 @@ struct VariantDrawer {
     ResampleSmooth(SubView(image, s), out, d.Width(), filter, d.Height());
     if (out.Width != d.Width() || out.Height != d.Height() || s.Width() < 2 || s.Height() < 2) {
       out = NewWorkBitmap(d.Width(), d.Height());
-      StretchCopy(View(out), {0, 0, d.Width(), d.Height()}, image, s);
+      StretchCopy(PixelRows(out), {0, 0, d.Width(), d.Height()}, image, s);
     }
     return out;
   }
@@ -245,12 +245,12 @@ void DrawVariant(const PixelView& dest, const Rect& rect, const TacParentBg& par
   const Image32* image = MaskImage(m);
   if (dest.Empty() || !image || Skipped(state, m) || !NineCells(rect, state, m, cells)) return;
   if (m.MaskLayout == 0) {
-    KeyDrawer drawer{dest, View(*image), parent, true};
+    KeyDrawer drawer{dest, PixelRows(*image), parent, true};
     DrawCells(cells, m, drawer);
     return;
   }
   if (limits) LimitEdges(cells, *limits);
-  VariantDrawer drawer{dest, View(*image), m.Rect.Height() / 2, parent, opacity};
+  VariantDrawer drawer{dest, PixelRows(*image), m.Rect.Height() / 2, parent, opacity};
   DrawCells(cells, m, drawer);
 }
 
@@ -264,10 +264,10 @@ void DrawBordersMask(const PixelView& dest, const Rect& rect, const TacParentBg&
     return;
   const bool flag = cornerParent && mask.CornerFlag != 0;
   if (mask.MaskLayout == 0) {
-    KeyDrawer drawer{dest, View(*image), parent, flag};
+    KeyDrawer drawer{dest, PixelRows(*image), parent, flag};
     DrawCells(cells, mask, drawer);
   } else {
-    LayerDrawer drawer{dest, View(*image), mask.Rect.Height() / 2, parent, flag};
+    LayerDrawer drawer{dest, PixelRows(*image), mask.Rect.Height() / 2, parent, flag};
     DrawCells(cells, mask, drawer);
   }
 }

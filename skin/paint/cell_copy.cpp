@@ -32,11 +32,11 @@ Image32 Scaled(const SourceView& part, int32_t width, int32_t height, bool filte
   Image32 out;
   if (filtered) {
     const Image32 source = AtLeastTwoByTwo(part);
-    ResampleSmooth(View(source), out, width, kMitchellFilter, height);
+    ResampleSmooth(PixelRows(source), out, width, kMitchellFilter, height);
     if (out.Width == width && out.Height == height) return out;
   }
   out = NewWorkBitmap(width, height);
-  StretchCopy(View(out), {0, 0, width, height}, part, part.Bounds());
+  StretchCopy(PixelRows(out), {0, 0, width, height}, part, part.Bounds());
   return out;
 }
 

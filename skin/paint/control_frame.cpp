@@ -86,7 +86,7 @@ void FixBorderCorners(const PixelView& cache, int32_t state, int32_t corners,
   const int32_t fw = mask.FrameWidth, fh = mask.FrameHeight;
   const int32_t wl = mask.LeftWidth, wt = mask.TopWidth, wr = mask.RightWidth, wb = mask.BottomWidth;
   const int32_t maskOffset = mask.Rect.Height() / 2;
-  const SourceView source = View(*image);
+  const SourceView source = PixelRows(*image);
   auto fix = [&](int32_t corner, Rect picture, int32_t destX, int32_t destY) {
     if (!(corners & corner)) return;
     picture = Intersect(picture, source.Bounds());

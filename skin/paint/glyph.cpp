@@ -60,7 +60,7 @@ void DrawGlyph(const PixelView& dest, int32_t x, int32_t y, int32_t state,
   const Rect picture{left + cutX, mask.Rect.Top + cutY, left + mask.FrameWidth,
                      mask.Rect.Top + mask.FrameHeight};
   if (IsEmpty(picture)) return;
-  const SourceView source = View(*image);
+  const SourceView source = PixelRows(*image);
   x += cutX, y += cutY;
   if (mask.MaskLayout > 0) {
     DrawLayered(dest, x, y, source, picture, mask.Rect.Height() / 2, kind);

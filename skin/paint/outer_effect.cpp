@@ -46,7 +46,7 @@ void PaintOuterEffect(const TacBgQuery& query, const OuterEffectChild& child, Im
     return;
   if (outerImage.Width != rect.Width() || outerImage.Height != rect.Height())
     outerImage = NewWorkBitmap(rect.Width(), rect.Height());
-  BlockCopy(View(outerImage), 0, 0, query.Bitmap, rect);
+  BlockCopy(PixelRows(outerImage), 0, 0, query.Bitmap, rect);
   DrawBordersMaskOpacity(query.Bitmap, rect, TacParentBg{}, 0,
                          skin->Masks()[size_t(effect.MaskIndex)],
                          uint8_t(std::clamp(effect.Opacity, 0, 255)), effect.Offsets);

@@ -42,11 +42,12 @@ struct BasicView {
 using PixelView = BasicView<uint32_t>;
 using SourceView = BasicView<const uint32_t>;
 
-inline PixelView View(Image32& image) {
+// Row 0 and the stride of an image; an image without rows gives an empty view.
+inline PixelView PixelRows(Image32& image) {
   if (image.Empty()) return {};
   return {image.Pixels.data(), image.Width, image.Width, image.Height};
 }
-inline SourceView View(const Image32& image) {
+inline SourceView PixelRows(const Image32& image) {
   if (image.Empty()) return {};
   return {image.Pixels.data(), image.Width, image.Width, image.Height};
 }

@@ -81,7 +81,7 @@ void ResampleSmooth(const SourceView& source, Image32& dest, int32_t newWidth, i
   if (newWidth == source.Width && newHeight == source.Height) {
     if (source.SameAs(dest.Pixels.data())) return;
     Image32 copy = NewWorkBitmap(newWidth, newHeight);
-    BlockCopy(View(copy), 0, 0, source, source.Bounds());
+    BlockCopy(PixelRows(copy), 0, 0, source, source.Bounds());
     dest = std::move(copy);
     return;
   }

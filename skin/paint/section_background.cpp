@@ -65,7 +65,7 @@ void PaintFillLayers(const PixelView& dest, const Rect& q, const FillLayers& f,
     const Image32* image = MaskImage(*texture);
     if (image) {
       PaintGradientWithTexture(dest, q, *f.Stops, 255, Percent255(f.Image), texture->Rect,
-                               View(*image));
+                               PixelRows(*image));
       return;
     }
   }
@@ -79,8 +79,8 @@ void PaintFillLayers(const PixelView& dest, const Rect& q, const FillLayers& f,
   if (f.Gradient > 0) {
     if (f.Image > 0) {
       Image32 layer = NewWorkBitmap(q.Width(), q.Height());
-      GradientOrColour(View(layer), {0, 0, q.Width(), q.Height()}, f);
-      WeighBitmapInto(dest, View(layer), Percent255(f.Image), q.Left, q.Top, {0, 0, q.Width(), q.Height()});
+      GradientOrColour(PixelRows(layer), {0, 0, q.Width(), q.Height()}, f);
+      WeighBitmapInto(dest, PixelRows(layer), Percent255(f.Image), q.Left, q.Top, {0, 0, q.Width(), q.Height()});
     } else {
       GradientOrColour(dest, q, f);
     }
@@ -108,12 +108,12 @@ void BlendOverParent(const PaintTarget& t, const Rect& q, int32_t transparency,
                      const std::function<void(const PixelView&, const Rect&)>& paintLayers) {
   Image32 layer = NewWorkBitmap(q.Width(), q.Height());
   const Rect whole{0, 0, q.Width(), q.Height()};
-  paintLayers(View(layer), whole);
+  paintLayers(PixelRows(layer), whole);
   if (t.Parent.Ready)
     ShowParent(t.Dest, q, t.Parent, t.Px, t.Py);
   else
     PaintSolid32(t.Dest, q, t.Parent.FillColor, 255);
-  WeighBitmapInto(t.Dest, View(layer), Percent255(transparency), q.Left, q.Top, whole);
+  WeighBitmapInto(t.Dest, PixelRows(layer), Percent255(transparency), q.Left, q.Top, whole);
 }
 
 void PaintSectionBg(const PaintTarget& t, const SkinRegistry* skin, int32_t skinIndex,

@@ -142,8 +142,8 @@ std::optional<Rect> DrawTexture(const PixelView& dest, const Rect& rect, const T
   if (dest.Empty() || !image || image->Empty() || IsEmpty(rect)) return std::nullopt;
   const Rect pic = Intersect(texture.Rect, Rect{0, 0, image->Width, image->Height});
   if (IsEmpty(pic)) return rect;
-  if (texture.MaskLayout > 0) return DrawLayered(dest, rect, View(*image), pic, texture.DrawMode, parent);
-  return DrawKeyless(dest, rect, View(*image), pic, texture.DrawMode);
+  if (texture.MaskLayout > 0) return DrawLayered(dest, rect, PixelRows(*image), pic, texture.DrawMode, parent);
+  return DrawKeyless(dest, rect, PixelRows(*image), pic, texture.DrawMode);
 }
 
 }  // namespace velmora::skin

@@ -36,7 +36,7 @@ TEST(BordersMask, NineCellsTiledWithTheCentre) {
   const TsMaskData mask = MaskOver(image, 2, 0, {1, 1, 1, 1}, 4);
   for (int32_t state : {1, 5}) {  // a state beyond the pictures draws the last one
     Image32 dest = Filled(5, 4, 0);
-    DrawBordersMask(View(dest), {0, 0, 5, 4}, TacParentBg{}, true, state, mask);
+    DrawBordersMask(PixelRows(dest), {0, 0, 5, 4}, TacParentBg{}, true, state, mask);
     for (int32_t y = 0; y < 4; ++y)
       for (int32_t x = 0; x < 5; ++x)
         EXPECT_EQ(dest.At(x, y), ExpectedNine(1, x, y, true)) << x << "," << y;
@@ -46,7 +46,7 @@ TEST(BordersMask, NineCellsTiledWithTheCentre) {
 TEST(BordersMask, WithoutDrawModeFourTheCentreStays) {
   const Image32 image = TwoPictures();
   Image32 dest = Filled(5, 4, 0);
-  DrawBordersMask(View(dest), {0, 0, 5, 4}, TacParentBg{}, true, 0, MaskOver(image, 2, 0, {1, 1, 1, 1}));
+  DrawBordersMask(PixelRows(dest), {0, 0, 5, 4}, TacParentBg{}, true, 0, MaskOver(image, 2, 0, {1, 1, 1, 1}));
   for (int32_t y = 0; y < 4; ++y)
     for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(dest.At(x, y), ExpectedNine(0, x, y, false));
 }
@@ -55,9 +55,9 @@ TEST(BordersMask, DrawModeTwoSkipsStateZeroOnly) {
   const Image32 image = TwoPictures();
   const TsMaskData mask = MaskOver(image, 2, 0, {1, 1, 1, 1}, 2);
   Image32 dest = Filled(5, 4, 0);
-  DrawBordersMask(View(dest), {0, 0, 5, 4}, TacParentBg{}, true, 0, mask);
+  DrawBordersMask(PixelRows(dest), {0, 0, 5, 4}, TacParentBg{}, true, 0, mask);
   EXPECT_EQ(dest.Pixels, Filled(5, 4, 0).Pixels);
-  DrawBordersMask(View(dest), {0, 0, 5, 4}, TacParentBg{}, true, 1, mask);
+  DrawBordersMask(PixelRows(dest), {0, 0, 5, 4}, TacParentBg{}, true, 1, mask);
   EXPECT_EQ(dest.At(0, 0), Numbered(1, 0, 0));
 }
 
@@ -65,9 +65,9 @@ TEST(BordersMask, TooSmallRectanglesAndOwnerlessMasksDrawNothing) {
   const Image32 image = TwoPictures();
   TsMaskData mask = MaskOver(image, 2, 0, {1, 1, 1, 1});
   Image32 dest = Filled(5, 4, 0);
-  DrawBordersMask(View(dest), {0, 0, 1, 4}, TacParentBg{}, true, 0, mask);
+  DrawBordersMask(PixelRows(dest), {0, 0, 1, 4}, TacParentBg{}, true, 0, mask);
   mask.Owner = nullptr;
-  DrawBordersMask(View(dest), {0, 0, 5, 4}, TacParentBg{}, true, 0, mask);
+  DrawBordersMask(PixelRows(dest), {0, 0, 5, 4}, TacParentBg{}, true, 0, mask);
   EXPECT_EQ(dest.Pixels, Filled(5, 4, 0).Pixels);
 }
 
@@ -75,7 +75,7 @@ TEST(BordersMask, TooSmallRectanglesAndOwnerlessMasksDrawNothing) {
 TEST(BordersMask, ANarrowRectangleTakesOneFromTheLeftAndTwoFromTheRight) {
   const Image32 image = test::Picture(8, 3, [](int32_t x, int32_t y) { return Numbered(0, x, y); });
   Image32 dest = Filled(3, 3, 0);
-  DrawBordersMask(View(dest), {0, 0, 3, 3}, TacParentBg{}, true, 0, MaskOver(image, 1, 0, {3, 1, 3, 1}));
+  DrawBordersMask(PixelRows(dest), {0, 0, 3, 3}, TacParentBg{}, true, 0, MaskOver(image, 1, 0, {3, 1, 3, 1}));
   EXPECT_EQ(dest.At(0, 0), Numbered(0, 0, 0));
   EXPECT_EQ(dest.At(1, 0), Numbered(0, 1, 0));
   EXPECT_EQ(dest.At(2, 0), Numbered(0, 7, 0));  // the right corner's last column
@@ -84,7 +84,7 @@ TEST(BordersMask, ANarrowRectangleTakesOneFromTheLeftAndTwoFromTheRight) {
 TEST(BordersMask, AMiddleStripLongerThanTheEdgeIsOneCutPiece) {
   const Image32 image = test::Picture(6, 3, [](int32_t x, int32_t y) { return Numbered(0, x, y); });
   Image32 dest = Filled(4, 3, 0);
-  DrawBordersMask(View(dest), {0, 0, 4, 3}, TacParentBg{}, true, 0, MaskOver(image, 1, 0, {1, 1, 1, 1}));
+  DrawBordersMask(PixelRows(dest), {0, 0, 4, 3}, TacParentBg{}, true, 0, MaskOver(image, 1, 0, {1, 1, 1, 1}));
   EXPECT_EQ(dest.At(1, 0), Numbered(0, 1, 0));
   EXPECT_EQ(dest.At(2, 0), Numbered(0, 2, 0));
   EXPECT_EQ(dest.At(3, 0), Numbered(0, 5, 0));
@@ -95,7 +95,7 @@ TEST(BordersMask, EdgesTileWholePiecesThenACutOne) {
   // then one cut to a single column at 5.
   const Image32 image = test::Picture(4, 3, [](int32_t x, int32_t y) { return Numbered(0, x, y); });
   Image32 dest = Filled(7, 3, 0);
-  DrawBordersMask(View(dest), {0, 0, 7, 3}, TacParentBg{}, true, 0, MaskOver(image, 1, 0, {1, 1, 1, 1}));
+  DrawBordersMask(PixelRows(dest), {0, 0, 7, 3}, TacParentBg{}, true, 0, MaskOver(image, 1, 0, {1, 1, 1, 1}));
   const uint32_t a = Numbered(0, 1, 0), b = Numbered(0, 2, 0);
   for (int32_t x = 1; x <= 5; ++x) EXPECT_EQ(dest.At(x, 0), x % 2 ? a : b) << x;
 }
@@ -109,17 +109,17 @@ TEST(BordersMask, KeyCornersShowTheParentOrItsFillColour) {
   mask.CornerFlag = 1;
   const Image32 parentImage = test::Picture(9, 9, [](int32_t x, int32_t y) { return Bgra(x, y, 7, 255); });
   Image32 dest = Filled(5, 4, Bgra(0, 0, 0, 0x33));
-  DrawBordersMask(View(dest), {0, 0, 5, 4}, ParentFromBitmap(View(parentImage), 2, 3), true, 0, mask);
+  DrawBordersMask(PixelRows(dest), {0, 0, 5, 4}, ParentFromBitmap(PixelRows(parentImage), 2, 3), true, 0, mask);
   EXPECT_EQ(dest.At(0, 0), Bgra(2, 3, 7, 255));
 
   dest = Filled(5, 4, Bgra(0, 0, 0, 0x33));
   TacParentBg plain;
   plain.FillColor = 0x00102030u;
-  DrawBordersMask(View(dest), {0, 0, 5, 4}, plain, true, 0, mask);
+  DrawBordersMask(PixelRows(dest), {0, 0, 5, 4}, plain, true, 0, mask);
   EXPECT_EQ(dest.At(0, 0), 0x33302010u);
 
   dest = Filled(5, 4, Bgra(9, 9, 9, 9));
-  DrawBordersMask(View(dest), {0, 0, 5, 4}, ParentFromBitmap(View(parentImage), 2, 3), false, 0, mask);
+  DrawBordersMask(PixelRows(dest), {0, 0, 5, 4}, ParentFromBitmap(PixelRows(parentImage), 2, 3), false, 0, mask);
   EXPECT_EQ(dest.At(0, 0), Bgra(9, 9, 9, 9));  // no corner-parent flag: the key keeps the destination
 }
 
@@ -131,7 +131,7 @@ TEST(BordersMask, AMaskLayerBlendsEveryCellChannelByChannel) {
     return y < 3 ? Bgra(40, 80, 160, 255) : Bgra(0, 128, 255, 0);
   });
   Image32 dest = Filled(5, 4, Bgra(100, 100, 100, 17));
-  DrawBordersMask(View(dest), {0, 0, 5, 4}, TacParentBg{}, true, 0,
+  DrawBordersMask(PixelRows(dest), {0, 0, 5, 4}, TacParentBg{}, true, 0,
                   MaskOver(image, 1, 1, {1, 1, 1, 1}, 4));
   for (const auto& [x, y] : {std::pair{0, 0}, {2, 0}, {0, 2}, {2, 2}, {4, 3}})
     EXPECT_EQ(dest.At(x, y), Bgra(40, 90, 100, 17)) << x << "," << y;
@@ -144,7 +144,7 @@ TEST(BordersMask, CellsPartlyLeftOfTheDestinationShowTheirVisiblePart) {
     return y < 3 ? (x == 1 && y == 0 ? Bgra(10, 20, 30, 255) : Bgra(1, 1, 1, 255)) : Bgra(0, 0, 0, 0);
   });
   Image32 dest = Filled(4, 4, Bgra(200, 200, 200, 255));
-  DrawBordersMask(View(dest), {-3, 0, 4, 4}, TacParentBg{}, true, 0, MaskOver(image, 1, 1, {1, 1, 1, 1}, 1));
+  DrawBordersMask(PixelRows(dest), {-3, 0, 4, 4}, TacParentBg{}, true, 0, MaskOver(image, 1, 1, {1, 1, 1, 1}, 1));
   // The top edge covers columns -2..2; mask 0 shows the image: the stretched top middle pixel.
   for (int32_t x = 0; x <= 2; ++x) EXPECT_EQ(dest.At(x, 0), Bgra(10, 20, 30, 255)) << x;
 }
@@ -153,7 +153,7 @@ TEST(KeyCopy, OverItsOwnBitmapKeepsKeysAndMakesTheRestOpaque) {
   Image32 source = Filled(2, 1, 0x10203040u);
   source.At(1, 0) = kKeyColour;
   Image32 dest = Filled(2, 1, 0x00000005u);
-  KeyCopy(View(dest), 0, 0, View(source), {0, 0, 2, 1}, true, ParentFromBitmap(View(dest), 0, 0),
+  KeyCopy(PixelRows(dest), 0, 0, PixelRows(source), {0, 0, 2, 1}, true, ParentFromBitmap(PixelRows(dest), 0, 0),
           kKeyColour);
   EXPECT_EQ(dest.At(0, 0), 0xFF203040u);
   EXPECT_EQ(dest.At(1, 0), 0x00000005u);
@@ -189,7 +189,7 @@ TEST(BordersMaskOpacity, WeighsByOpacityAndDrawsOnlyTheOuterPartOfEdges) {
     return y < 9 ? Bgra(255, 255, 255, 255) : Bgra(55, 55, 55, 0);
   });
   Image32 dest = Filled(12, 12, 0);
-  DrawBordersMaskOpacity(View(dest), {0, 0, 12, 12}, TacParentBg{}, 0, MaskOver(image, 1, 1, {3, 3, 3, 3}),
+  DrawBordersMaskOpacity(PixelRows(dest), {0, 0, 12, 12}, TacParentBg{}, 0, MaskOver(image, 1, 1, {3, 3, 3, 3}),
                          200, {1, 3, 3, 3});
   EXPECT_EQ(dest.At(0, 0), Bgra(155, 155, 155, 200));  // corner: full size
   EXPECT_EQ(dest.At(2, 2), Bgra(155, 155, 155, 200));
@@ -203,7 +203,7 @@ TEST(BordersMaskOpacity, WeighsByOpacityAndDrawsOnlyTheOuterPartOfEdges) {
 TEST(DrawGlyph, ANegativePointCutsThePicture) {
   const Image32 image = TwoPictures();
   Image32 dest = Filled(3, 3, 0);
-  DrawGlyph(View(dest), -1, 0, 1, TacParentBg{}, MaskOver(image, 2, 0, {0, 0, 0, 0}), kGlyphNormal);
+  DrawGlyph(PixelRows(dest), -1, 0, 1, TacParentBg{}, MaskOver(image, 2, 0, {0, 0, 0, 0}), kGlyphNormal);
   EXPECT_EQ(dest.At(0, 0), Numbered(1, 1, 0));
   EXPECT_EQ(dest.At(1, 2), Numbered(1, 2, 2));
   EXPECT_EQ(dest.At(2, 0), 0u);
@@ -212,7 +212,7 @@ TEST(DrawGlyph, ANegativePointCutsThePicture) {
 TEST(DrawGlyph, AStateBeyondThePicturesDrawsTheLast) {
   const Image32 image = TwoPictures();
   Image32 dest = Filled(3, 3, 0);
-  DrawGlyph(View(dest), 0, 0, 7, TacParentBg{}, MaskOver(image, 2, 0, {0, 0, 0, 0}), kGlyphNormal);
+  DrawGlyph(PixelRows(dest), 0, 0, 7, TacParentBg{}, MaskOver(image, 2, 0, {0, 0, 0, 0}), kGlyphNormal);
   EXPECT_EQ(dest.At(0, 0), Numbered(1, 0, 0));
 }
 
@@ -221,7 +221,7 @@ TEST(DrawGlyph, AnOwnImageSmallerThanTheRectangleDrawsNothing) {
   TsMaskData mask = MaskOver(image, 2, 0, {0, 0, 0, 0});
   mask.Rect.Right = 7;
   Image32 dest = Filled(3, 3, 0);
-  DrawGlyph(View(dest), 0, 0, 0, TacParentBg{}, mask, kGlyphNormal);
+  DrawGlyph(PixelRows(dest), 0, 0, 0, TacParentBg{}, mask, kGlyphNormal);
   EXPECT_EQ(dest.Pixels, Filled(3, 3, 0).Pixels);
 }
 
@@ -235,10 +235,10 @@ TEST(DrawGlyph, AMaskLayerBlendsAndFadedGlyphsShowMoreOfTheDestination) {
   });
   const TsMaskData mask = MaskOver(image, 1, 1, {0, 0, 0, 0});
   Image32 dest = Filled(1, 1, Bgra(200, 200, 200, 55));
-  DrawGlyph(View(dest), 0, 0, 0, TacParentBg{}, mask, kGlyphNormal);
+  DrawGlyph(PixelRows(dest), 0, 0, 0, TacParentBg{}, mask, kGlyphNormal);
   EXPECT_EQ(dest.At(0, 0), Bgra(50, 61, 108, 176));
   dest = Filled(1, 1, Bgra(200, 200, 200, 55));
-  DrawGlyph(View(dest), 0, 0, 0, TacParentBg{}, mask, kGlyphFaded);
+  DrawGlyph(PixelRows(dest), 0, 0, 0, TacParentBg{}, mask, kGlyphFaded);
   EXPECT_EQ(dest.At(0, 0), Bgra(108, 120, 167, 176));
 }
 

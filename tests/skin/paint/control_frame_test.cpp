@@ -50,7 +50,7 @@ TEST_F(Frames, AControlFrameDrawsTheMaskAndABandInside) {
   ASSERT_GE(Mask(), 0);
   Image32 cache = Filled(6, 6, kUntouched);
   ParentStub parent;
-  const ControlFrame frame = PaintControlFrame(View(cache), {0, 0, 6, 6}, 2, 0, skin.registry.get(),
+  const ControlFrame frame = PaintControlFrame(PixelRows(cache), {0, 0, 6, 6}, 2, 0, skin.registry.get(),
                                                Mask(), &parent, 3, 4, 0x000000FF);
   EXPECT_TRUE(frame.FromMask);
   EXPECT_EQ(frame.Content, (Rect{2, 2, 4, 4}));
@@ -63,7 +63,7 @@ TEST_F(Frames, AControlFrameDrawsTheMaskAndABandInside) {
 TEST_F(Frames, WithoutAMaskTheFrameIsTheCallers) {
   Image32 cache = Filled(6, 6, kUntouched);
   const ControlFrame frame =
-      PaintControlFrame(View(cache), {0, 0, 6, 6}, 2, 0, skin.registry.get(), -1, nullptr, 0, 0, 0);
+      PaintControlFrame(PixelRows(cache), {0, 0, 6, 6}, 2, 0, skin.registry.get(), -1, nullptr, 0, 0, 0);
   EXPECT_FALSE(frame.FromMask);
   EXPECT_EQ(frame.Content, (Rect{0, 0, 6, 6}));
   EXPECT_EQ(cache.Pixels, Filled(6, 6, kUntouched).Pixels);
@@ -75,22 +75,22 @@ TEST_F(Frames, CornerKeysTakeTheParentOrItsColour) {
   Image32 cache = Filled(6, 6, kUntouched);
   ParentStub parent;
   parent.kind = kBgBitmap;
-  parent.bitmap = View(parentImage);
-  FixBorderCorners(View(cache), 0, kTopLeft | kBottomRight, mask, parent, 3, 4);
+  parent.bitmap = PixelRows(parentImage);
+  FixBorderCorners(PixelRows(cache), 0, kTopLeft | kBottomRight, mask, parent, 3, 4);
   EXPECT_EQ(cache.At(0, 0), Bgra(1 + 3, 4, 1, 255));  // query offset 1 plus the control's place
   EXPECT_EQ(cache.At(5, 5), kUntouched);                // not a key pixel there
   parent.kind = kBgColour;
   cache = Filled(6, 6, kUntouched);
-  FixBorderCorners(View(cache), 0, kTopRight, mask, parent, 0, 0);
+  FixBorderCorners(PixelRows(cache), 0, kTopRight, mask, parent, 0, 0);
   EXPECT_EQ(cache.At(0, 0), kUntouched);  // top-left not asked for
-  FixBorderCorners(View(cache), 0, kTopLeft, mask, parent, 0, 0);
+  FixBorderCorners(PixelRows(cache), 0, kTopLeft, mask, parent, 0, 0);
   EXPECT_EQ(cache.At(0, 0), Bgra(0, 0, 0xAA, 0));
 }
 
 TEST_F(Frames, TheOuterEffectKeepsWhatItCoversAndDrawsAroundTheChild) {
   TacBgQuery query;
   query.Kind = kBgBitmap;
-  query.Bitmap = View(parentImage);
+  query.Bitmap = PixelRows(parentImage);
   query.OffsetX = 2;
   Image32 kept;
   PaintOuterEffect(query, {skin.registry.get(), skin.Index("BOX"), true, {4, 4, 8, 8}}, kept);

@@ -27,26 +27,26 @@ TEST(Gradient, EqualColoursFillPlainly) {
   // 8454016 = 0x80FF80: red 0x80, green 0xFF, blue 0x80.
   const TsGradArray stops = DecodeGradientText("8454016;8454016;97;0;0;8454016;8454016;0;0;0");
   Image32 image = Filled(3, 4, kUntouched);
-  PaintGradient(View(image), {0, 0, 3, 4}, stops);
+  PaintGradient(PixelRows(image), {0, 0, 3, 4}, stops);
   EXPECT_EQ(image.Pixels, Filled(3, 4, Bgra(0x80, 0xFF, 0x80, 255)).Pixels);
 }
 
 TEST(Gradient, NoSegmentPaintsNothing) {
   Image32 image = Filled(3, 3, kUntouched);
-  PaintGradient(View(image), {0, 0, 3, 3}, Stops({{0xFF, 100}}));               // one stop
-  PaintGradient(View(image), {0, 1, 3, 2}, Stops({{0, 0}, {0xFF, 100}}));       // one row
-  PaintGradient(View(image), {1, 0, 2, 3}, Stops({{0, 0}, {0xFF, 100}}, 1));    // one column
-  PaintGradient(View(image), {0, 0, 3, 3}, Stops({{0, 0}, {0xFF, 100}}, 3));    // no direction
+  PaintGradient(PixelRows(image), {0, 0, 3, 3}, Stops({{0xFF, 100}}));               // one stop
+  PaintGradient(PixelRows(image), {0, 1, 3, 2}, Stops({{0, 0}, {0xFF, 100}}));       // one row
+  PaintGradient(PixelRows(image), {1, 0, 2, 3}, Stops({{0, 0}, {0xFF, 100}}, 1));    // one column
+  PaintGradient(PixelRows(image), {0, 0, 3, 3}, Stops({{0, 0}, {0xFF, 100}}, 3));    // no direction
   EXPECT_EQ(image.Pixels, Filled(3, 3, kUntouched).Pixels);
 }
 
 TEST(Gradient, VerticalStepsPerRowAndRoundsHalvesToEven) {
   Image32 image = Filled(1, 5, kUntouched);
   // Red 0 to 100 over rows 0..4: 25 per row.
-  PaintGradient(View(image), {0, 0, 1, 5}, Stops({{0, 0}, {100, 100}}));
+  PaintGradient(PixelRows(image), {0, 0, 1, 5}, Stops({{0, 0}, {100, 100}}));
   for (int32_t y = 0; y < 5; ++y) EXPECT_EQ(image.At(0, y), Red(25u * y));
   // Red 0 to 1: 0, 0.25, 0.5 (to even: 0), 0.75, 1.
-  PaintGradient(View(image), {0, 0, 1, 5}, Stops({{0, 0}, {1, 100}}));
+  PaintGradient(PixelRows(image), {0, 0, 1, 5}, Stops({{0, 0}, {1, 100}}));
   EXPECT_EQ(image.At(0, 2), Red(0));
   EXPECT_EQ(image.At(0, 3), Red(1));
 }
@@ -55,7 +55,7 @@ TEST(Gradient, VerticalStepsPerRowAndRoundsHalvesToEven) {
 // the rectangle; it ends at row 5.
 TEST(Gradient, AMiddleSegmentStaysInsideItsRectangle) {
   Image32 image = Filled(1, 10, kUntouched);
-  PaintGradient(View(image), {0, 2, 1, 6}, Stops({{0, 0}, {30, 100}, {30, 100}}));
+  PaintGradient(PixelRows(image), {0, 2, 1, 6}, Stops({{0, 0}, {30, 100}, {30, 100}}));
   EXPECT_EQ(image.At(0, 1), kUntouched);
   EXPECT_EQ(image.At(0, 2), Red(0));
   EXPECT_EQ(image.At(0, 5), Red(30));  // 10 per row over rows 2..5
@@ -67,7 +67,7 @@ TEST(Gradient, AMiddleSegmentStaysInsideItsRectangle) {
 TEST(Gradient, BackwardPositionsStayInsideTheRectangle) {
   for (uint32_t direction : {0u, 1u}) {
     Image32 image = Filled(10, 10, kUntouched);
-    PaintGradient(View(image), {2, 2, 7, 7},
+    PaintGradient(PixelRows(image), {2, 2, 7, 7},
                   Stops({{0, 0}, {50, 10}, {60, 20}, {70, 0}, {90, 100}}, direction));
     for (int32_t y = 0; y < 10; ++y)
       for (int32_t x = 0; x < 10; ++x) {
@@ -82,7 +82,7 @@ TEST(Gradient, BackwardPositionsStayInsideTheRectangle) {
 
 TEST(Gradient, ARectangleTallerThanTheBitmapEndsOnTheLastStop) {
   Image32 image = Filled(1, 5, kUntouched);
-  PaintGradient(View(image), {0, 0, 1, 40}, Stops({{0, 0}, {80, 100}}));
+  PaintGradient(PixelRows(image), {0, 0, 1, 40}, Stops({{0, 0}, {80, 100}}));
   EXPECT_EQ(image.At(0, 0), Red(0));
   EXPECT_EQ(image.At(0, 4), Red(80));
 }
@@ -90,7 +90,7 @@ TEST(Gradient, ARectangleTallerThanTheBitmapEndsOnTheLastStop) {
 TEST(Gradient, HorizontalLeavesTheColumnAtTheRightEdge) {
   Image32 image = Filled(6, 2, kUntouched);
   // Red 0 to 90 over columns 0..3: 30 per column.
-  PaintGradient(View(image), {0, 0, 4, 2}, Stops({{0, 0}, {90, 100}}, 1));
+  PaintGradient(PixelRows(image), {0, 0, 4, 2}, Stops({{0, 0}, {90, 100}}, 1));
   for (int32_t y = 0; y < 2; ++y) {
     for (int32_t x = 0; x < 4; ++x) EXPECT_EQ(image.At(x, y), Red(30u * x));
     EXPECT_EQ(image.At(4, y), kUntouched);
@@ -101,7 +101,7 @@ TEST(Gradient, HorizontalLeavesTheColumnAtTheRightEdge) {
 // red 0 to 100 over columns 0..2; the second from 100 to 0 over 2..4.
 TEST(Gradient, HorizontalSegmentEndsAreRounded) {
   Image32 image = Filled(5, 1, kUntouched);
-  PaintGradient(View(image), {0, 0, 5, 1}, Stops({{0, 0}, {100, 50}, {0, 100}}, 1));
+  PaintGradient(PixelRows(image), {0, 0, 5, 1}, Stops({{0, 0}, {100, 50}, {0, 100}}, 1));
   const uint32_t expected[] = {0, 50, 100, 50, 0};
   for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(image.At(x, 0), Red(expected[x])) << x;
 }
@@ -110,12 +110,12 @@ TEST(Gradient, HorizontalSegmentEndsAreRounded) {
 // right triangle with the centre's weight 1/2: red 100; (1,0) on the top edge: 0.
 TEST(Gradient, FourCornersShadeTrianglesFromTheCentre) {
   Image32 image = Filled(3, 3, kUntouched);
-  PaintGradient(View(image), {0, 0, 3, 3}, Stops({{0, 0}, {200, 0}, {0, 0}, {0, 0}, {0, 100}}, 2));
+  PaintGradient(PixelRows(image), {0, 0, 3, 3}, Stops({{0, 0}, {200, 0}, {0, 0}, {0, 0}, {0, 100}}, 2));
   EXPECT_EQ(image.At(1, 1), Red(200));
   EXPECT_EQ(image.At(2, 1), Red(100));
   EXPECT_EQ(image.At(1, 0), Red(0));
   Image32 few = Filled(3, 3, kUntouched);
-  PaintGradient(View(few), {0, 0, 3, 3}, Stops({{0, 0}, {200, 0}, {0, 100}}, 2));
+  PaintGradient(PixelRows(few), {0, 0, 3, 3}, Stops({{0, 0}, {200, 0}, {0, 100}}, 2));
   EXPECT_EQ(few.Pixels, Filled(3, 3, kUntouched).Pixels);
 }
 
@@ -126,8 +126,8 @@ TEST(GradientWithTexture, VerticalBlendsEveryRowWithTheTiledTexture) {
     return x ? Bgra(255, 255, 255, 255) : Bgra(0, 0, 0, 255);
   });
   Image32 image = Filled(4, 3, kUntouched);
-  PaintGradientWithTexture(View(image), {1, 0, 4, 3}, Stops({{0x646464, 0}, {0x646464, 100}}), 0xAB,
-                           128, {}, View(texture));
+  PaintGradientWithTexture(PixelRows(image), {1, 0, 4, 3}, Stops({{0x646464, 0}, {0x646464, 100}}), 0xAB,
+                           128, {}, PixelRows(texture));
   EXPECT_EQ(image.At(0, 0), kUntouched);
   for (int32_t y = 0; y < 3; ++y) {
     EXPECT_EQ(image.At(1, y), Bgra(177, 177, 177, 0xAB));
@@ -140,8 +140,8 @@ TEST(GradientWithTexture, VerticalBlendsEveryRowWithTheTiledTexture) {
 TEST(GradientWithTexture, HorizontalRepeatsItsBandDownwards) {
   const Image32 texture = test::Picture(1, 2, [](int32_t, int32_t y) { return Bgra(y ? 200 : 0, 0, 0, 255); });
   Image32 image = Filled(3, 5, kUntouched);
-  PaintGradientWithTexture(View(image), {0, 0, 3, 5}, Stops({{0, 0}, {100, 100}}, 1), 255, 64, {},
-                           View(texture));
+  PaintGradientWithTexture(PixelRows(image), {0, 0, 3, 5}, Stops({{0, 0}, {100, 100}}, 1), 255, 64, {},
+                           PixelRows(texture));
   const uint32_t reds[] = {0, 37, 75};
   for (int32_t y = 0; y < 5; ++y)
     for (int32_t x = 0; x < 3; ++x) EXPECT_EQ(image.At(x, y), Bgra(y % 2 ? 50 : 0, 0, reds[x], 255));

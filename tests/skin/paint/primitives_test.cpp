@@ -30,7 +30,7 @@ TEST(Colours, SystemColoursResolveThroughTheSource) {
 
 TEST(PaintSolid32, FillsTheClippedRectangleWithTheSwappedColour) {
   Image32 image = Filled(4, 3, 0);
-  PaintSolid32(View(image), {2, -5, 9, 2}, 0x00102030u, 0x80);
+  PaintSolid32(PixelRows(image), {2, -5, 9, 2}, 0x00102030u, 0x80);
   for (int32_t y = 0; y < 3; ++y)
     for (int32_t x = 0; x < 4; ++x)
       EXPECT_EQ(image.At(x, y), x >= 2 && y < 2 ? 0x80302010u : 0u) << x << "," << y;
@@ -53,7 +53,7 @@ TEST(WeighColorInto, WeighsEachChannelAtTheEdgesAndTheMiddle) {
   };
   for (const Case& c : cases) {
     Image32 image = Filled(2, 2, pixel);
-    WeighColorInto(View(image), {1, 1, 5, 5}, c.w, 0x00102030u);
+    WeighColorInto(PixelRows(image), {1, 1, 5, 5}, c.w, 0x00102030u);
     EXPECT_EQ(image.At(1, 1), c.expected) << int(c.w);
     EXPECT_EQ(image.At(0, 0), pixel);
   }
@@ -62,7 +62,7 @@ TEST(WeighColorInto, WeighsEachChannelAtTheEdgesAndTheMiddle) {
 TEST(WeighColorInto, ResolvesSystemColours) {
   SetSystemColourSource([](int) { return 0x000000FFu; });  // red
   Image32 image = Filled(1, 1, Bgra(0, 0, 0, 255));
-  WeighColorInto(View(image), {0, 0, 1, 1}, 0, 0xFF00000Fu);
+  WeighColorInto(PixelRows(image), {0, 0, 1, 1}, 0, 0xFF00000Fu);
   EXPECT_EQ(image.At(0, 0), Bgra(0, 0, 254, 255));  // 255 * 255 >> 8 = 254
   SetSystemColourSource(nullptr);
 }
@@ -85,7 +85,7 @@ TEST(WeighBitmapInto, WeighsAllFourChannels) {
   const Image32 source = Filled(2, 2, Bgra(0, 255, 10, 0));
   for (const Case& c : cases) {
     Image32 dest = Filled(3, 3, Bgra(200, 100, 50, 255));
-    WeighBitmapInto(View(dest), View(source), c.w, 1, 1, {0, 0, 2, 2});
+    WeighBitmapInto(PixelRows(dest), PixelRows(source), c.w, 1, 1, {0, 0, 2, 2});
     EXPECT_EQ(dest.At(2, 2), c.expected) << int(c.w);
     EXPECT_EQ(dest.At(0, 0), Bgra(200, 100, 50, 255));
   }
@@ -94,7 +94,7 @@ TEST(WeighBitmapInto, WeighsAllFourChannels) {
 TEST(WeighBitmapInto, ANegativeDestinationPointShiftsTheSourceStart) {
   const Image32 source = test::Picture(3, 1, [](int32_t x, int32_t) { return uint32_t(x + 1); });
   Image32 dest = Filled(3, 1, 0xFFFFFFFFu);
-  WeighBitmapInto(View(dest), View(source), 0, -2, 0, {0, 0, 3, 1});
+  WeighBitmapInto(PixelRows(dest), PixelRows(source), 0, -2, 0, {0, 0, 3, 1});
   EXPECT_EQ(dest.At(0, 0), 3u);  // source column 2 lands on column 0
   EXPECT_EQ(dest.At(1, 0), 0xFFFFFFFFu);
 }
@@ -110,7 +110,7 @@ TEST(TintOver, TintsEveryPixelButTheKey) {
   Image32 image = Filled(2, 1, Bgra(100, 100, 100, 9));
   image.At(1, 0) = kKeyColour;
   // Colour value 0x000000FF is red 255. w 0: red 255*255 >> 8 = 254, blue and green 0.
-  TintOver(View(image), 0, 0x000000FFu);
+  TintOver(PixelRows(image), 0, 0x000000FFu);
   EXPECT_EQ(image.At(0, 0), Bgra(0, 0, 254, 9));
   EXPECT_EQ(image.At(1, 0), kKeyColour);
 }
@@ -118,17 +118,17 @@ TEST(TintOver, TintsEveryPixelButTheKey) {
 TEST(StampAlpha, SetsAlphaAndSparesTheKey) {
   Image32 image = Filled(2, 1, 0x00123456u);
   image.At(1, 0) = kKeyColour;
-  StampAlpha(View(image), {0, 0, 2, 1}, 0xFF, kKeyColour);
+  StampAlpha(PixelRows(image), {0, 0, 2, 1}, 0xFF, kKeyColour);
   EXPECT_EQ(image.At(0, 0), 0xFF123456u);
   EXPECT_EQ(image.At(1, 0), kKeyColour);
-  StampAlpha(View(image), {0, 0, 2, 1}, 0x40, kNoColour);
+  StampAlpha(PixelRows(image), {0, 0, 2, 1}, 0x40, kNoColour);
   EXPECT_EQ(image.At(1, 0), 0x40FF00FFu);
 }
 
 // Panels stamp and premultiply their whole area even where it hangs out of the bitmap.
 TEST(StampAlpha, ClipsARectangleThatLeavesTheBitmap) {
   Image32 image = Filled(3, 3, 0);
-  StampAlpha(View(image), {-4, 1, 40, 70}, 0xFF, kNoColour);
+  StampAlpha(PixelRows(image), {-4, 1, 40, 70}, 0xFF, kNoColour);
   EXPECT_EQ(image.At(0, 0), 0u);
   EXPECT_EQ(image.At(2, 2), 0xFF000000u);
   EXPECT_EQ(image.Pixels.size(), 9u);
@@ -138,7 +138,7 @@ TEST(PremultiplyForLayer, ScalesByAlphaAndClipsTheRectangle) {
   Image32 image = Filled(3, 1, 0x00FFFFFFu);
   image.At(1, 0) = Bgra(200, 100, 50, 128);
   image.At(2, 0) = Bgra(250, 250, 250, 255);
-  PremultiplyForLayer(View(image), {-10, -10, 10, 10}, true);
+  PremultiplyForLayer(PixelRows(image), {-10, -10, 10, 10}, true);
   EXPECT_EQ(image.At(0, 0), 0u);  // white with alpha 0 becomes 0
   // 200*128 >> 8 = 100, 100*128 >> 8 = 50, 50*128 >> 8 = 25.
   EXPECT_EQ(image.At(1, 0), Bgra(100, 50, 25, 128));
@@ -148,7 +148,7 @@ TEST(PremultiplyForLayer, ScalesByAlphaAndClipsTheRectangle) {
 TEST(PremultiplyForLayer, WithoutCompositionNearWhiteStopsAt244) {
   Image32 image = Filled(2, 1, Bgra(250, 250, 250, 255));
   image.At(1, 0) = Bgra(250, 250, 240, 255);  // red not above 244: an ordinary pixel
-  PremultiplyForLayer(View(image), {0, 0, 2, 1}, false);
+  PremultiplyForLayer(PixelRows(image), {0, 0, 2, 1}, false);
   EXPECT_EQ(image.At(0, 0), Bgra(244, 244, 244, 255));
   EXPECT_EQ(image.At(1, 0), Bgra(249, 249, 239, 255));  // 240*255 >> 8 = 239
 }
@@ -156,7 +156,7 @@ TEST(PremultiplyForLayer, WithoutCompositionNearWhiteStopsAt244) {
 TEST(ForEachPixel, SparesTheSwappedColour) {
   Image32 image = Filled(2, 1, 0x00000001u);
   image.At(1, 0) = Swap(0x00030201u);
-  ForEachPixel(View(image), [](uint32_t p) { return p + 1; }, 0x00030201u);
+  ForEachPixel(PixelRows(image), [](uint32_t p) { return p + 1; }, 0x00030201u);
   EXPECT_EQ(image.At(0, 0), 2u);
   EXPECT_EQ(image.At(1, 0), Swap(0x00030201u));
 }
@@ -167,9 +167,9 @@ struct AlphaCase : ::testing::Test {
   Image32 dest = Filled(2, 1, Bgra(100, 100, 100, 200));
   Image32 source = Filled(2, 1, Bgra(200, 0, 50, 128));
   Image32 parentImage = Filled(4, 4, Bgra(1, 2, 3, 255));
-  TacParentBg ready = ParentFromBitmap(View(parentImage), 1, 1);
+  TacParentBg ready = ParentFromBitmap(PixelRows(parentImage), 1, 1);
   void Draw(const AlphaDrawing& how, const TacParentBg& parent) {
-    DrawWithAlpha(View(dest), {0, 0, 2, 1}, View(source), {0, 0, 2, 1}, how, parent);
+    DrawWithAlpha(PixelRows(dest), {0, 0, 2, 1}, PixelRows(source), {0, 0, 2, 1}, how, parent);
   }
 };
 
@@ -212,7 +212,7 @@ TEST_F(AlphaCase, ATintLiftedToFullValueColoursByGrey) {
   source = Filled(1, 1, Bgra(100, 200, 40, 255));
   AlphaDrawing tint;
   tint.Tint = 0x00004080u;
-  DrawWithAlpha(View(dest), {0, 0, 1, 1}, View(source), {0, 0, 1, 1}, tint, TacParentBg{});
+  DrawWithAlpha(PixelRows(dest), {0, 0, 1, 1}, PixelRows(source), {0, 0, 1, 1}, tint, TacParentBg{});
   EXPECT_EQ(dest.At(0, 0), Bgra(65, 99, 133, 254));
 }
 
@@ -224,7 +224,7 @@ TEST_F(AlphaCase, AReflectionFadesBelowTheImage) {
   dest = Filled(1, 16, 0);
   AlphaDrawing reflect;
   reflect.Reflect = true;
-  DrawWithAlpha(View(dest), {0, 0, 1, 8}, View(source), {0, 0, 1, 8}, reflect, ready);
+  DrawWithAlpha(PixelRows(dest), {0, 0, 1, 8}, PixelRows(source), {0, 0, 1, 8}, reflect, ready);
   EXPECT_EQ(dest.At(0, 8), 0u);
   // k 1: 255*2/3 = 170, 170*255/512 = 84; source row 6 (180): 180*84 >> 8 = 59.
   EXPECT_EQ(dest.At(0, 9), Bgra(59, 0, 0, 0));

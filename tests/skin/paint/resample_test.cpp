@@ -56,7 +56,7 @@ TEST(ResampleSmooth, EachFilterOnAStepEdge) {
   };
   for (const Case& c : cases) {
     Image32 out;
-    ResampleSmooth(View(StepEdge()), out, 8, c.filter, 2);
+    ResampleSmooth(PixelRows(StepEdge()), out, 8, c.filter, 2);
     ASSERT_EQ(out.Width, 8);
     EXPECT_EQ(Greys(out), c.expected) << "filter " << c.filter;
   }
@@ -65,25 +65,25 @@ TEST(ResampleSmooth, EachFilterOnAStepEdge) {
 // The box filter at 4 -> 12: centres i / 3 each have one source within half a pixel.
 TEST(ResampleSmooth, TheBoxFilterPicksTheNearestColumn) {
   Image32 out;
-  ResampleSmooth(View(StepEdge()), out, 12, kBoxFilter, 2);
+  ResampleSmooth(PixelRows(StepEdge()), out, 12, kBoxFilter, 2);
   EXPECT_EQ(Greys(out), (std::vector<uint32_t>{0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255, 255}));
 }
 
 TEST(ResampleSmooth, DegenerateSizesDoNothingAndEqualSizesCopy) {
   const Image32 source = StepEdge();
   Image32 out = test::Filled(3, 3, 7);
-  ResampleSmooth(View(source), out, 1, kMitchellFilter, 5);
-  ResampleSmooth(View(source), out, 5, kMitchellFilter, 0);
-  ResampleSmooth(View(test::Filled(1, 9, 0)), out, 5, kMitchellFilter, 5);
+  ResampleSmooth(PixelRows(source), out, 1, kMitchellFilter, 5);
+  ResampleSmooth(PixelRows(source), out, 5, kMitchellFilter, 0);
+  ResampleSmooth(PixelRows(test::Filled(1, 9, 0)), out, 5, kMitchellFilter, 5);
   EXPECT_EQ(out.Width, 3);
-  ResampleSmooth(View(source), out, 4, kMitchellFilter, 2);
+  ResampleSmooth(PixelRows(source), out, 4, kMitchellFilter, 2);
   EXPECT_EQ(out.Pixels, source.Pixels);
 }
 
 TEST(StretchCopy, TakesThePixelUnderEachPositionAndClips) {
   const Image32 source = test::Picture(2, 1, [](int32_t x, int32_t) { return uint32_t(x + 1); });
   Image32 dest = test::Filled(3, 1, 0);
-  StretchCopy(View(dest), {-1, 0, 3, 1}, View(source), {0, 0, 2, 1});
+  StretchCopy(PixelRows(dest), {-1, 0, 3, 1}, PixelRows(source), {0, 0, 2, 1});
   // Destination columns -1..2 map to source columns 0, 0, 1, 1.
   EXPECT_EQ(dest.Pixels, (std::vector<uint32_t>{1, 2, 2}));
 }

@@ -42,7 +42,7 @@ struct SectionPaint : ::testing::Test {
   Image32 dest = Filled(4, 4, kUntouched);
   Image32 parentImage = test::Picture(10, 10, [](int32_t x, int32_t y) { return Bgra(x, y, 9, 255); });
   PaintTarget Target(int32_t state, TacParentBg parent = {}) {
-    return {View(dest), {0, 0, 4, 4}, state, parent, 0, 0};
+    return {PixelRows(dest), {0, 0, 4, 4}, state, parent, 0, 0};
   }
 };
 
@@ -63,7 +63,7 @@ TEST_F(SectionPaint, InvalidIndexesAndEmptyAreasPaintNothing) {
 }
 
 TEST_F(SectionPaint, FullTransparencyShowsExactlyTheReadyParent) {
-  PaintTarget t = Target(0, ParentFromBitmap(View(parentImage), 3, 1));
+  PaintTarget t = Target(0, ParentFromBitmap(PixelRows(parentImage), 3, 1));
   t.Px = 1;
   PaintSection(t, skin.registry.get(), skin.Index("CLEAR"));
   // The area's origin is the parent's (3 + 1, 1 + 0).
@@ -84,7 +84,7 @@ TEST_F(SectionPaint, HalfTransparencyOverAPlainParentMixesTheColours) {
 // rest is its fill colour.
 TEST_F(SectionPaint, ANotReadyParentShowsItsPaintedEdgesAndFillColour) {
   TacParentBg edges;
-  edges.Bitmap = View(parentImage);
+  edges.Bitmap = PixelRows(parentImage);
   edges.FillColor = 0x00000040u;
   edges.ReadyLeft = 2;
   PaintSection(Target(0, edges), skin.registry.get(), skin.Index("CLEAR"));
@@ -115,7 +115,7 @@ TEST_F(SectionPaint, AdjustmentsNeverRecolourAParentThatShowsThrough) {
   int adjusted = 0;
   const Adjustments adjust = [&](const PixelView&) { ++adjusted; };
   ControlLook clear{skin.Index("CLEAR")};
-  PaintControlSection(Target(0, ParentFromBitmap(View(parentImage), 0, 0)), skin.registry.get(), clear,
+  PaintControlSection(Target(0, ParentFromBitmap(PixelRows(parentImage), 0, 0)), skin.registry.get(), clear,
                       true, adjust);
   EXPECT_EQ(adjusted, 0);
   EXPECT_EQ(dest.At(3, 3), Bgra(3, 3, 9, 255));
@@ -156,7 +156,7 @@ TEST_F(SectionPaint, AParentThatForbidsPaintingGetsNothing) {
 TEST_F(SectionPaint, PaintingOverAParentBitmapUsesItsAnswer) {
   FakeParent parent;
   parent.kind = kBgBitmap;
-  parent.bitmap = View(parentImage);
+  parent.bitmap = PixelRows(parentImage);
   EXPECT_TRUE(PaintControlOverParent(Target(0), skin.registry.get(), {skin.Index("CLEAR")}, parent));
   EXPECT_EQ(dest.At(0, 0), Bgra(2, 0, 9, 255));  // offset (2, 0) in the parent's bitmap
 }
@@ -198,7 +198,7 @@ struct TextureModes : SectionPaint {
     TsMaskData m = test::MaskOver(master, 1, 0, {0, 0, 0, 0});
     m.Rect = {0, 0, 2, 2};
     m.DrawMode = mode;
-    return DrawTexture(View(area), {0, 0, 5, 5}, m, parent);
+    return DrawTexture(PixelRows(area), {0, 0, 5, 5}, m, parent);
   }
 };
 
@@ -245,13 +245,13 @@ TEST_F(TextureModes, AMaskLayerTextureInModeTenLeavesStripsToTheParent) {
   TacParentBg plain;
   plain.FillColor = 0x00000077u;
   Image32 out = Filled(5, 5, kUntouched);
-  EXPECT_EQ(DrawTexture(View(out), {0, 0, 5, 5}, m, plain), std::nullopt);
+  EXPECT_EQ(DrawTexture(PixelRows(out), {0, 0, 5, 5}, m, plain), std::nullopt);
   EXPECT_EQ(out.At(1, 0), Bgra(200, 0, 0, 0x12));  // mask 0: the picture, alpha kept
   EXPECT_EQ(out.At(0, 0), Bgra(0, 0, 0x77, 0));    // key: swap(fill colour), its high byte
   EXPECT_EQ(out.At(4, 1), Bgra(0, 0, 0x77, 255));
   EXPECT_EQ(out.At(1, 4), Bgra(0, 0, 0x77, 255));
   m.DrawMode = 3;
-  EXPECT_EQ(DrawTexture(View(out), {0, 0, 5, 5}, m, plain), (Rect{0, 0, 5, 5}));
+  EXPECT_EQ(DrawTexture(PixelRows(out), {0, 0, 5, 5}, m, plain), (Rect{0, 0, 5, 5}));
 }
 
 }  // namespace
