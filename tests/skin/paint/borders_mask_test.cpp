@@ -199,6 +199,25 @@ TEST(BordersMaskOpacity, WeighsByOpacityAndDrawsOnlyTheOuterPartOfEdges) {
   EXPECT_EQ(dest.At(5, 5), 0u);  // no centre
 }
 
+// The alpha variant: mask red 55 weighs all channels, d := (d * 55 + i * 200) >> 8, so white over
+// black gives 255 * 200 >> 8 = 199; alpha 0 becomes 200, 100 becomes max(100, 200), 255 stays.
+// A key pixel over the empty record clears the alpha.
+TEST(BordersMaskAlpha, RaisesAlphaByTheMaskAndClearsKeys) {
+  Image32 image = test::Picture(3, 6, [](int32_t, int32_t y) {
+    return y < 3 ? Bgra(255, 255, 255, 255) : Bgra(55, 55, 55, 0);
+  });
+  image.At(1, 1) = kKeyColour;
+  Image32 dest = Filled(3, 3, 0);
+  dest.At(2, 0) = Bgra(0, 0, 0, 100);
+  dest.At(0, 2) = Bgra(0, 0, 0, 255);
+  dest.At(1, 1) = Bgra(7, 7, 7, 90);
+  DrawBordersMaskAlpha(PixelRows(dest), {0, 0, 3, 3}, TacParentBg{}, 0, MaskOver(image, 1, 1, {1, 1, 1, 1}, 4));
+  EXPECT_EQ(dest.At(0, 0), Bgra(199, 199, 199, 200));
+  EXPECT_EQ(dest.At(2, 0), Bgra(199, 199, 199, 200));
+  EXPECT_EQ(dest.At(0, 2), Bgra(199, 199, 199, 255));
+  EXPECT_EQ(dest.At(1, 1), Bgra(7, 7, 7, 0));
+}
+
 // --- Glyphs: pictures 3 wide, numbered, on an image of their own.
 TEST(DrawGlyph, ANegativePointCutsThePicture) {
   const Image32 image = TwoPictures();

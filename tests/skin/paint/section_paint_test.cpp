@@ -34,7 +34,8 @@ std::string Sections() {
          "[ONEPASS]\r\nCOLOR=0\r\nIMAGEPERCENT=85\r\nGRADIENTPERCENT=15\r\nPATTERN=~0000~0000~0002~0002~00\r\n"
          "GRADIENTDATA=6579300;6579300;97;0;0;6579300;6579300;0;0;0\r\n"
          "[LAYERED]\r\nCOLOR=0\r\nIMAGEPERCENT=50\r\nGRADIENTPERCENT=30\r\nPATTERN=~0000~0000~0002~0002~00\r\n"
-         "GRADIENTDATA=6579300;6579300;97;0;0;6579300;6579300;0;0;0\r\nHOTCOLOR=8421504\r\n";
+         "GRADIENTDATA=6579300;6579300;97;0;0;6579300;6579300;0;0;0\r\nHOTCOLOR=8421504\r\n"
+         "[LAST]\r\nCOLOR=0\r\nTRANSPARENCY=100\r\nGRADIENTPERCENT=50\r\nGRADIENTDATA=0;0;16;100;100;16;B\r\n";
 }
 
 struct SectionPaint : ::testing::Test {
@@ -128,6 +129,25 @@ TEST_F(SectionPaint, ACustomColourReplacesTheLayers) {
   ControlLook own{skin.Index("LAYERED"), true, 0x00332211u};
   PaintControlSection(Target(0), skin.registry.get(), own, true);
   EXPECT_EQ(dest.At(2, 2), Bgra(0x33, 0x22, 0x11, 255));
+}
+
+// A stop asking for smoothing (old format) paints the gradient last, over the parent that shows
+// through. The smooth brush starts on the row above the segment: over rows 0..3 red 0 -> 100
+// gives 25, 50, 75, 100.
+TEST_F(SectionPaint, AnOldFormatSmoothGradientIsPaintedLast) {
+  PaintSection(Target(0, ParentFromBitmap(PixelRows(parentImage), 0, 0)), skin.registry.get(),
+               skin.Index("LAST"));
+  for (int32_t y = 0; y < 4; ++y) EXPECT_EQ(dest.At(1, y), Bgra(0, 0, 25u * (y + 1), 255)) << y;
+}
+
+TEST_F(SectionPaint, TheFastPainterFillsAClearSectionWithTheParentsColour) {
+  TacParentBg plain;
+  plain.FillColor = 0x40;
+  PaintSectionFast(Target(0, plain), skin.registry.get(), skin.Index("CLEAR"), -1);
+  EXPECT_EQ(dest.At(3, 3), Bgra(0, 0, 0x40, 255));
+  PaintSectionFast(Target(0, ParentFromBitmap(PixelRows(parentImage), 1, 1)), skin.registry.get(),
+                   skin.Index("CLEAR"), -1);
+  EXPECT_EQ(dest.At(3, 3), Bgra(4, 4, 9, 255));
 }
 
 // A parent of our own: answers with a kind, a bitmap or nothing, and records what it was asked.
