@@ -149,6 +149,21 @@ TEST(BordersMask, CellsPartlyLeftOfTheDestinationShowTheirVisiblePart) {
   for (int32_t x = 0; x <= 2; ++x) EXPECT_EQ(dest.At(x, 0), Bgra(10, 20, 30, 255)) << x;
 }
 
+// A one-pixel centre stretched smoothly: the mask's red byte decides for the whole cell. Red 128
+// blends (d*128 + i*128) >> 8: (100 + 20) / 2 = 60; red 0 paints the pixel, opaque.
+TEST(StretchWithMask, AOnePixelCentreFollowsItsMaskRed) {
+  Image32 image = test::Picture(1, 2, [](int32_t, int32_t y) {
+    return y == 0 ? Bgra(20, 20, 20, 0x40) : Bgra(0, 0, 128, 0);
+  });
+  Image32 dest = Filled(4, 4, Bgra(100, 100, 100, 7));
+  StretchWithMask(PixelRows(dest), {1, 1, 3, 3}, true, 1, PixelRows(std::as_const(image)), {0, 0, 1, 1});
+  EXPECT_EQ(dest.At(1, 1), Bgra(60, 60, 60, 7));
+  EXPECT_EQ(dest.At(0, 0), Bgra(100, 100, 100, 7));
+  image.At(0, 1) = 0;
+  StretchWithMask(PixelRows(dest), {1, 1, 3, 3}, true, 1, PixelRows(std::as_const(image)), {0, 0, 1, 1});
+  EXPECT_EQ(dest.At(2, 2), Bgra(20, 20, 20, 255));
+}
+
 TEST(KeyCopy, OverItsOwnBitmapKeepsKeysAndMakesTheRestOpaque) {
   Image32 source = Filled(2, 1, 0x10203040u);
   source.At(1, 0) = kKeyColour;

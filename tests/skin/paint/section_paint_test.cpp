@@ -81,6 +81,15 @@ TEST_F(SectionPaint, HalfTransparencyOverAPlainParentMixesTheColours) {
   EXPECT_EQ(dest.At(1, 1), Bgra(0, 0, 149, 255));
 }
 
+// Transparency 50 over a Ready parent: the colour layer (red 200) in a temporary, the parent's
+// pixels in the area, then the layer weighed in with the parent keeping 50*255/100 = 127:
+// red (9*127 + 200*129) >> 8 = 26943 >> 8 = 105; blue and green (1*127) >> 8 = 0; alpha 255.
+TEST_F(SectionPaint, HalfTransparencyOverAReadyParentKeepsHalfOfIt) {
+  PaintSection(Target(0, ParentFromBitmap(PixelRows(parentImage), 0, 0)), skin.registry.get(),
+               skin.Index("HALF"));
+  EXPECT_EQ(dest.At(1, 1), Bgra(0, 0, 105, 255));
+}
+
 // A parent that painted only its left strip (2 wide): those columns come from its bitmap, the
 // rest is its fill colour.
 TEST_F(SectionPaint, ANotReadyParentShowsItsPaintedEdgesAndFillColour) {
