@@ -28,6 +28,8 @@ inline constexpr std::string_view kNewerSkinWarning =
 struct SkinLoadSettings {
   SkinScale Scale;
   int Brightness = 0;
+  int HueOffset = 0;   // degrees
+  int Saturation = 0;  // percent
   bool ExtendedBorders = false;
   const Image32* BuiltinBorderActive = nullptr;  // used when a skin has no EXBORDER
   const Image32* BuiltinBorderInactive = nullptr;
