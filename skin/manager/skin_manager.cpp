@@ -187,13 +187,12 @@ void TsSkinManager::SetSkinName(std::string_view name) {
   g_skinIsChanging = true;
   if (registry_) registry_->CommonData().Applied = false;
   LoadGuarded(previous);
-  const bool wasApplied = Applied();
   if (!active_) {
     Deactivate();
   } else if (!activationPending_) {
     Activate(true);
   }
-  if (Applied() && !wasApplied && !loading_) Notify(OnActivate);
+  if (Applied() && !loading_) Notify(OnActivate);
   g_skinIsChanging = false;
   if (!activationPending_) Notify(OnAfterChange);
 }
@@ -359,7 +358,7 @@ void TsSkinManager::SetScaleMode(TacScaleMode mode) {
   if (OnScaleModeChange)
     OnScaleModeChange(*this, {options_.ScaleMode, mode, oldPercent, newPercent});
   options_.ScaleMode = mode;
-  if (loading_) return;
+  if (loading_ || !Applied()) return;
   for (CommandReceiver* form : host_.Receivers().ApplicationForms()) {
     const intptr_t current = form->Deliver(Message(EngineCommand::GetScale), Delivery::Sent);
     if (current != newPercent)
