@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "skin/manager/third_party_lists.h"
 
@@ -19,7 +20,7 @@ struct StoredSkinDefinition {
 };
 
 struct SkinManagerDefinition {
-  std::span<const StoredSkinDefinition> InternalSkins;
+  std::vector<StoredSkinDefinition> InternalSkins;
   std::string_view SkinDirectory;
   std::string_view SkinName;
   std::string_view SkinInfo;  // stored, ignored when read
