@@ -151,7 +151,7 @@ void TsSkinManager::LoadFromSource() {
   }
   skinName_ = choice.SkinName;
   const LoadedSkinSource source =
-      ReadSkinSource(choice, internalSkins_, platform, previewOptions_);
+      ReadSkinSource(choice, internalSkins_, platform, PreviewOptionsFor(choice));
   auto registry =
       SkinRegistry::Load(source.Options, ImagesOf(source, platform), LoadSettings(), platform);
   // The previous skin stays in force until the new one is whole.
@@ -165,6 +165,15 @@ void TsSkinManager::LoadFromSource() {
     skinningRules_ = rules;
   }
   Notify(OnSkinLoading);
+}
+
+// Only the folder skin the preview named takes its options text; other skins read their own.
+std::optional<std::string> TsSkinManager::PreviewOptionsFor(const SkinSourceChoice& choice) const {
+  if (!preview_ || choice.SkinName != preview_->SkinName ||
+      skinDirectory_ != preview_->SkinDirectory) {
+    return std::nullopt;
+  }
+  return preview_->Options;
 }
 
 void TsSkinManager::LoadGuarded(const std::string& previousName) {
@@ -378,12 +387,11 @@ bool TsSkinManager::ReceiveSkinRecord(std::span<const uint8_t> bytes) {
 void TsSkinManager::LoadReceivedSkin() {
   if (!received_ || handlingReceived_) return;
   handlingReceived_ = true;
-  const PreviewRecord record = std::move(*received_);
+  preview_ = std::move(received_);
   received_.reset();
   activationPending_ = true;
-  previewOptions_ = record.Options;
-  SetSkinDirectory(record.SkinDirectory);
-  SetSkinName(record.SkinName);
+  SetSkinDirectory(preview_->SkinDirectory);
+  SetSkinName(preview_->SkinName);
   activationPending_ = false;
   Activate(true);
   Notify(OnAfterChange);

@@ -126,6 +126,7 @@ class TsSkinManager : public ui::Component {
   SkinLoadSettings LoadSettings() const;
   EngineMessage Message(EngineCommand command) const;
   void MarkSkinListOutdated() { skinListOutdated_ = true; }
+  std::optional<std::string> PreviewOptionsFor(const SkinSourceChoice& choice) const;
 
   ManagerHost& host_;
   bool loading_ = false;
@@ -152,7 +153,8 @@ class TsSkinManager : public ui::Component {
   bool activationPending_ = false;
   std::optional<PreviewRecord> received_;
   bool handlingReceived_ = false;
-  std::optional<std::string> previewOptions_;  // replaces a folder skin's options file
+  // The last preview: its options text replaces that folder skin's options file.
+  std::optional<PreviewRecord> preview_;
   SkinList skinList_;
   bool skinListOutdated_ = true;
   ui::Timer hoverTimer_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <locale>
 
 #include "skin/manager/scale_mode.h"
 #include "tests/skin/manager_fakes.h"
@@ -18,6 +19,10 @@ using enum EngineCommand;
 const test::Bytes& Sample() {
   static const test::Bytes package = test::SamplePackage();
   return package;
+}
+
+test::Bytes Options(const char* version) {
+  return test::ToBytes(std::string("[GLOBALINFO]\nVERSION=") + version + "\n");
 }
 
 test::Bytes PackageWith(const char* options) {
@@ -167,12 +172,19 @@ TEST_F(SkinManagerTest, BrightnessIsLimitedAndReloadsTheSkin) {
   EXPECT_EQ(manager.Brightness(), -100);
 }
 
+// A user whose numbers are written with a decimal comma.
+struct CommaPoint : std::numpunct<char> {
+  char do_decimal_point() const override { return ','; }
+};
+
 TEST_F(SkinManagerTest, SkinInfoWritesAPointWhateverTheLocale) {
   TsSkinManager& manager = Started();
-  const bool comma = std::setlocale(LC_ALL, "de_DE.UTF-8") || std::setlocale(LC_ALL, "ru_RU.UTF-8");
+  const std::locale previous =
+      std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
+  std::setlocale(LC_NUMERIC, "de_DE.UTF-8");  // where the system has it
   EXPECT_EQ(manager.SkinInfo(), "10.25");
-  std::setlocale(LC_ALL, "C");
-  if (!comma) GTEST_SKIP() << "no locale with a decimal comma here; checked with the C locale";
+  std::setlocale(LC_NUMERIC, "C");
+  std::locale::global(previous);
 }
 
 TEST_F(SkinManagerTest, OldScaleModeLeavesEveryValueAlone) {
@@ -306,7 +318,7 @@ std::vector<uint8_t> PreviewBytes(const std::string& name, const std::string& di
 
 TEST_F(SkinManagerTest, APreviewShowsTheSentSkinWithTheSentOptions) {
   TsSkinManager& manager = Started();
-  host.platform.Files["c:\\Preview\\Night\\Options.dat"] = test::ToBytes("[GLOBALINFO]\nVERSION=9.5\n");
+  host.platform.Files["c:\\Preview\\Night\\Options.dat"] = Options("9.5");
   int afterChanges = 0;
   manager.OnAfterChange = [&] { ++afterChanges; };
   ASSERT_TRUE(manager.ReceiveSkinRecord(
@@ -330,6 +342,25 @@ TEST_F(SkinManagerTest, AHostileRecordIsRefused) {
   log.clear();
   manager.LoadReceivedSkin();
   EXPECT_TRUE(log.empty());
+}
+
+}  // namespace
+}  // namespace velmora::skin
+
+namespace velmora::skin {
+namespace {
+
+TEST_F(SkinManagerTest, APreviewsOptionsStayWithItsOwnFolderSkin) {
+  TsSkinManager& manager = Started();
+  host.platform.Files["c:\\Preview\\Night\\Options.dat"] = Options("9.5");
+  host.platform.Files["c:\\Preview\\Dawn\\Options.dat"] = Options("8.5");
+  ASSERT_TRUE(manager.ReceiveSkinRecord(
+      PreviewBytes("Night", "c:\\Preview", "[GLOBALINFO]\nVERSION=11.5\n")));
+  manager.LoadReceivedSkin();
+  manager.SetSkinName("Dawn");
+  EXPECT_EQ(manager.SkinInfo(), "8.5");
+  manager.SetSkinName("Night");
+  EXPECT_EQ(manager.SkinInfo(), "11.5");
 }
 
 }  // namespace
