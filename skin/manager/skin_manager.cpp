@@ -126,11 +126,7 @@ EngineMessage TsSkinManager::Message(EngineCommand command) const {
   return EngineMessage{command, reinterpret_cast<intptr_t>(this)};
 }
 
-void TsSkinManager::Send(EngineCommand command, intptr_t argument) {
-  EngineMessage message = Message(command);
-  if (argument) message.Argument = argument;
-  Broadcast(host_.Receivers(), message);
-}
+void TsSkinManager::Send(EngineCommand command) { Broadcast(host_.Receivers(), Message(command)); }
 
 SkinLoadSettings TsSkinManager::LoadSettings() const {
   return SkinLoadSettings{.Scale = ScaleFor(options_.ScaleMode, systemScaleIndex_),
@@ -313,7 +309,7 @@ void TsSkinManager::SetExtendedBorders(bool value) {
 void TsSkinManager::SetSkinnedPopups(bool value) { skinnedPopups_ = value; }
 
 void TsSkinManager::SetSkinDirectory(std::string_view directory) {
-  if (directory == skinDirectory_ && !skinPath_.empty()) return;
+  if (directory == skinDirectory_) return;
   skinDirectory_ = std::string(directory);
   skinPath_ = ResolveSkinDirectory(skinDirectory_, host_.Platform().ApplicationDirectory());
   MarkSkinListOutdated();

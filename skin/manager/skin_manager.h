@@ -122,7 +122,7 @@ class TsSkinManager : public ui::Component {
   void LoadGuarded(const std::string& previousName);
   void LoadFromSource();
   void Reload();
-  void Send(EngineCommand command, intptr_t argument = 0);
+  void Send(EngineCommand command);
   SkinLoadSettings LoadSettings() const;
   EngineMessage Message(EngineCommand command) const;
   void MarkSkinListOutdated() { skinListOutdated_ = true; }
