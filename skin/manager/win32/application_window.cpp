@@ -22,11 +22,7 @@ ApplicationWindow::~ApplicationWindow() {
 
 LRESULT CALLBACK ApplicationWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<ApplicationWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = ui::WindowOwner<ApplicationWindow>(window, message, lParam);
   if (self && self->hook_) {
     // Exceptions must not unwind through the platform's frames.
     try {
