@@ -1,5 +1,7 @@
 #include "skin/manager/hover_tracking.h"
 
+#include <utility>
+
 namespace velmora::skin {
 
 HoverTracker::HoverTracker(ui::Timer& timer, intptr_t manager,
@@ -31,10 +33,14 @@ void HoverTracker::SetHoveredWindow(HoverTarget* window) {
   UpdateTimer();
 }
 
+// Only letting go is refused by a control that keeps the hover; another control takes it over.
 void HoverTracker::SetHoveredControl(HoverTarget* control) {
   if (ownerDestroying_() || control == control_) return;
-  if (!ReleaseControl()) return;
-  control_ = control;
+  if (!control) {
+    ReleaseControl();
+  } else if (HoverTarget* old = std::exchange(control_, control)) {
+    old->Deliver(EngineCommand::MouseLeft, manager_);
+  }
   UpdateTimer();
 }
 

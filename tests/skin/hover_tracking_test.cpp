@@ -98,9 +98,12 @@ TEST_F(HoverTrackingTest, AControlThatKeepsTheHoverHoldsEverything) {
   EXPECT_TRUE(log.empty());
   EXPECT_EQ(hover.HoveredWindow(), &panel);
   EXPECT_EQ(hover.HoveredControl(), &control);
-  control.keeps = false;
+  FakeTarget next{"next", log};
+  hover.SetHoveredControl(&next);  // another control takes the hover over
+  EXPECT_EQ(log, (std::vector<Heard>{{"control", MouseLeft}}));
+  log.clear();
   hover.SetHoveredWindow(&other);
-  EXPECT_EQ(log, (std::vector<Heard>{{"control", MouseLeft},
+  EXPECT_EQ(log, (std::vector<Heard>{{"next", MouseLeft},
                                      {"panel", MouseLeft},
                                      {"other", MouseEntered}}));
 }
