@@ -134,5 +134,45 @@ TEST_F(DesktopManager, RedirectedSystemColoursComeFromTheSkinWithOneBrushEach) {
   EXPECT_EQ(SystemColour(COLOR_WINDOW), systemWindow);
 }
 
+// The per-user display scale, set for the test and put back after it.
+class AppliedDpiValue {
+ public:
+  explicit AppliedDpiValue(DWORD value) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
+                    nullptr);
+    DWORD size = sizeof old_;
+    hadOld_ = RegQueryValueExW(key_, L"AppliedDPI", nullptr, nullptr,
+                               reinterpret_cast<BYTE*>(&old_), &size) == ERROR_SUCCESS;
+    RegSetValueExW(key_, L"AppliedDPI", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                   sizeof value);
+  }
+  ~AppliedDpiValue() {
+    if (hadOld_) {
+      RegSetValueExW(key_, L"AppliedDPI", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_),
+                     sizeof old_);
+    } else {
+      RegDeleteValueW(key_, L"AppliedDPI");
+    }
+    RegCloseKey(key_);
+  }
+
+ private:
+  static constexpr const wchar_t* kKey = L"Control Panel\\Desktop\\WindowMetrics";
+  HKEY key_ = nullptr;
+  DWORD old_ = 0;
+  bool hadOld_ = false;
+};
+
+TEST_F(DesktopManager, TheSystemScaleFollowsTheUsersDisplaySetting) {
+  const AppliedDpiValue dpi(144);
+  EXPECT_EQ(host.AppliedDpi(), 144);
+  ui::ComponentOwner scaledOwner;
+  TsSkinManager scaled(scaledOwner, "scaled", host);
+  scaled.SetScaleMode(TacScaleMode::smAuto);
+  EXPECT_EQ(scaled.ScaleIndex(), 2);
+  host.DeclareDpiAware();
+  EXPECT_TRUE(IsProcessDPIAware());
+}
+
 }  // namespace
 }  // namespace velmora::skin
