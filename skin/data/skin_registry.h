@@ -20,10 +20,6 @@ namespace velmora::skin {
 
 class SkinPlatform;
 
-inline constexpr std::string_view kNewerSkinWarning =
-    "This version of the skin has not complete support by used Quenlith package release.\r\n"
-    "Components must be updated to latest version for using this skin.";
-
 // How a skin is to be decoded: the manager's settings that reach the data.
 struct SkinLoadSettings {
   SkinScale Scale;

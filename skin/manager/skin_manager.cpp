@@ -14,6 +14,9 @@ TsSkinManager* g_default = nullptr;
 bool g_skinIsChanging = false;
 bool g_broadcasting = false;
 constexpr double kNewestSupportedVersion = 12.99;
+constexpr std::string_view kNewerSkinWarning =
+    "This version of the skin has not complete support by used Quenlith package release.\r\n"
+    "Components must be updated to latest version for using this skin.";
 constexpr int kMaxBrightness = 100;
 
 // Runs a notify event unless it is empty.
