@@ -299,17 +299,6 @@ TEST(SkinRegistry, OuterEffectsBySource) {
   EXPECT_EQ(m.Image->At(0, 9), 0xFF000000u);  // the left triangle, black
 }
 
-TEST(SkinRegistry, WarnsAboutNewerSkinsAndStillLoadsThem) {
-  FakePlatform platform;
-  const LoadedSkin skin = LoadText("[GLOBALINFO]\nVERSION=13.5\n", platform);
-  ASSERT_EQ(platform.Messages.size(), 1u);
-  EXPECT_EQ(platform.Messages[0].first,
-            "This version of the skin has not complete support by used Quenlith package "
-            "release.\r\nComponents must be updated to latest version for using this skin.");
-  EXPECT_EQ(platform.Messages[0].second, MessageKind::Warning);
-  EXPECT_EQ(skin.registry->CommonData().Version, 13.5);
-}
-
 TEST(SkinRegistry, BadFixedFieldsAndArgbColoursAbortTheLoad) {
   FakePlatform platform;
   EXPECT_THROW(LoadText("[S]\nGLYPH=@00x0@0000@0010@0010@1@0\n", platform), SkinError);

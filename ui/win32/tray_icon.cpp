@@ -204,11 +204,7 @@ bool TCustomTrayIcon::Send(DWORD command) { return Shell_NotifyIconA(command, &r
 
 LRESULT CALLBACK TCustomTrayIcon::WindowProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* created = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
-  }
-  auto* icon = reinterpret_cast<TCustomTrayIcon*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* icon = WindowOwner<TCustomTrayIcon>(window, message, lParam);
   if (!icon || message == WM_NCCREATE || message == WM_NCDESTROY) {
     return DefWindowProcW(window, message, wParam, lParam);
   }

@@ -7,4 +7,15 @@ namespace velmora::ui {
 // background; returns its name.
 const wchar_t* RegisterWindowClass(const wchar_t* name, WNDPROC procedure);
 
+// The object a window was created for (its creation parameter), kept with the window from
+// WM_NCCREATE on; for a window procedure to call with every message it gets.
+template <typename Owner>
+Owner* WindowOwner(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* created = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
+  }
+  return reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 }  // namespace velmora::ui
