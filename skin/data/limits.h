@@ -12,7 +12,6 @@ inline constexpr size_t kMaxOptionsBytes = 1u << 20;      // the options text
 inline constexpr int32_t kMaxImageSide = 16384;           // width or height of one image
 inline constexpr int64_t kMaxImagePixels = 16 << 20;      // one image (64 MB at 32 bits)
 inline constexpr int64_t kMaxSkinImagePixels = 48 << 20;  // all images of one skin
-inline constexpr int kMaxParentDepth = 16;                // PARENTCLASS links followed
 inline constexpr int kMaxJpegScans = 256;                 // progressive JPEG scans
 
 }  // namespace velmora::skin

@@ -4,6 +4,7 @@
 
 #include "skin/data/number_text.h"
 #include "skin/data/options_reader.h"
+#include "tests/skin/sample_skin.h"
 
 namespace velmora::skin {
 namespace {
@@ -75,6 +76,13 @@ TEST_F(InheritedReaders, StopAtASelfReferenceOrACycle) {
   EXPECT_EQ(reader.InheritedInteger("A", "COLOR", 4), 4);
   EXPECT_EQ(reader.InheritedString("B", "NAME", "none"), "none");
   EXPECT_TRUE(reader.InheritedBoolean("C", "FLAG", true));
+}
+
+TEST(InheritedReadersDeep, FollowAChainAsDeepAsTheSkinIsLong) {
+  const OptionsText text = OptionsText::Parse(test::ParentChain(39, "COLOR=77\nNAME=far\n"));
+  const OptionsReader reader(text, {});
+  EXPECT_EQ(reader.InheritedInteger("L0", "COLOR", 5), 77);
+  EXPECT_EQ(reader.InheritedString("L0", "NAME", "-"), "far");
 }
 
 TEST(ScaledReaders, UseTheSuffixedKeyOrScaleTheBaseValue) {
