@@ -1,5 +1,7 @@
 #include "skin/data/skin_registry.h"
 
+#include <algorithm>
+
 #include "skin/data/options_reader.h"
 #include "skin/data/parent_walk.h"
 #include "skin/data/skin_platform.h"
@@ -105,6 +107,11 @@ int SkinRegistry::GlobalMask(std::string_view key) const {
 int ScrollWidth(int scrollSize, SkinPlatform& platform) {
   return scrollSize >= 0 ? scrollSize
                          : platform.SystemMetricValue(SystemMetric::VerticalScrollWidth);
+}
+
+int ScrollWidthAtLeastSystem(int scrollSize, SkinPlatform& platform) {
+  return std::max(ScrollWidth(scrollSize, platform),
+                  platform.SystemMetricValue(SystemMetric::VerticalScrollWidth));
 }
 
 }  // namespace velmora::skin

@@ -382,5 +382,16 @@ TEST(SkinRegistry, CommonSectionsOverrideAndExtendTheSkinsSections) {
   EXPECT_EQ(r.Masks()[size_t(tile)].Rect, (MaskRect{0, 0, 3, 2}));
 }
 
+TEST(SkinRegistry, ScrollWidthTakesTheConfiguredSizeAndTheSecondQueryAtLeastTheSystems) {
+  FakePlatform platform;  // its system scroll bar is 17 wide
+  EXPECT_EQ(ScrollWidth(-1, platform), 17);
+  EXPECT_EQ(ScrollWidth(0, platform), 0);
+  EXPECT_EQ(ScrollWidth(30, platform), 30);
+  EXPECT_EQ(ScrollWidthAtLeastSystem(-1, platform), 17);
+  EXPECT_EQ(ScrollWidthAtLeastSystem(0, platform), 17);
+  EXPECT_EQ(ScrollWidthAtLeastSystem(12, platform), 17);
+  EXPECT_EQ(ScrollWidthAtLeastSystem(30, platform), 30);
+}
+
 }  // namespace
 }  // namespace velmora::skin
