@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "ui/definition_loader.h"
-#include "ui/win32/application.h"
 #include "ui/win32/button_views.h"
 #include "ui/win32/combo_box_view.h"
 #include "ui/win32/form.h"
@@ -78,7 +77,6 @@ class Views : public ::testing::Test {
     SendMessageW(form.Handle(), WM_HSCROLL, TB_THUMBPOSITION, reinterpret_cast<LPARAM>(slider));
   }
 
-  static Application application;
   Form form{FormDefinition{.className = "ViewsTest", .caption = "views", .clientWidth = 300,
                            .clientHeight = 200, .fontName = "Tahoma", .fontHeight = 14}};
   ComponentOwner owner;
@@ -91,8 +89,6 @@ class Views : public ::testing::Test {
   Counter checkClicks, firstClicks, secondClicks, sliderChanges, listChanges;
   HWND panel, first, second, box, slider, list, label, headerLabel;
 };
-
-Application Views::application;
 
 TEST_F(Views, AClickedCheckBoxFlipsOnceAndShowsWhatCodeSets) {
   SendMessageW(box, BM_CLICK, 0, 0);
