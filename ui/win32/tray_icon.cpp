@@ -78,7 +78,9 @@ TCustomTrayIcon::TCustomTrayIcon(HICON applicationIcon, std::wstring_view title,
                                  ShellNotify shell)
     : applicationIcon_(applicationIcon), shell_(std::move(shell)) {
   TaskbarCreatedMessage();
-  RegisterWindowClass(kClassName, WindowProc);
+  // The shell reports a double click only to a window whose class asks for them; without, the
+  // second press arrives as another click.
+  RegisterWindowClass(kClassName, WindowProc, CS_DBLCLKS);
   window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                             nullptr, Application::Instance().Module(), this);
   if (!window_) throw std::runtime_error("the notification icon's window could not be created");

@@ -71,6 +71,12 @@ TEST_F(TrayIcon, ComesBackWhenTheNotificationAreaRestartsWhileVisible) {
   EXPECT_EQ(shell.Count(NIM_ADD), 2) << "a hidden icon stays away";
 }
 
+// The shell reports a double click only to a window whose class asks for them; without, the
+// second press comes as another click. (Wine's own tray reports double clicks either way.)
+TEST_F(TrayIcon, ItsWindowAsksForDoubleClicks) {
+  EXPECT_TRUE(GetClassLongW(shell.Window(), GCL_STYLE) & CS_DBLCLKS);
+}
+
 TEST(TrayIconRefused, ARefusedAddLeavesTheIconHiddenAndTheNextShowTriesAgain) {
   RecordingShell shell;
   shell.refuseAdd = true;
