@@ -15,6 +15,7 @@ from velmora_harness import SETTINGS_FILE, WM_CLOSE, Harness, settings_text
 OUTPUT = os.environ["VELMORA_OUTPUT_DIR"]
 LEFT = 0
 WM_SYSCOMMAND, SC_MINIMIZE = 0x0112, 0xF020
+SW_MINIMIZE = 6
 WM_ENDSESSION = 0x0016
 TRAY_CLASS = "__winex11_standalone_tray"
 LOUD, SILENT = 0.01, 0.0005
@@ -195,6 +196,18 @@ class SettingsAndTrayTest(unittest.TestCase):
         self.tray_menu(1)  # "Закрыть"
         self.assertEqual(program.wait(timeout=30), 0)
         self.assertEqual(stored(folder)[31], "0", "the sound switch flipped once")
+
+    def test_a_minimise_by_another_program_also_leaves_for_the_tray(self):
+        program, _ = self.start("outside_minimise")
+        window = self.window()
+        self.harness.show(window, SW_MINIMIZE)
+        self.wait_for_tray()
+        mine = [w for w in self.harness.windows() if w["pid"] == window["pid"] and w["visible"]]
+        self.assertEqual(mine, [], "the window left the screen")
+        self.tray_menu(0)  # "Показать окно настроек"
+        self.assertEqual(self.window()["frame"], window["frame"], "back where it was")
+        self.harness.post(window, WM_CLOSE)
+        self.assertEqual(program.wait(timeout=30), 0)
 
     def test_a_faulty_file_shows_its_message_and_the_defaults_follow(self):
         program, folder = self.start("faulty", settings_text(chk1=1, TrackBar1=3, trckbr4=51))

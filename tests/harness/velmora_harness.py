@@ -234,6 +234,10 @@ class Harness:
     def post(self, window, message, wparam=0, lparam=0):
         self.probe("post", window["hwnd"], message, wparam, lparam)
 
+    def show(self, window, command):
+        """Another program's show-window call on the window (SW_MINIMIZE is 6)."""
+        self.probe("show", window["hwnd"], command)
+
     def children(self, window):
         """The window's controls (all depths) with their screen rectangles."""
         return [json.loads(line) for line in self.probe("children", window["hwnd"]).splitlines()

@@ -116,8 +116,12 @@ int main(int argc, char** argv) {
     const LPARAM lParam = argc > 5 ? static_cast<LPARAM>(Number(argv[5])) : 0;
     return PostMessageW(window, Number(argv[3]), wParam, lParam) ? 0 : 1;
   }
+  if (command == "show" && argc >= 4) {
+    ShowWindow(WindowArg(argv[2]), static_cast<int>(Number(argv[3])));
+    return 0;
+  }
   std::fprintf(stderr,
                "usage: velmora-probe windows | children HWND | hittest HWND CODE | "
-               "post HWND MSG [WPARAM [LPARAM]]\n");
+               "post HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND\n");
   return 2;
 }
