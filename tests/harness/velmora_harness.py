@@ -238,6 +238,14 @@ class Harness:
         """Another program's show-window call on the window (SW_MINIMIZE is 6)."""
         self.probe("show", window["hwnd"], command)
 
+    def focus(self, window):
+        """The hwnd with the keyboard focus in the window's thread, 0 for none."""
+        return int(self.probe("focus", window["hwnd"]))
+
+    def text(self, window):
+        """What the window answers to a text request (a tooltip: its tip)."""
+        return json.loads(self.probe("text", window["hwnd"]))
+
     def children(self, window):
         """The window's controls (all depths) with their screen rectangles."""
         return [json.loads(line) for line in self.probe("children", window["hwnd"]).splitlines()
