@@ -17,6 +17,7 @@ inline constexpr std::string_view kGlobalInfo = "GLOBALINFO";
 // as absent.
 class OptionsReader {
  public:
+  // Throws SkinError when the sections' parent chains together pass kMaxParentLinks.
   OptionsReader(const OptionsText& text, SkinScale scale);
 
   const OptionsText& Text() const { return text_; }
@@ -37,6 +38,7 @@ class OptionsReader {
 
  private:
   int ParentOf(int section) const { return parents_[size_t(section)]; }
+  void CheckParentLinks() const;
 
   const OptionsText& text_;
   SkinScale scale_;

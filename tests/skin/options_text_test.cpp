@@ -4,6 +4,7 @@
 
 #include "skin/data/number_text.h"
 #include "skin/data/options_reader.h"
+#include "skin/data/skin_error.h"
 #include "tests/skin/sample_skin.h"
 
 namespace velmora::skin {
@@ -83,6 +84,13 @@ TEST(InheritedReadersDeep, FollowAChainAsDeepAsTheSkinIsLong) {
   const OptionsReader reader(text, {});
   EXPECT_EQ(reader.InheritedInteger("L0", "COLOR", 5), 77);
   EXPECT_EQ(reader.InheritedString("L0", "NAME", "-"), "far");
+}
+
+TEST(InheritedReadersDeep, RefuseASkinWhoseChainsTogetherPassTheCap) {
+  // n sections chained end to end: the chains from all of them hold n (n + 1) / 2 links.
+  EXPECT_NO_THROW(OptionsReader(OptionsText::Parse(test::ParentChain(699, "")), {}));  // 245350
+  EXPECT_THROW(OptionsReader(OptionsText::Parse(test::ParentChain(799, "")), {}),
+               SkinError);  // 320400
 }
 
 TEST(ScaledReaders, UseTheSuffixedKeyOrScaleTheBaseValue) {
