@@ -84,6 +84,8 @@ TEST(InheritedReadersDeep, FollowAChainAsDeepAsTheSkinIsLong) {
   const OptionsReader reader(text, {});
   EXPECT_EQ(reader.InheritedInteger("L0", "COLOR", 5), 77);
   EXPECT_EQ(reader.InheritedString("L0", "NAME", "-"), "far");
+  const OptionsText cycle = OptionsText::Parse(test::ParentChain(39, "PARENTCLASS=L0\n"));
+  EXPECT_EQ(OptionsReader(cycle, {}).InheritedInteger("L7", "COLOR", 5), 5);  // 40 links round
 }
 
 TEST(InheritedReadersDeep, RefuseASkinWhoseChainsTogetherPassTheCap) {
