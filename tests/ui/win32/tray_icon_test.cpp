@@ -62,7 +62,8 @@ class TrayIcon : public ::testing::Test {
 TEST_F(TrayIcon, ComesBackWhenTheNotificationAreaRestartsWhileVisible) {
   ASSERT_EQ(shell.Count(NIM_ADD), 1);
   const HWND window = shell.Window();
-  EXPECT_EQ(shell.sent.back().record.cbSize, 488u);
+  // The record up to the balloon flags: 488 bytes, 504 where pointers take 8.
+  EXPECT_EQ(shell.sent.back().record.cbSize, sizeof(void*) == 4 ? 488u : 504u);
   EXPECT_EQ(shell.sent.back().record.uID, static_cast<UINT>(reinterpret_cast<UINT_PTR>(window)));
   SendMessageW(window, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
   EXPECT_EQ(shell.Count(NIM_ADD), 2);
