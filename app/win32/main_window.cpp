@@ -147,6 +147,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     ApplicationEvents1Minimize();
     return 0;
   }
+  // A minimise by any other route (the taskbar, another program, a shortcut of the desktop)
+  // ends here too, rather than leaving an iconic window and no icon.
+  if (message == WM_SIZE && wParam == SIZE_MINIMIZED) LeaveForTray();
   // Logging off or shutting down ends the process without a close request; a program left
   // running for days would otherwise lose every change made since it started.
   if (message == WM_ENDSESSION && wParam) player_.btn2.Click();
@@ -154,11 +157,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ui::Form::HandleMessage(message, wParam, lParam);
 }
 
+// The size notification of the minimised window takes it to the notification area.
+void MainWindow::ApplicationEvents1Minimize() {
+  if (!IsIconic(Handle())) ShowWindow(Handle(), SW_MINIMIZE);
+}
+
 // The window leaves the screen for the notification area, whose picture shows the sound switch.
 // When the platform refuses the icon the window comes back, or nothing could reach the program.
-void MainWindow::ApplicationEvents1Minimize() {
-  if (IsIconic(Handle())) return;
-  ShowWindow(Handle(), SW_MINIMIZE);
+void MainWindow::LeaveForTray() {
   ShowWindow(Handle(), SW_HIDE);
   TrayIcon1.SetIcon(ImageList1.IconOf(player_.chk10.Checked() ? 1 : 0).get());
   try {

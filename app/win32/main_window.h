@@ -53,6 +53,7 @@ class MainWindow : public ui::Form, private FormPlatform {
   void CreatePopupMenu();
   void CreateTrayIcon();
   void ApplicationEvents1Minimize();
+  void LeaveForTray();
   void N1Click();
   void N2Click() { Close(); }
   void RestoreWindow();

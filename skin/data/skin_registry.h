@@ -106,5 +106,7 @@ class SkinRegistry {
 
 // Scroll bar width: the configured size when 0 or more, else the platform's.
 int ScrollWidth(int scrollSize, SkinPlatform& platform);
+// The same, but never narrower than the platform's: room for a combo box's button.
+int ScrollWidthAtLeastSystem(int scrollSize, SkinPlatform& platform);
 
 }  // namespace velmora::skin

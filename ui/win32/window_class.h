@@ -3,9 +3,9 @@
 
 namespace velmora::ui {
 
-// Registers a window class of the program once, with the arrow cursor and the button-face
-// background; returns its name.
-const wchar_t* RegisterWindowClass(const wchar_t* name, WNDPROC procedure);
+// Registers a window class of the program once, with the arrow cursor, the button-face
+// background and the given class styles; returns its name.
+const wchar_t* RegisterWindowClass(const wchar_t* name, WNDPROC procedure, UINT style = 0);
 
 // The object a window was created for (its creation parameter), kept with the window from
 // WM_NCCREATE on; for a window procedure to call with every message it gets.
