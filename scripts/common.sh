@@ -35,12 +35,13 @@ choose_wine_tree() {
 }
 
 # Sets up Wine for one architecture (win32 or win64). The loader is called directly: Debian's
-# wrapper takes the 32-bit one whenever it is installed, even where it cannot execute.
+# wrapper takes the 32-bit one whenever it is installed, even where it cannot execute. The 32-bit
+# program runs in Wine's default prefix, which holds both halves as 64-bit Windows does; the
+# x86_64 one in a prefix made without the 32-bit half, which such machines could never start.
 use_wine_arch() {
-  export WINEARCH=$1
   case $1 in
-    win32) WINE=/usr/lib/wine/wine ;;
-    win64) WINE=/usr/lib/wine/wine64 ;;
+    win32) WINE=/usr/lib/wine/wine; unset WINEARCH ;;
+    win64) WINE=/usr/lib/wine/wine64; export WINEARCH=win64 ;;
     *) die "unknown Wine architecture '$1'" ;;
   esac
   export WINELOADER=$WINE

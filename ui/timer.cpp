@@ -2,6 +2,10 @@
 
 namespace velmora::ui {
 
+Timer::~Timer() {
+  if (view_) view_->TimerGone();
+}
+
 void Timer::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;

@@ -5,10 +5,12 @@
 
 namespace velmora::ui {
 
-// The platform's side of a timer: told when the timer starts, stops or restarts its period.
+// The platform's side of a timer: told when the timer starts, stops or restarts its period, and
+// when the timer goes (the form that carries the view may outlive the components it times).
 class TimerView {
  public:
   virtual void Restart() = 0;
+  virtual void TimerGone() = 0;
 
  protected:
   ~TimerView() = default;
@@ -20,6 +22,9 @@ class Timer : public Component {
  public:
   Timer(ComponentOwner& owner, std::string name, unsigned intervalMs)
       : Component(owner, std::move(name)), intervalMs_(intervalMs) {}
+  Timer(const Timer&) = delete;
+  Timer& operator=(const Timer&) = delete;
+  ~Timer() override;
 
   bool Enabled() const { return enabled_; }
   unsigned Interval() const { return intervalMs_; }

@@ -191,8 +191,11 @@ class Harness:
     def env(self):
         env = self._sound_env()
         env.update(WINEPREFIX=self.state["prefix"], WINEDEBUG="-all", WINELOADER=self.wine,
-                   WINEARCH=self.state["arch"], WINEDLLOVERRIDES="mscoree,mshtml=",
-                   DISPLAY=self.state["display"])
+                   WINEDLLOVERRIDES="mscoree,mshtml=", DISPLAY=self.state["display"])
+        # As in the scripts: the 32-bit program runs in Wine's default prefix, holding both halves.
+        env.pop("WINEARCH", None)
+        if self.state["arch"] == "win64":
+            env["WINEARCH"] = "win64"
         env["HOME"] = os.environ.get("HOME", "/root")
         env.pop("XAUTHORITY", None)
         return env

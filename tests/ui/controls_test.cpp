@@ -25,8 +25,10 @@ struct Counter {
 struct Refreshes : ControlView, TimerView {
   int refreshes = 0;
   int restarts = 0;
+  int gone = 0;
   void Refresh() override { ++refreshes; }
   void Restart() override { ++restarts; }
+  void TimerGone() override { ++gone; }
 };
 
 TEST(CheckBox, ClicksOnEveryRealChangeFromCodeOrUser) {
@@ -118,6 +120,17 @@ TEST(Timer, RestartsItsPeriodOnlyWhenEnabledOrIntervalReallyChange) {
   timer.SetInterval(100000);
   EXPECT_EQ(view.restarts, 2);
   EXPECT_EQ(timer.Interval(), 100000u);
+}
+
+// The form's platform timers outlive the window logic's timer components.
+TEST(Timer, TellsItsViewWhenItGoes) {
+  ComponentOwner form;
+  Refreshes view;
+  {
+    Timer timer(form, "tmr", 1000);
+    timer.AttachView(&view);
+  }
+  EXPECT_EQ(view.gone, 1);
 }
 
 TEST(Definition, LoadsDesignValuesWithoutRunningHandlersAndShowsChanges) {

@@ -11,7 +11,9 @@ SimulatedTime::SimulatedTime(const std::vector<ui::Timer*>& timers) {
 }
 
 SimulatedTime::~SimulatedTime() {
-  for (const auto& clocked : clocked_) clocked->timer.AttachView(nullptr);
+  for (const auto& clocked : clocked_) {
+    if (clocked->timer) clocked->timer->AttachView(nullptr);
+  }
 }
 
 void SimulatedTime::Advance(std::uint64_t ms) {
@@ -19,8 +21,8 @@ void SimulatedTime::Advance(std::uint64_t ms) {
   while (Clocked* next = NextDue(untilMs)) {
     nowMs_ = next->dueMs;
     // A handler that changes its timer restarts the period from now, over this.
-    next->dueMs += next->timer.Interval();
-    next->timer.Tick();
+    next->dueMs += next->timer->Interval();
+    next->timer->Tick();
   }
   nowMs_ = untilMs;
 }
@@ -28,7 +30,7 @@ void SimulatedTime::Advance(std::uint64_t ms) {
 SimulatedTime::Clocked* SimulatedTime::NextDue(std::uint64_t untilMs) const {
   Clocked* next = nullptr;
   for (const auto& clocked : clocked_) {
-    if (clocked->timer.Enabled() && clocked->dueMs <= untilMs &&
+    if (clocked->timer && clocked->timer->Enabled() && clocked->dueMs <= untilMs &&
         (!next || clocked->dueMs < next->dueMs)) {
       next = clocked.get();
     }

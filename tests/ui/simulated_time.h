@@ -24,11 +24,12 @@ class SimulatedTime {
 
  private:
   struct Clocked : ui::TimerView {
-    Clocked(SimulatedTime& owner, ui::Timer& clockedTimer) : time(owner), timer(clockedTimer) {}
-    void Restart() override { dueMs = time.nowMs_ + timer.Interval(); }
+    Clocked(SimulatedTime& owner, ui::Timer& clockedTimer) : time(owner), timer(&clockedTimer) {}
+    void Restart() override { dueMs = time.nowMs_ + timer->Interval(); }
+    void TimerGone() override { timer = nullptr; }
 
     SimulatedTime& time;
-    ui::Timer& timer;
+    ui::Timer* timer;
     std::uint64_t dueMs = 0;
   };
 

@@ -15,10 +15,13 @@ class WindowTimer : public TimerView {
 
   UINT_PTR Id() const { return id_; }
   void Restart() override;
-  void Elapsed() const { timer_.Tick(); }
+  void TimerGone() override { timer_ = nullptr; }
+  void Elapsed() const {
+    if (timer_) timer_->Tick();
+  }
 
  private:
-  Timer& timer_;
+  Timer* timer_;
   HWND window_;
   UINT_PTR id_;
 };
