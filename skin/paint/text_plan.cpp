@@ -68,7 +68,7 @@ TextPlan PlanControlText(const ControlTextSource& control, int32_t state, bool e
   const TsGenState& block = *StateBlock(control.Skin, index, state);
   TextPlan plan{ContourPasses(block, control.Adjust, enabled, false)};
   plan.Underline = state != 0 && control.Skin->Sections()[size_t(index)].SectionName == "WEBBUTTON";
-  if (block.GlowSize != 0 && control.HasCache) {
+  if (block.GlowSize != 0) {
     plan.GlowSize = block.GlowSize;
     plan.GlowColour = Adjusted(control.Adjust, block.GlowColor);
   }

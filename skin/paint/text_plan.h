@@ -24,7 +24,7 @@ struct TextPass {
 };
 
 // How a caption is drawn: its passes in order, underlining, and a glow laid first when GlowSize
-// is not 0.
+// is not 0 and the text goes into a 32-bit image.
 struct TextPlan {
   std::vector<TextPass> Passes;
   bool Underline = false;
@@ -44,7 +44,6 @@ struct ControlTextSource {
   const SkinRegistry* Skin = nullptr;
   int32_t SkinIndex = -1;
   bool CustomFont = false;
-  bool HasCache = false;  // the glow needs the cache image to land in
   SectionUnderQuery SectionUnder;  // empty when the control has no parent
   uint32_t ParentFontColour = 0;
   ColourAdjust Adjust;  // empty: colours only resolved
