@@ -4,6 +4,10 @@
 #include <string>
 #include <string_view>
 
+namespace velmora::skin {
+class ManagerHost;
+}
+
 namespace velmora::app {
 
 // What the main window's logic asks of the desktop at start-up, kept behind an interface so the
@@ -30,6 +34,8 @@ class FormPlatform {
   virtual void SetDeviceVolume(std::uint32_t volume) = 0;
   // The picture of the notification-area icon: 0 the sound off, 1 the sound on.
   virtual void SetTrayIconIndex(int index) = 0;
+  // What the skin manager needs of the desktop.
+  virtual skin::ManagerHost& SkinManagerHost() = 0;
 
  protected:
   ~FormPlatform() = default;

@@ -30,7 +30,9 @@ std::string_view DrumFile(const ui::ComboBox& list) {
 }  // namespace
 
 TForm_player::TForm_player(FormPlatform& platform, std::string_view executableFolder)
-    : platform_(platform), folders_(executableFolder) {
+    : sknmngr1(*this, "sknmngr1", platform.SkinManagerHost()),
+      platform_(platform),
+      folders_(executableFolder) {
   ConnectHandlers();
   ui::LoadDefinition(*this, MainWindowControls());
 }

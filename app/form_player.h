@@ -11,6 +11,7 @@
 #include "scene/rain_cycle.h"
 #include "scene/random_draw.h"
 #include "scene/sample_folders.h"
+#include "skin/manager/skin_manager.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
@@ -71,6 +72,8 @@ class TForm_player : public ui::ComponentOwner {
   ui::Button btn4{*this, "btn4"}, btn2{*this, "btn2"}, btn3{*this, "btn3"};
   ui::Memo mmo1{*this, "mmo1"}, mmo2{*this, "mmo2"};
   ui::Label lbl2{*this, "lbl2"}, lbl3{*this, "lbl3"}, lbl4{*this, "lbl4"};
+  // The skin manager reads its own definition once the form's windows exist.
+  skin::TsSkinManager sknmngr1;
   // Timers.
   ui::Timer Timer1{*this, "Timer1", 1000}, tmr2{*this, "tmr2", 1000},
       tmr3{*this, "tmr3", 100000}, tmr4{*this, "tmr4", 1000};

@@ -167,10 +167,52 @@ constexpr auto kControls = std::to_array<ui::ControlDefinition>({
      .visible = false},
 });
 
+// The class names each kind of adapter skins, one per line; " " matches nothing.
+constexpr std::array<std::string_view, skin::kThirdPartyKinds> kThirdParty{
+    "TEdit\r\nTMemo\r\nTMaskEdit\r\nTSpinEdit\r\nTLabeledEdit\r\nTHotKey\r\nTListBox\r\n"
+    "TSearchBox\r\nTCheckListBox\r\nTRichEdit\r\nTDateTimePicker\r\nTCategoryButtons\r\n"
+    "TFileListBox",
+    "TButton",
+    "TBitBtn",
+    "TCheckBox\r\nTRadioButton\r\nTGroupButton",
+    "TComboBox\r\nTComboBoxEx\r\nTColorBox",
+    "TStringGrid\r\nTDrawGrid\r\nTValueListEditor",
+    "TGroupBox\r\nTRadioGroup",
+    "TListView",
+    "TPanel\r\nTPage\r\nTGridPanel\r\nTTabPage",
+    "TTreeView",
+    " ",
+    " ",
+    " ",
+    "TPageControl",
+    "TTabControl\r\nTTabbedNotebook",
+    "TToolBar",
+    "TStatusBar",
+    "TSpeedButton",
+    "TScrollBox",
+    "TSpinButton\r\nTUpDown",
+    "TScrollBar",
+    "TStaticText",
+    " ",
+};
+
 }  // namespace
 
 const ui::FormDefinition& MainWindowDefinition() { return kWindow; }
 
 std::span<const ui::ControlDefinition> MainWindowControls() { return kControls; }
+
+// The skin directory names a folder users do not have: every start ends at the stored skin.
+skin::SkinManagerDefinition MainWindowSkinManager(std::span<const std::uint8_t> storedSkin) {
+  return skin::SkinManagerDefinition{
+      .InternalSkins = {{.Name = "Emerald (internal)",
+                         .OriginName = "Emerald.asz",
+                         .Data = storedSkin}},
+      .SkinDirectory = "c:\\Velmora\\Skins",
+      .SkinName = "Emerald (internal)",
+      .SkinInfo = "10.25",
+      .ThirdParty = kThirdParty,
+  };
+}
 
 }  // namespace velmora::app

@@ -4,9 +4,12 @@
 // 10 ms).
 #include <benchmark/benchmark.h>
 
+#include "app/main_window_definition.h"
 #include "skin/data/skin_registry.h"
+#include "skin/manager/skin_manager.h"
 #include "skingen/package.h"
 #include "tests/skin/fake_platform.h"
+#include "tests/skin/manager_fakes.h"
 #include "tests/skin/sample_skin.h"
 
 namespace velmora::skin {
@@ -32,6 +35,26 @@ void BM_LoadStoredSkin(benchmark::State& state) {
   LoadFromMemory(state, skingen::BuildStoredSkin().Package);
 }
 BENCHMARK(BM_LoadStoredSkin)->Unit(benchmark::kMillisecond);
+
+// The skin's share of start-up: the manager reads the window definition's stored skin, decodes
+// it and broadcasts it to a form of fifty controls.
+void BM_StartSkinManager(benchmark::State& state) {
+  const skingen::Bytes package = skingen::BuildStoredSkin().Package;
+  const SkinManagerDefinition definition = app::MainWindowSkinManager(package);
+  std::vector<test::Delivered> log;
+  test::RecordingReceiver form("Form_player", log);
+  for (int i = 0; i < 50; ++i) form.Add("control");
+  for (auto _ : state) {
+    test::FakeManagerHost host;
+    host.directory.forms = {&form};
+    ui::ComponentOwner owner;
+    TsSkinManager manager(owner, "sknmngr1", host);
+    manager.ReadDefinition(definition);
+    benchmark::DoNotOptimize(manager.Registry());
+    log.clear();
+  }
+}
+BENCHMARK(BM_StartSkinManager)->Unit(benchmark::kMillisecond);
 
 void BM_ParseOptionsText(benchmark::State& state) {
   const std::string text = test::SampleOptionsText();

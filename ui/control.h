@@ -24,6 +24,10 @@ class Control : public Component {
 
   const ControlDefinition& Definition() const { return *definition_; }
   bool HasDefinition() const { return definition_ != nullptr; }
+  // The framework's class name of the control's kind; empty before the definition is read.
+  std::string_view ClassName() const {
+    return definition_ ? FrameworkClassName(definition_->kind) : std::string_view();
+  }
   // Called while the owner's definition is read; sets the design caption and value.
   virtual void Load(const ControlDefinition& definition);
 

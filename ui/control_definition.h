@@ -1,4 +1,5 @@
 #pragma once
+#include <iterator>
 #include <span>
 #include <string_view>
 
@@ -21,6 +22,16 @@ enum class ControlKind {
   TsPanel,
   TsImage,
 };
+
+// The class name of the framework's control of that kind; the skin's class-name lists match it
+// exactly.
+constexpr std::string_view FrameworkClassName(ControlKind kind) {
+  constexpr std::string_view kNames[] = {
+      "TCheckBox", "TRadioButton", "TTrackBar",  "TComboBox",     "TButton",  "TLabel", "TMemo",
+      "TPanel",    "TsTrackBar",   "TsButton",   "TsRadioButton", "TsPanel",  "TsImage"};
+  static_assert(std::size(kNames) == static_cast<size_t>(ControlKind::TsImage) + 1);
+  return kNames[static_cast<int>(kind)];
+}
 
 // Left, top, width, height in design pixels, relative to the parent's client area.
 struct Bounds {

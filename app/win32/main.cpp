@@ -1,11 +1,35 @@
 #include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 #include "app/win32/main_window.h"
+#include "skin/data/win32/win32_skin_platform.h"
+#include "skin/manager/engine_start.h"
 #include "ui/win32/application.h"
+#include "ui/win32/handles.h"
+#include "ui/win32/text.h"
+
+namespace {
+
+std::vector<std::string> CommandLineArguments() {
+  int count = 0;
+  const velmora::ui::UniqueHandle<LPWSTR*, LocalFree> arguments(
+      CommandLineToArgvW(GetCommandLineW(), &count));
+  std::vector<std::string> out;
+  for (int i = 1; arguments && i < count; ++i)
+    out.push_back(velmora::ui::Utf8FromWide(arguments.get()[i]));
+  return out;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   velmora::ui::Application application;
   try {
+    velmora::skin::Win32SkinPlatform platform(application.Title());
+    velmora::skin::StartEngine(CommandLineArguments(), platform);
     velmora::app::MainWindow mainWindow;
     return application.Run(mainWindow);
   } catch (...) {

@@ -11,6 +11,7 @@
 #include "app/main_window_definition.h"
 #include "app/win32/resource_ids.h"
 #include "app/win32/single_instance.h"
+#include "app/win32/stored_skin.h"
 #include "scene/settings_file.h"
 #include "scene/win32/device_volume.h"
 #include "scene/win32/settings_storage.h"
@@ -53,15 +54,20 @@ std::wstring SettingsPath() {
 
 MainWindow::MainWindow()
     : ui::Form(MainWindowDefinition()),
+      skinPlatform_(ui::Application::Instance().Title()),
       player_(*this, ui::AnsiFromWide(ui::ExecutableFolder())),
       TrayIcon1(ProgramIcon(), ui::Application::Instance().Title()) {
   CreateControls();
   LoadPictures();
   CreatePopupMenu();
   CreateTrayIcon();
-  for (ui::Timer* timer : {&player_.Timer1, &player_.tmr2, &player_.tmr3, &player_.tmr4}) {
+  for (ui::Timer* timer : {&player_.Timer1, &player_.tmr2, &player_.tmr3, &player_.tmr4,
+                           &player_.sknmngr1.HoverTimer()}) {
     AddTimer(*timer);
   }
+  // The skin comes once every window exists, so that its one broadcast reaches them all.
+  skinHost_.AddForm(Handle());
+  player_.sknmngr1.ReadDefinition(MainWindowSkinManager(StoredSkinPackage()));
   player_.FormCreate();
 }
 
@@ -141,17 +147,24 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     ApplicationEvents1Minimize();
     return 0;
   }
+  // A minimise by any other route (the taskbar, another program, a shortcut of the desktop)
+  // ends here too, rather than leaving an iconic window and no icon.
+  if (message == WM_SIZE && wParam == SIZE_MINIMIZED) LeaveForTray();
   // Logging off or shutting down ends the process without a close request; a program left
   // running for days would otherwise lose every change made since it started.
   if (message == WM_ENDSESSION && wParam) player_.btn2.Click();
+  if (message == WM_NCDESTROY) skinHost_.RemoveForm(Handle());
   return ui::Form::HandleMessage(message, wParam, lParam);
+}
+
+// The size notification of the minimised window takes it to the notification area.
+void MainWindow::ApplicationEvents1Minimize() {
+  if (!IsIconic(Handle())) ShowWindow(Handle(), SW_MINIMIZE);
 }
 
 // The window leaves the screen for the notification area, whose picture shows the sound switch.
 // When the platform refuses the icon the window comes back, or nothing could reach the program.
-void MainWindow::ApplicationEvents1Minimize() {
-  if (IsIconic(Handle())) return;
-  ShowWindow(Handle(), SW_MINIMIZE);
+void MainWindow::LeaveForTray() {
   ShowWindow(Handle(), SW_HIDE);
   TrayIcon1.SetIcon(ImageList1.IconOf(player_.chk10.Checked() ? 1 : 0).get());
   try {

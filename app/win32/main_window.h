@@ -6,6 +6,8 @@
 
 #include "app/form_platform.h"
 #include "app/form_player.h"
+#include "skin/data/win32/win32_skin_platform.h"
+#include "skin/manager/win32/win32_manager_host.h"
 #include "ui/control_definition.h"
 #include "ui/win32/form.h"
 #include "ui/win32/image_list.h"
@@ -35,6 +37,7 @@ class MainWindow : public ui::Form, private FormPlatform {
   void WriteSettingsFile(std::string_view content) override;
   void SetDeviceVolume(std::uint32_t volume) override;
   void SetTrayIconIndex(int index) override { TrayIcon1.SetIconIndex(index); }
+  skin::ManagerHost& SkinManagerHost() override { return skinHost_; }
 
   void CreateControls();
   HWND CreateControl(const ui::ControlDefinition& definition, HWND parent);
@@ -50,10 +53,13 @@ class MainWindow : public ui::Form, private FormPlatform {
   void CreatePopupMenu();
   void CreateTrayIcon();
   void ApplicationEvents1Minimize();
+  void LeaveForTray();
   void N1Click();
   void N2Click() { Close(); }
   void RestoreWindow();
 
+  skin::Win32SkinPlatform skinPlatform_;
+  skin::Win32ManagerHost skinHost_{skinPlatform_};
   TForm_player player_;
   ui::ImageList ImageList1{20, 20};
   ui::PopupMenu PopupMenu1;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <stdexcept>
 
 #include "ui/win32/handles.h"
@@ -46,10 +47,44 @@ bool IsReadOnly(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
+// Ends the file after the content too: a file written in place may have been longer.
 bool WriteAll(HANDLE file, std::string_view content) {
   DWORD written = 0;
   return WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
-         written == content.size() && FlushFileBuffers(file);
+         written == content.size() && SetEndOfFile(file) && FlushFileBuffers(file);
+}
+
+DWORD LastErrorOr(DWORD fallback) {
+  const DWORD error = GetLastError();
+  return error != ERROR_SUCCESS ? error : fallback;
+}
+
+struct Temporary {
+  std::wstring name;
+  UniqueFile file;
+};
+
+// A new empty file beside `path`, open for writing, or nothing where none can be made: a folder
+// the user may not create files in, or one whose path leaves no room for the temporary name (a
+// backslash, three letters, four digits and ".tmp" within MAX_PATH).
+std::optional<Temporary> MakeTemporaryBeside(const std::wstring& path) {
+  const std::wstring folder = FolderOf(path);
+  wchar_t name[MAX_PATH];
+  if (folder.size() > MAX_PATH - 14 || !GetTempFileNameW(folder.c_str(), L"npn", 0, name)) {
+    return std::nullopt;
+  }
+  UniqueFile file = OpenFile(name, GENERIC_WRITE, TRUNCATE_EXISTING);
+  if (!file) {
+    DeleteFileW(name);
+    return std::nullopt;
+  }
+  return Temporary{name, std::move(file)};
+}
+
+// The old way, for a file whose folder takes no temporary: the file itself is rewritten.
+void WriteInPlace(const std::wstring& path, std::string_view content) {
+  const UniqueFile file = OpenFile(path, GENERIC_WRITE, OPEN_ALWAYS);
+  if (!file || !WriteAll(file.get(), content)) FailToCreate(path, LastErrorOr(ERROR_WRITE_FAULT));
 }
 
 }  // namespace
@@ -71,21 +106,17 @@ std::optional<std::string> ReadSmallFile(const std::wstring& path) {
 
 void ReplaceFileContent(const std::wstring& path, std::string_view content) {
   if (IsReadOnly(path)) FailToCreate(path, ERROR_ACCESS_DENIED);
-  wchar_t temporary[MAX_PATH];
-  if (!GetTempFileNameW(FolderOf(path).c_str(), L"npn", 0, temporary)) {
-    FailToCreate(path, GetLastError());
-  }
+  std::optional<Temporary> temporary = MakeTemporaryBeside(path);
+  if (!temporary) return WriteInPlace(path, content);
   DWORD error = ERROR_SUCCESS;
-  if (const UniqueFile file = OpenFile(temporary, GENERIC_WRITE, TRUNCATE_EXISTING);
-      !file || !WriteAll(file.get(), content)) {
-    error = GetLastError() != ERROR_SUCCESS ? GetLastError() : ERROR_WRITE_FAULT;
-  }
-  if (error == ERROR_SUCCESS &&
-      !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!WriteAll(temporary->file.get(), content)) error = LastErrorOr(ERROR_WRITE_FAULT);
+  temporary->file.reset();  // closed before it takes the old file's place
+  if (error == ERROR_SUCCESS && !MoveFileExW(temporary->name.c_str(), path.c_str(),
+                                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = GetLastError();
   }
   if (error != ERROR_SUCCESS) {
-    DeleteFileW(temporary);
+    DeleteFileW(temporary->name.c_str());
     FailToCreate(path, error);
   }
 }

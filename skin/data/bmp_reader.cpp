@@ -80,6 +80,7 @@ BmpHeader ReadHeader(std::span<const uint8_t> b) {
   }
   if (h.paletteAt == 0) h.paletteAt = info + infoSize;
   if (h.width <= 0 || h.height <= 0) Fail("the size is empty");
+  CheckImageSize(h.width, h.height);  // before any size is computed from the header's
   if (h.topDown && (h.compression == kRle8 || h.compression == kRle4))
     Fail("RLE rows are top-down");
   return h;
@@ -97,11 +98,14 @@ std::vector<uint32_t> ReadPalette(std::span<const uint8_t> b, const BmpHeader& h
   return palette;
 }
 
-size_t RowStride(const BmpHeader& h) { return (size_t(h.width) * h.bitCount + 31) / 32 * 4; }
+// In 64 bits: size_t is 32 bits wide in the program, where a wide header could wrap it to 0.
+uint64_t RowStride(const BmpHeader& h) {
+  return (uint64_t(h.width) * h.bitCount + 31) / 32 * 4;
+}
 
 // Checked before the image is made, so that a header cannot claim more than the data holds.
 void CheckRows(std::span<const uint8_t> b, const BmpHeader& h) {
-  if (h.pixelsAt > b.size() || (b.size() - h.pixelsAt) / RowStride(h) < size_t(h.height)) {
+  if (h.pixelsAt > b.size() || (b.size() - h.pixelsAt) / RowStride(h) < uint64_t(h.height)) {
     Fail("the pixel data is truncated");
   }
 }
@@ -136,7 +140,7 @@ uint32_t PixelOfRow(const uint8_t* row, int64_t x, const BmpHeader& h,
 
 void ReadUncompressed(std::span<const uint8_t> b, const BmpHeader& h,
                       const std::vector<uint32_t>& palette, Image32& out) {
-  const size_t stride = RowStride(h);
+  const size_t stride = static_cast<size_t>(RowStride(h));  // CheckRows bounded it by the data
   for (int64_t y = 0; y < h.height; ++y) {
     const uint8_t* row = b.data() + h.pixelsAt + size_t(y) * stride;
     const int32_t outY = static_cast<int32_t>(h.topDown ? y : h.height - 1 - y);

@@ -7,12 +7,16 @@
 
 namespace velmora::skin {
 
-Image32 MakeImage(int64_t width, int64_t height, uint32_t fill) {
+void CheckImageSize(int64_t width, int64_t height) {
   if (width < 0 || height < 0 || width > kMaxImageSide || height > kMaxImageSide ||
       width * height > kMaxImagePixels) {
     throw SkinError("Image of " + std::to_string(width) + " x " + std::to_string(height) +
                     " pixels is too large");
   }
+}
+
+Image32 MakeImage(int64_t width, int64_t height, uint32_t fill) {
+  CheckImageSize(width, height);
   Image32 image;
   image.Width = static_cast<int32_t>(width);
   image.Height = static_cast<int32_t>(height);

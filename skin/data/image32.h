@@ -18,6 +18,8 @@ struct Image32 {
 
 inline constexpr uint32_t kKeyColour = 0x00FF00FF;  // magenta: same as pixel and as colour value
 
+// Throws SkinError for a size past the image caps.
+void CheckImageSize(int64_t width, int64_t height);
 // Makes an image of the given size filled with one pixel value; throws SkinError past the caps.
 Image32 MakeImage(int64_t width, int64_t height, uint32_t fill = 0);
 

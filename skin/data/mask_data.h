@@ -57,7 +57,8 @@ TsMaskData DecodeBordersFields(std::string_view value);
 
 // Side widths from the rectangle split into frames: width / (3 * frames), height / (3 * rows).
 void SetWidthsFromFrames(TsMaskData& mask);
-// The corner flag: a key pixel (0x00FF00FF) in a corner area of any frame, clipped to the image.
+// The corner flag: a key pixel (0x00FF00FF) in a corner area of any frame, clipped to the image
+// only (an area may reach past its frame).
 int32_t ComputeCornerFlag(const TsMaskData& mask, const Image32& image);
 // Frame size, and the widths and frame count of a mask stored with no frame count.
 void CompleteFrames(TsMaskData& mask);

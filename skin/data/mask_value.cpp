@@ -93,6 +93,27 @@ MaskText DecodePlainImage(std::string_view value) {
 // A count that would divide by zero or less counts as one frame or one row.
 int32_t AtLeastOne(int32_t count) { return count < 1 ? 1 : count; }
 
+struct Span {
+  int64_t Start, Length;
+};
+
+// Which of the `size` places along one image side lie in any of the spans. Counting span starts
+// and ends keeps many overlapping spans to one pass over the side.
+std::vector<bool> Covered(int32_t size, const std::vector<Span>& spans) {
+  std::vector<int32_t> opened(size_t(size) + 1);
+  for (const Span& span : spans) {
+    const int64_t from = std::clamp<int64_t>(span.Start, 0, size);
+    const int64_t to = std::clamp<int64_t>(span.Start + span.Length, 0, size);
+    if (from >= to) continue;
+    ++opened[size_t(from)];
+    --opened[size_t(to)];
+  }
+  std::vector<bool> covered(static_cast<size_t>(size));
+  int32_t depth = 0;
+  for (size_t i = 0; i < covered.size(); ++i) covered[i] = (depth += opened[i]) > 0;
+  return covered;
+}
+
 }  // namespace
 
 char MaskFormOf(std::string_view value) {
@@ -140,29 +161,27 @@ void SetWidthsFromFrames(TsMaskData& m) {
   m.TopWidth = m.BottomWidth = Short(m.Rect.Height() / (3 * AtLeastOne(m.MaskLayout + 1)));
 }
 
-// Each corner area is clipped to its frame as well as to the image, so that a hostile mask with
-// many frames and wide borders costs no more than one pass over its rectangle.
+// The four corner areas of every frame together cover the rows of the top and bottom bands times
+// the columns of every frame's left and right bands. Scanning that product once, clipped to the
+// image, finds a key pixel however many frames a hostile mask has and however wide its borders.
 int32_t ComputeCornerFlag(const TsMaskData& m, const Image32& image) {
+  if (image.Empty()) return 0;
   const int32_t frames = AtLeastOne(m.FrameCount);
   const int64_t frameWidth = m.Rect.Width() / frames;
-  const int64_t frameHeight = m.Rect.Height() / AtLeastOne(m.MaskLayout + 1);
+  const int64_t top = m.Rect.Top, bottom = top + m.Rect.Height() / AtLeastOne(m.MaskLayout + 1);
+  std::vector<Span> columns;
   for (int32_t f = 0; f < frames; ++f) {
     const int64_t left = m.Rect.Left + f * frameWidth, right = left + frameWidth;
-    const int64_t top = m.Rect.Top, bottom = top + frameHeight;
-    const auto hasKey = [&](int64_t x0, int64_t y0, int64_t width, int64_t height) {
-      const int64_t x1 = std::min({x0 + width, right, int64_t(image.Width)});
-      const int64_t y1 = std::min({y0 + height, bottom, int64_t(image.Height)});
-      for (int64_t y = std::max({y0, top, int64_t(0)}); y < y1; ++y)
-        for (int64_t x = std::max({x0, left, int64_t(0)}); x < x1; ++x)
-          if (image.At(int32_t(x), int32_t(y)) == kKeyColour) return true;
-      return false;
-    };
-    if (hasKey(left, top, m.LeftWidth, m.TopWidth) ||
-        hasKey(right - m.RightWidth, top, m.RightWidth, m.TopWidth) ||
-        hasKey(left, bottom - m.BottomWidth, m.LeftWidth, m.BottomWidth) ||
-        hasKey(right - m.RightWidth, bottom - m.BottomWidth, m.RightWidth, m.BottomWidth)) {
-      return 1;
-    }
+    columns.push_back({left, m.LeftWidth});
+    columns.push_back({right - m.RightWidth, m.RightWidth});
+  }
+  const std::vector<bool> inColumns = Covered(image.Width, columns);
+  const std::vector<bool> inRows =
+      Covered(image.Height, {{top, m.TopWidth}, {bottom - m.BottomWidth, m.BottomWidth}});
+  for (int32_t y = 0; y < image.Height; ++y) {
+    if (!inRows[size_t(y)]) continue;
+    for (int32_t x = 0; x < image.Width; ++x)
+      if (inColumns[size_t(x)] && image.At(x, y) == kKeyColour) return 1;
   }
   return 0;
 }

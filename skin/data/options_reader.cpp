@@ -1,6 +1,8 @@
 #include "skin/data/options_reader.h"
 
+#include "skin/data/limits.h"
 #include "skin/data/number_text.h"
+#include "skin/data/skin_error.h"
 
 namespace velmora::skin {
 
@@ -15,6 +17,15 @@ OptionsReader::OptionsReader(const OptionsText& text, SkinScale scale)
       parents_[i] = text_.FindSection(*parent);
     }
   }
+  CheckParentLinks();
+}
+
+void OptionsReader::CheckParentLinks() const {
+  int64_t links = 0;
+  const auto count = [&](int) { return ++links > kMaxParentLinks ? 0 : -1; };
+  for (size_t i = 0; i < parents_.size() && links <= kMaxParentLinks; ++i)
+    WalkParents(int(i), parents_.size(), count, [&](int at) { return ParentOf(at); });
+  if (links > kMaxParentLinks) throw SkinError("The skin's PARENTCLASS chains are too long");
 }
 
 std::string OptionsReader::InheritedString(std::string_view section, std::string_view key,

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/data/limits.h"
 #include "skin/data/options_text.h"
+#include "skin/data/parent_walk.h"
 #include "skin/data/skin_scale.h"
 
 namespace velmora::skin {
@@ -13,10 +13,11 @@ namespace velmora::skin {
 inline constexpr std::string_view kGlobalInfo = "GLOBALINFO";
 
 // The typed readers over an options text: plain, inherited through PARENTCLASS, and GLOBALINFO's
-// scaled ones. The parent walk stops at a section already visited (a cycle) and after
-// kMaxParentDepth links; the key then counts as absent.
+// scaled ones. The parent walk stops at a section already visited (a cycle); the key then counts
+// as absent.
 class OptionsReader {
  public:
+  // Throws SkinError when the sections' parent chains together pass kMaxParentLinks.
   OptionsReader(const OptionsText& text, SkinScale scale);
 
   const OptionsText& Text() const { return text_; }
@@ -37,6 +38,7 @@ class OptionsReader {
 
  private:
   int ParentOf(int section) const { return parents_[size_t(section)]; }
+  void CheckParentLinks() const;
 
   const OptionsText& text_;
   SkinScale scale_;
@@ -48,15 +50,13 @@ bool IsTrueText(std::string_view value);  // "TRUE" or "1", case-sensitive
 template <typename Visit>
 void OptionsReader::WalkInherited(std::string_view section, std::string_view key,
                                   Visit visit) const {
-  int visited[kMaxParentDepth + 1];
-  int count = 0;
-  for (int at = text_.FindSection(section); at >= 0 && count <= kMaxParentDepth;
-       at = ParentOf(at)) {
-    for (int i = 0; i < count; ++i)
-      if (visited[i] == at) return;
-    visited[count++] = at;
-    if (const std::string* value = text_.FindIn(at, key); value && visit(*value)) return;
-  }
+  WalkParents(
+      text_.FindSection(section), parents_.size(),
+      [&](int at) {
+        const std::string* value = text_.FindIn(at, key);
+        return value && visit(*value) ? at : -1;
+      },
+      [&](int at) { return ParentOf(at); });
 }
 
 }  // namespace velmora::skin

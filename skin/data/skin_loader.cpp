@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <set>
 
+#include "skin/data/colour_adjustments.h"
 #include "skin/data/limits.h"
 #include "skin/data/number_text.h"
 #include "skin/data/options_reader.h"
@@ -14,7 +15,6 @@ namespace velmora::skin {
 namespace {
 
 constexpr int kMaxGlowFrames = 64;  // BICONCLOSEGLOW beyond this is hostile, not a skin
-constexpr double kNewestSupportedVersion = 12.99;
 constexpr int kBuiltinBorderWidth = 9;
 
 // Slots 39 to 52 stand in for another slot when their section is missing (-1: none).
@@ -63,9 +63,12 @@ class SkinRegistry::Loader {
         reader_, r_.sections_, [&](std::string_view name) { return r_.GetSkinIndex(name); },
         platform_);
     AddMissingSections();
+    r_.external_ = images_.TakeExternal();
+    AdjustColours({r_.master_, r_.external_, r_.masks_, r_.sections_, r_.palette_,
+                   r_.common_.ShadowColor, r_.common_.TitleButtonKeepHue},
+                  {settings_.HueOffset, settings_.Saturation, settings_.Brightness});
     ResolveIndexes();
     if (settings_.ExtendedBorders) PrepareExtendedBorders();
-    r_.external_ = images_.TakeExternal();
   }
 
  private:
@@ -178,9 +181,6 @@ void SkinRegistry::Loader::ReadCommonData() {
   r_.common_.SkinPath = skinPath;
   MakeOuterEffectMask(kLightOutline, "LO_MASK");
   MakeOuterEffectMask(kShadow, "SH_MASK");
-  if (r_.common_.Version > kNewestSupportedVersion) {
-    platform_.ShowMessage(kNewerSkinWarning, MessageKind::Warning);
-  }
 }
 
 void SkinRegistry::Loader::MakeOuterEffectMask(OuterEffect which, const char* key) {

@@ -115,7 +115,7 @@ TacSkinConvertor ReadSkinPackage(std::span<const uint8_t> source) {
   const uint32_t count = cursor.ReadU32();
   TacSkinConvertor package;
   package.ImageCount = int64_t(count) - 1;
-  size_t total = 0;
+  uint64_t total = 0;  // sizes are 32-bit each, and so may be size_t
   for (uint32_t i = 0; i < count; ++i) {
     std::string name = cursor.ReadName(cursor.ReadU32());
     const uint32_t size = cursor.ReadU32();

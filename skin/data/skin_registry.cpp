@@ -1,7 +1,9 @@
 #include "skin/data/skin_registry.h"
 
-#include "skin/data/limits.h"
+#include <algorithm>
+
 #include "skin/data/options_reader.h"
+#include "skin/data/parent_walk.h"
 #include "skin/data/skin_platform.h"
 
 namespace velmora::skin {
@@ -16,21 +18,6 @@ std::string NameKey(std::string_view section, std::string_view key) {
 int Lookup(const std::unordered_map<std::string, int>& map, const std::string& key) {
   const auto found = map.find(key);
   return found == map.end() ? -1 : found->second;
-}
-
-// Follows parents while `step` finds nothing, stopping at a section already visited: a
-// PARENTCLASS cycle through several sections would otherwise recurse without end.
-template <typename Step, typename Parent>
-int WalkParents(int start, Step step, Parent parent) {
-  int visited[kMaxParentDepth + 1];
-  int count = 0;
-  for (int at = start; at >= 0 && count <= kMaxParentDepth; at = parent(at)) {
-    for (int i = 0; i < count; ++i)
-      if (visited[i] == at) return -1;
-    visited[count++] = at;
-    if (const int found = step(at); found >= 0) return found;
-  }
-  return -1;
 }
 
 }  // namespace
@@ -67,7 +54,8 @@ int SkinRegistry::ParentIndex(int skinIndex) const {
 int SkinRegistry::GetMaskIndex(int skinIndex, std::string_view key) const {
   if (!IsValidSkinIndex(skinIndex)) return -1;
   return WalkParents(
-      skinIndex, [&](int at) { return Lookup(maskBySectionIndex_, IndexKey(at, key)); },
+      skinIndex, sections_.size(),
+      [&](int at) { return Lookup(maskBySectionIndex_, IndexKey(at, key)); },
       [&](int at) { return ParentIndex(at); });
 }
 
@@ -75,7 +63,8 @@ int SkinRegistry::GetMaskIndex(int skinIndex, std::string_view sectionName,
                                std::string_view key) const {
   if (!IsValidSkinIndex(skinIndex)) return -1;
   return WalkParents(
-      skinIndex, [&](int at) { return Lookup(maskBySectionIndex_, IndexKey(at, key)); },
+      skinIndex, sections_.size(),
+      [&](int at) { return Lookup(maskBySectionIndex_, IndexKey(at, key)); },
       [&](int at) {
         const std::string& parent = sections_[size_t(at)].ParentName;
         return parent == sectionName ? -1 : ParentIndex(at);
@@ -92,7 +81,7 @@ int SkinRegistry::GetTextureIndex(int skinIndex, std::string_view sectionName,
   if (own >= 0 || !IsValidSkinIndex(skinIndex)) return own;
   const bool selfParent = sections_[size_t(skinIndex)].ParentName == sectionName;
   return WalkParents(
-      selfParent ? -1 : ParentIndex(skinIndex),
+      selfParent ? -1 : ParentIndex(skinIndex), sections_.size(),
       [&](int at) {
         return Lookup(textureBySectionName_, NameKey(sections_[size_t(at)].SectionName, key));
       },
@@ -118,6 +107,11 @@ int SkinRegistry::GlobalMask(std::string_view key) const {
 int ScrollWidth(int scrollSize, SkinPlatform& platform) {
   return scrollSize >= 0 ? scrollSize
                          : platform.SystemMetricValue(SystemMetric::VerticalScrollWidth);
+}
+
+int ScrollWidthAtLeastSystem(int scrollSize, SkinPlatform& platform) {
+  return std::max(ScrollWidth(scrollSize, platform),
+                  platform.SystemMetricValue(SystemMetric::VerticalScrollWidth));
 }
 
 }  // namespace velmora::skin

@@ -20,14 +20,12 @@ namespace velmora::skin {
 
 class SkinPlatform;
 
-inline constexpr std::string_view kNewerSkinWarning =
-    "This version of the skin has not complete support by used Quenlith package release.\r\n"
-    "Components must be updated to latest version for using this skin.";
-
 // How a skin is to be decoded: the manager's settings that reach the data.
 struct SkinLoadSettings {
   SkinScale Scale;
   int Brightness = 0;
+  int HueOffset = 0;   // degrees
+  int Saturation = 0;  // percent
   bool ExtendedBorders = false;
   const Image32* BuiltinBorderActive = nullptr;  // used when a skin has no EXBORDER
   const Image32* BuiltinBorderInactive = nullptr;
@@ -108,5 +106,7 @@ class SkinRegistry {
 
 // Scroll bar width: the configured size when 0 or more, else the platform's.
 int ScrollWidth(int scrollSize, SkinPlatform& platform);
+// The same, but never narrower than the platform's: room for a combo box's button.
+int ScrollWidthAtLeastSystem(int scrollSize, SkinPlatform& platform);
 
 }  // namespace velmora::skin

@@ -96,7 +96,8 @@ SkinSourceChoice ChooseSkinSource(std::string_view skinName, std::string_view sk
 }
 
 LoadedSkinSource ReadSkinSource(const SkinSourceChoice& choice, const TsStoredSkins& stored,
-                                SkinPlatform& platform) {
+                                SkinPlatform& platform,
+                                const std::optional<std::string>& folderOptions) {
   LoadedSkinSource loaded;
   loaded.SkinPath = choice.SkinPath;
   using Kind = SkinSourceChoice::Kind;
@@ -109,6 +110,8 @@ LoadedSkinSource ReadSkinSource(const SkinSourceChoice& choice, const TsStoredSk
       throw SkinError(InternalFormatMessage(choice.SkinName), true);
     }
     loaded.Options = ParseOptions(*loaded.Package->Options);
+  } else if (choice.Source == Kind::Folder && folderOptions) {
+    loaded.Options = ParseOptions(*folderOptions);
   } else if (choice.Source == Kind::Folder) {
     const auto text = platform.ReadFile(choice.SkinPath + "Options.dat", kMaxOptionsBytes);
     if (!text)

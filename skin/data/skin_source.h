@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,8 +24,28 @@ struct TsStoredSkin {
   std::string Author, Description;
 };
 
-// The manager's InternalSkins collection.
-using TsStoredSkins = std::vector<TsStoredSkin>;
+// The manager's InternalSkins collection. Adding an item marks the skin list outdated.
+class TsStoredSkins {
+ public:
+  explicit TsStoredSkins(std::function<void()> markListOutdated = {})
+      : markListOutdated_(std::move(markListOutdated)) {}
+
+  TsStoredSkin& Add(TsStoredSkin skin = {}) {
+    items_.push_back(std::move(skin));
+    if (markListOutdated_) markListOutdated_();
+    return items_.back();
+  }
+  size_t size() const { return items_.size(); }
+  bool empty() const { return items_.empty(); }
+  const TsStoredSkin& operator[](size_t index) const { return items_[index]; }
+  const TsStoredSkin& at(size_t index) const { return items_.at(index); }
+  auto begin() const { return items_.begin(); }
+  auto end() const { return items_.end(); }
+
+ private:
+  std::vector<TsStoredSkin> items_;
+  std::function<void()> markListOutdated_;
+};
 
 // The first stored skin of exactly that name (case-sensitive), or -1.
 int IndexOfStoredSkin(const TsStoredSkins& skins, std::string_view name);
@@ -62,10 +83,12 @@ inline std::string InternalFormatMessage(std::string_view skinName) {
          "\" skin. Please, update this skin to latest version.";
 }
 
-// Reads the chosen source's options text and package. Throws SkinError; where the format's own
-// message box was shown, the error says it was already reported.
+// Reads the chosen source's options text and package; `folderOptions`, when given, stands in
+// for a folder skin's options file. Throws SkinError; where the format's own message box was
+// shown, the error says it was already reported.
 LoadedSkinSource ReadSkinSource(const SkinSourceChoice& choice, const TsStoredSkins& stored,
-                                SkinPlatform& platform);
+                                SkinPlatform& platform,
+                                const std::optional<std::string>& folderOptions = std::nullopt);
 
 ImageSource ImagesOf(const LoadedSkinSource& source, SkinPlatform& platform);
 

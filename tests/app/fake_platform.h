@@ -7,6 +7,7 @@
 
 #include "app/form_platform.h"
 #include "tests/scene/recording_engine.h"
+#include "tests/skin/manager_fakes.h"
 
 namespace velmora::testing {
 
@@ -51,6 +52,9 @@ struct FakePlatform : app::FormPlatform {
   void SetTrayIconIndex(int index) override {
     desktop.push_back("TrayIconIndex(" + std::to_string(index) + ")");
   }
+  skin::ManagerHost& SkinManagerHost() override { return skinHost; }
+
+  skin::test::FakeManagerHost skinHost;
 };
 
 }  // namespace velmora::testing

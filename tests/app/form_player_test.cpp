@@ -40,6 +40,17 @@ TEST_F(FormPlayerTest, ReadingTheDefinitionTouchesNoEngine) {
   EXPECT_EQ(form->TrackBar1.Max(), 10);
 }
 
+TEST_F(FormPlayerTest, ListsHoldTheirItemsAndDesignChoices) {
+  EXPECT_EQ(form->cbb1.Items().size(), 5u);
+  EXPECT_EQ(form->cbb1.ItemIndex(), 2);
+  EXPECT_EQ(form->cbb3.Items().at(3), "раз в 120 минут");
+  EXPECT_EQ(form->cbb4.Items().at(4), "навсегда");
+  EXPECT_EQ(form->cbb5.Items().at(0), "Бубен 1");
+  EXPECT_EQ(form->btn4.Caption(), " Параметры по умолчанию");
+  EXPECT_TRUE(form->rb9.Checked());
+  EXPECT_FALSE(form->rb10.Checked());
+}
+
 TEST_F(FormPlayerTest, StartChecksTheInstanceAndEngineThenBringsEveryLayerInLine) {
   form->FormCreate();
   EXPECT_THAT(Engine().calls,

@@ -63,35 +63,45 @@ TEST_F(OccasionalSoundsTest, AnotherIntervalAppliesToTheTimeAlreadyWaited) {
 TEST_F(OccasionalSoundsTest, EachWaitLiesInItsRangeOfSilentSeconds) {
   form->cbb1.SetItemIndex(1);  // 10-20 seconds
   form->chk9.SetChecked(true);
-  int silent = 0;
-  for (int second = 0; second < 3000; ++second) {
+  constexpr int kSilentSeconds = 3000;
+  int silent = 0, played = 0;
+  for (int second = 0; second < kSilentSeconds; ++second) {
     Seconds(1);
     ++silent;
     if (!Taken("StreamCreateFile").empty()) {
       ASSERT_GE(silent, 10);
       ASSERT_LE(silent, 19);
       silent = 0;
+      ++played;
       Seconds(4);  // the sound plays 4 s, which do not count
       Engine().playing.clear();
     }
   }
+  EXPECT_GE(played, kSilentSeconds / 19) << "no wait may run past 19 silent seconds";
 }
 
 TEST_F(OccasionalSoundsTest, TheSwampAddsTheFrogCricketsAndTheOwlsNeverPlayTheirEleventh) {
-  form->cbb1.SetItemIndex(0);
+  form->cbb1.SetItemIndex(0);  // 2-7 seconds
   form->cbb2.SetItemIndex(0);
   form->chk9.SetChecked(true);
-  std::multiset<int> withoutSwamp = PlayedNumbers("sverch", 2000);
+  // Every sound ends within its second, so a wait of at most 6 silent seconds comes round at
+  // least once in 7.
+  constexpr int kSeconds = 2000;
+  constexpr size_t kAtLeast = kSeconds / 7;
+  std::multiset<int> withoutSwamp = PlayedNumbers("sverch", kSeconds);
+  ASSERT_GE(withoutSwamp.size(), kAtLeast);
   EXPECT_EQ(*withoutSwamp.begin(), 3);
   EXPECT_EQ(*withoutSwamp.rbegin(), 9);
   form->chk4.SetChecked(true);
-  std::multiset<int> withSwamp = PlayedNumbers("sverch", 2000);
+  std::multiset<int> withSwamp = PlayedNumbers("sverch", kSeconds);
+  ASSERT_GE(withSwamp.size(), kAtLeast);
   EXPECT_EQ(*withSwamp.begin(), 3);
   EXPECT_EQ(*withSwamp.rbegin(), 11);
   EXPECT_GT(withSwamp.count(10), 0u);
 
   form->chk6.SetChecked(true);
-  std::multiset<int> owls = PlayedNumbers("ptic", 2000);
+  std::multiset<int> owls = PlayedNumbers("ptic", kSeconds);
+  ASSERT_GE(owls.size(), kAtLeast);
   EXPECT_EQ(*owls.begin(), 1);
   EXPECT_EQ(*owls.rbegin(), 10);
   EXPECT_EQ(std::set<int>(owls.begin(), owls.end()).size(), 10u);

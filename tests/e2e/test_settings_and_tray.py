@@ -15,6 +15,7 @@ from velmora_harness import SETTINGS_FILE, WM_CLOSE, Harness, settings_text
 OUTPUT = os.environ["VELMORA_OUTPUT_DIR"]
 LEFT = 0
 WM_SYSCOMMAND, SC_MINIMIZE = 0x0112, 0xF020
+SW_MINIMIZE = 6
 WM_ENDSESSION = 0x0016
 TRAY_CLASS = "__winex11_standalone_tray"
 LOUD, SILENT = 0.01, 0.0005
@@ -78,6 +79,12 @@ class SettingsAndTrayTest(unittest.TestCase):
         trays = [w for w in self.harness.windows() if w["class"] == TRAY_CLASS and w["visible"]]
         return trays[0] if trays else None
 
+    def wait_for_tray(self):
+        deadline = time.monotonic() + 20
+        while not self.tray() and time.monotonic() < deadline:
+            time.sleep(0.2)
+        self.assertIsNotNone(self.tray(), "the icon is in the notification area")
+
     def icon_point(self):
         left, top, right, bottom = self.tray()["frame"]
         width, height = self.tray()["client"]
@@ -138,10 +145,7 @@ class SettingsAndTrayTest(unittest.TestCase):
         program, folder = self.start("tray")
         window = self.window()
         self.harness.post(window, WM_SYSCOMMAND, SC_MINIMIZE)
-        deadline = time.monotonic() + 20
-        while not self.tray() and time.monotonic() < deadline:
-            time.sleep(0.2)
-        self.assertIsNotNone(self.tray(), "the icon is in the notification area")
+        self.wait_for_tray()
         mine = [w for w in self.harness.windows() if w["pid"] == window["pid"] and w["visible"]]
         self.assertEqual(mine, [], "the window left the screen")
         self.assertFalse(self.icon_crossed_out("tray-sound-on.png"))
@@ -160,9 +164,7 @@ class SettingsAndTrayTest(unittest.TestCase):
         self.assertIsNone(self.tray(), "the icon is gone")
 
         self.harness.post(shown, WM_SYSCOMMAND, SC_MINIMIZE)
-        deadline = time.monotonic() + 20
-        while not self.tray() and time.monotonic() < deadline:
-            time.sleep(0.2)
+        self.wait_for_tray()
         self.tray_menu(1)  # "Закрыть"
         self.assertEqual(program.wait(timeout=30), 0)
         lines = stored(folder)
@@ -181,6 +183,31 @@ class SettingsAndTrayTest(unittest.TestCase):
         self.harness.post(window, WM_CLOSE)
         self.assertEqual(program.wait(timeout=30), 0)
         self.assertEqual(stored(folder)[31], "0", "the sound switch flipped once")
+
+    def test_a_real_double_click_on_the_icon_switches_the_sound_once(self):
+        program, folder = self.start("double_click")
+        self.harness.post(self.window(), WM_SYSCOMMAND, SC_MINIMIZE)
+        self.wait_for_tray()
+        x, y = self.icon_point()
+        self.harness.xdotool("mousemove", "--sync", x, y)
+        self.harness.xdotool("click", "--repeat", 2, "--delay", 100, 1)
+        time.sleep(1)
+        self.assertTrue(self.icon_crossed_out("tray-double-click.png"), "the sound is off")
+        self.tray_menu(1)  # "Закрыть"
+        self.assertEqual(program.wait(timeout=30), 0)
+        self.assertEqual(stored(folder)[31], "0", "the sound switch flipped once")
+
+    def test_a_minimise_by_another_program_also_leaves_for_the_tray(self):
+        program, _ = self.start("outside_minimise")
+        window = self.window()
+        self.harness.show(window, SW_MINIMIZE)
+        self.wait_for_tray()
+        mine = [w for w in self.harness.windows() if w["pid"] == window["pid"] and w["visible"]]
+        self.assertEqual(mine, [], "the window left the screen")
+        self.tray_menu(0)  # "Показать окно настроек"
+        self.assertEqual(self.window()["frame"], window["frame"], "back where it was")
+        self.harness.post(window, WM_CLOSE)
+        self.assertEqual(program.wait(timeout=30), 0)
 
     def test_a_faulty_file_shows_its_message_and_the_defaults_follow(self):
         program, folder = self.start("faulty", settings_text(chk1=1, TrackBar1=3, trckbr4=51))

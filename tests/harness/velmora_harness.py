@@ -247,6 +247,18 @@ class Harness:
     def post(self, window, message, wparam=0, lparam=0):
         self.probe("post", window["hwnd"], message, wparam, lparam)
 
+    def show(self, window, command):
+        """Another program's show-window call on the window (SW_MINIMIZE is 6)."""
+        self.probe("show", window["hwnd"], command)
+
+    def focus(self, window):
+        """The hwnd with the keyboard focus in the window's thread, 0 for none."""
+        return int(self.probe("focus", window["hwnd"]))
+
+    def text(self, window):
+        """What the window answers to a text request (a tooltip: its tip)."""
+        return json.loads(self.probe("text", window["hwnd"]))
+
     def children(self, window):
         """The window's controls (all depths) with their screen rectangles."""
         return [json.loads(line) for line in self.probe("children", window["hwnd"]).splitlines()

@@ -78,6 +78,21 @@ TEST(BmpReader, RejectsTruncatedAndOversizedImages) {
   EXPECT_THROW(ReadBmp(Bytes{'B', 'M', 1}), SkinError);
 }
 
+// Widths whose rows take 2^32 bytes: a row size computed in 32 bits wraps to 0.
+TEST(BmpReader, RejectsWidthsWhoseRowSizeWouldWrapBeforeSizingRows) {
+  for (const auto& [bitCount, width] : {std::pair{32, 1u << 27}, {8, 1u << 29}, {4, 1u << 30}}) {
+    Bytes wide = test::EncodeBmp(Sample(), bitCount == 32 ? 32 : 8);
+    for (int i = 0; i < 4; ++i) wide[18 + i] = uint8_t(width >> (8 * i));
+    wide[28] = uint8_t(bitCount);
+    try {
+      ReadBmp(wide);
+      ADD_FAILURE() << bitCount << " bits";
+    } catch (const SkinError& e) {
+      EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
+    }
+  }
+}
+
 TEST(PngReader, ReadsAlphaAndOpaqueImages) {
   Image32 sample = Sample();
   sample.At(2, 1) = 0x40FF00FF;

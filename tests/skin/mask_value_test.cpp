@@ -129,6 +129,26 @@ TEST(MaskValue, CornerFlagFindsAKeyPixelInACornerOfAnyFrameClippedToTheImage) {
   EXPECT_EQ(ComputeCornerFlag(m, image), 1);
 }
 
+TEST(MaskValue, CornerAreasReachBeyondTheirFrameWithinTheImage) {
+  Image32 image = MakeImage(20, 10, 0xFF000000);
+  TsMaskData m;
+  m.Rect = {0, 0, 10, 10};
+  m.FrameCount = 1;
+  m.LeftWidth = 12;  // two columns wider than the frame
+  m.TopWidth = m.RightWidth = m.BottomWidth = 2;
+  image.At(11, 5) = kKeyColour;  // in the wide column but between the top and bottom bands
+  EXPECT_EQ(ComputeCornerFlag(m, image), 0);
+  image.At(11, 1) = kKeyColour;  // top left area, right of the frame
+  EXPECT_EQ(ComputeCornerFlag(m, image), 1);
+  image.At(11, 1) = 0xFF000000;
+  m.LeftWidth = 2;
+  m.BottomWidth = 14;  // the bottom band starts above the frame's top and the image's
+  image.At(15, 0) = kKeyColour;  // outside every column band
+  EXPECT_EQ(ComputeCornerFlag(m, image), 0);
+  image.At(9, 0) = kKeyColour;  // bottom right area, inside the frame
+  EXPECT_EQ(ComputeCornerFlag(m, image), 1);
+}
+
 TEST(MaskValue, FramesAreCompletedAfterDecoding) {
   TsMaskData m;
   m.Rect = {0, 0, 30, 40};

@@ -4,6 +4,8 @@
 
 #include "skin/data/number_text.h"
 #include "skin/data/options_reader.h"
+#include "skin/data/skin_error.h"
+#include "tests/skin/sample_skin.h"
 
 namespace velmora::skin {
 namespace {
@@ -75,6 +77,22 @@ TEST_F(InheritedReaders, StopAtASelfReferenceOrACycle) {
   EXPECT_EQ(reader.InheritedInteger("A", "COLOR", 4), 4);
   EXPECT_EQ(reader.InheritedString("B", "NAME", "none"), "none");
   EXPECT_TRUE(reader.InheritedBoolean("C", "FLAG", true));
+}
+
+TEST(InheritedReadersDeep, FollowAChainAsDeepAsTheSkinIsLong) {
+  const OptionsText text = OptionsText::Parse(test::ParentChain(39, "COLOR=77\nNAME=far\n"));
+  const OptionsReader reader(text, {});
+  EXPECT_EQ(reader.InheritedInteger("L0", "COLOR", 5), 77);
+  EXPECT_EQ(reader.InheritedString("L0", "NAME", "-"), "far");
+  const OptionsText cycle = OptionsText::Parse(test::ParentChain(39, "PARENTCLASS=L0\n"));
+  EXPECT_EQ(OptionsReader(cycle, {}).InheritedInteger("L7", "COLOR", 5), 5);  // 40 links round
+}
+
+TEST(InheritedReadersDeep, RefuseASkinWhoseChainsTogetherPassTheCap) {
+  // n sections chained end to end: the chains from all of them hold n (n + 1) / 2 links.
+  EXPECT_NO_THROW(OptionsReader(OptionsText::Parse(test::ParentChain(699, "")), {}));  // 245350
+  EXPECT_THROW(OptionsReader(OptionsText::Parse(test::ParentChain(799, "")), {}),
+               SkinError);  // 320400
 }
 
 TEST(ScaledReaders, UseTheSuffixedKeyOrScaleTheBaseValue) {

@@ -84,4 +84,11 @@ Bytes SamplePackage() {
       .Build();
 }
 
+std::string ParentChain(int links, const std::string& endKeys) {
+  std::string text;
+  for (int i = 0; i < links; ++i)
+    text += "[L" + std::to_string(i) + "]\nPARENTCLASS=L" + std::to_string(i + 1) + "\n";
+  return text + "[L" + std::to_string(links) + "]\n" + endKeys;
+}
+
 }  // namespace velmora::skin::test

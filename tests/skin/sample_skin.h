@@ -8,4 +8,7 @@ namespace velmora::skin::test {
 std::string SampleOptionsText();
 Bytes SamplePackage();
 
+// Sections "[L0]" to "[L<links>]", each the child of the next; the last one holds `endKeys`.
+std::string ParentChain(int links, const std::string& endKeys);
+
 }  // namespace velmora::skin::test

@@ -167,6 +167,24 @@ TEST(SkinRegistry, ExternalImagesAreSharedAndMissingOnesAreSkippedOrKept) {
   EXPECT_EQ(r.ExternalImages().size(), 3u);  // PIC.PNG and the two generated outer effects
 }
 
+TEST(SkinRegistry, ResolvesMasksThroughAChainAsDeepAsTheSkinIsLong) {
+  FakePlatform platform;
+  const LoadedSkin skin = LoadText(
+      "[GLOBALINFO]\n" +
+          test::ParentChain(39,
+                            "BORDERSMASK=^0000^0000^0010^0010^0001^0001^0001^0001^1^0^0^0\n"
+                            "PATTERN=~0000~0000~0004~0004~00~0\n"),
+      platform);
+  const SkinRegistry& r = *skin.registry;
+  const int first = r.GetSkinIndex("L0"), last = r.GetSkinIndex("L39");
+  ASSERT_GE(r.Sections()[size_t(last)].BorderIndex, 0);
+  EXPECT_EQ(r.Sections()[size_t(first)].BorderIndex, r.Sections()[size_t(last)].BorderIndex);
+  EXPECT_EQ(r.GetMaskIndex(first, "L0", "BORDERSMASK"), r.Sections()[size_t(last)].BorderIndex);
+  EXPECT_GE(r.Sections()[size_t(first)].Props[0].TextureIndex, 0);
+  EXPECT_EQ(r.Sections()[size_t(first)].Props[0].TextureIndex,
+            r.Sections()[size_t(last)].Props[0].TextureIndex);
+}
+
 TEST(SkinRegistry, KeyColourBecomesTransparentInImagesWithoutAlpha) {
   FakePlatform platform;
   const Image32 master =
@@ -299,17 +317,6 @@ TEST(SkinRegistry, OuterEffectsBySource) {
   EXPECT_EQ(m.Image->At(0, 9), 0xFF000000u);  // the left triangle, black
 }
 
-TEST(SkinRegistry, WarnsAboutNewerSkinsAndStillLoadsThem) {
-  FakePlatform platform;
-  const LoadedSkin skin = LoadText("[GLOBALINFO]\nVERSION=13.5\n", platform);
-  ASSERT_EQ(platform.Messages.size(), 1u);
-  EXPECT_EQ(platform.Messages[0].first,
-            "This version of the skin has not complete support by used Quenlith package "
-            "release.\r\nComponents must be updated to latest version for using this skin.");
-  EXPECT_EQ(platform.Messages[0].second, MessageKind::Warning);
-  EXPECT_EQ(skin.registry->CommonData().Version, 13.5);
-}
-
 TEST(SkinRegistry, BadFixedFieldsAndArgbColoursAbortTheLoad) {
   FakePlatform platform;
   EXPECT_THROW(LoadText("[S]\nGLYPH=@00x0@0000@0010@0010@1@0\n", platform), SkinError);
@@ -362,6 +369,17 @@ TEST(SkinRegistry, CommonSectionsOverrideAndExtendTheSkinsSections) {
   const int tile = r.GetMaskIndex(button, "TILE");
   ASSERT_GE(tile, 0);
   EXPECT_EQ(r.Masks()[size_t(tile)].Rect, (MaskRect{0, 0, 3, 2}));
+}
+
+TEST(SkinRegistry, ScrollWidthTakesTheConfiguredSizeAndTheSecondQueryAtLeastTheSystems) {
+  FakePlatform platform;  // its system scroll bar is 17 wide
+  EXPECT_EQ(ScrollWidth(-1, platform), 17);
+  EXPECT_EQ(ScrollWidth(0, platform), 0);
+  EXPECT_EQ(ScrollWidth(30, platform), 30);
+  EXPECT_EQ(ScrollWidthAtLeastSystem(-1, platform), 17);
+  EXPECT_EQ(ScrollWidthAtLeastSystem(0, platform), 17);
+  EXPECT_EQ(ScrollWidthAtLeastSystem(12, platform), 17);
+  EXPECT_EQ(ScrollWidthAtLeastSystem(30, platform), 30);
 }
 
 }  // namespace

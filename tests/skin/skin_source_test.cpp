@@ -49,7 +49,7 @@ class SkinSources : public ::testing::Test {
     return PackageBuilder().Member("OPTIONS.DAT", options).Build();
   }
   void Store(const char* name, Bytes data) {
-    TsStoredSkin& skin = stored.emplace_back();
+    TsStoredSkin& skin = stored.Add();
     skin.Name = name;
     skin.Data = std::move(data);
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/win32/text.h"
 #include "ui/win32/window_class.h"
 
 namespace velmora::ui {
@@ -25,7 +26,28 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 LabelView::LabelView(Label& label, const ChildPlacement& placement)
-    : ChildView(label, placement, L"STATIC", SS_LEFT | SS_NOPREFIX) {}
+    : ChildView(label, placement, L"STATIC", SS_LEFT | SS_NOPREFIX) {
+  FitCaption();
+}
+
+void LabelView::Refresh() {
+  RefreshCommon();
+  FitCaption();
+}
+
+void LabelView::FitCaption() const {
+  const std::wstring caption = WideFromUtf8(control_.Caption());
+  WindowDc dc(handle_);
+  const HGDIOBJ previous =
+      SelectObject(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0)));
+  SIZE text{};
+  GetTextExtentPoint32W(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &text);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc.Get(), &metrics);
+  SelectObject(dc.Get(), previous);
+  SetWindowPos(handle_, nullptr, 0, 0, text.cx, metrics.tmHeight,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 MemoView::MemoView(Memo& memo, const ChildPlacement& placement)
     : ChildView(memo, placement, L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | WS_BORDER) {}

@@ -5,9 +5,15 @@
 
 namespace velmora::ui {
 
+// A label sizes itself to its caption, growing or shrinking from its top left corner, so that
+// a font wider than the design's never cuts the text off.
 class LabelView : public ChildView {
  public:
   LabelView(Label& label, const ChildPlacement& placement);
+  void Refresh() override;
+
+ private:
+  void FitCaption() const;
 };
 
 class MemoView : public ChildView {

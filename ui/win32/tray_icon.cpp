@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 #include "ui/win32/application.h"
 #include "ui/win32/text.h"
@@ -73,10 +74,13 @@ void ProcessPendingMessages() {
 
 }  // namespace
 
-TCustomTrayIcon::TCustomTrayIcon(HICON applicationIcon, std::wstring_view title)
-    : applicationIcon_(applicationIcon) {
+TCustomTrayIcon::TCustomTrayIcon(HICON applicationIcon, std::wstring_view title,
+                                 ShellNotify shell)
+    : applicationIcon_(applicationIcon), shell_(std::move(shell)) {
   TaskbarCreatedMessage();
-  RegisterWindowClass(kClassName, WindowProc);
+  // The shell reports a double click only to a window whose class asks for them; without, the
+  // second press arrives as another click.
+  RegisterWindowClass(kClassName, WindowProc, CS_DBLCLKS);
   window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                             nullptr, Application::Instance().Module(), this);
   if (!window_) throw std::runtime_error("the notification icon's window could not be created");
@@ -200,15 +204,15 @@ void TCustomTrayIcon::Refresh() {
   if (visible_) Send(NIM_MODIFY);
 }
 
-bool TCustomTrayIcon::Send(DWORD command) { return Shell_NotifyIconA(command, &record_); }
+bool TCustomTrayIcon::Send(DWORD command) { return shell_(command, record_); }
+
+bool TCustomTrayIcon::PlatformShellNotify(DWORD command, NOTIFYICONDATAA& record) {
+  return Shell_NotifyIconA(command, &record);
+}
 
 LRESULT CALLBACK TCustomTrayIcon::WindowProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* created = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
-  }
-  auto* icon = reinterpret_cast<TCustomTrayIcon*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* icon = WindowOwner<TCustomTrayIcon>(window, message, lParam);
   if (!icon || message == WM_NCCREATE || message == WM_NCDESTROY) {
     return DefWindowProcW(window, message, wParam, lParam);
   }

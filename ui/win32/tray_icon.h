@@ -22,9 +22,13 @@ enum class BalloonFlags { bfNone, bfInfo, bfWarning, bfError };
 // broadcast of a restarted notification area reaches it and the icon comes back.
 class TCustomTrayIcon {
  public:
+  // The shell's notification-area call: add, modify or delete; false when refused.
+  using ShellNotify = std::function<bool(DWORD command, NOTIFYICONDATAA& record)>;
+
   // `applicationIcon` (borrowed) is shown while neither Icon nor Icons gives a picture; `title`
-  // is the first tooltip.
-  TCustomTrayIcon(HICON applicationIcon, std::wstring_view title);
+  // is the first tooltip. Tests pass a shell of their own.
+  TCustomTrayIcon(HICON applicationIcon, std::wstring_view title,
+                  ShellNotify shell = PlatformShellNotify);
   TCustomTrayIcon(const TCustomTrayIcon&) = delete;
   TCustomTrayIcon& operator=(const TCustomTrayIcon&) = delete;
   ~TCustomTrayIcon();
@@ -53,6 +57,7 @@ class TCustomTrayIcon {
   std::function<void(MouseButton, unsigned shift, POINT at)> OnMouseDown, OnMouseUp;
 
  private:
+  static bool PlatformShellNotify(DWORD command, NOTIFYICONDATAA& record);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Notify(UINT callbackEvent);
@@ -67,6 +72,7 @@ class TCustomTrayIcon {
   bool Send(DWORD command);
 
   HICON applicationIcon_;
+  ShellNotify shell_;
   HWND window_ = nullptr;
   NOTIFYICONDATAA record_{};
   UniqueIcon icon_;

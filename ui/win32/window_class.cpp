@@ -6,11 +6,12 @@
 
 namespace velmora::ui {
 
-const wchar_t* RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
+const wchar_t* RegisterWindowClass(const wchar_t* name, WNDPROC procedure, UINT style) {
   HINSTANCE module = Application::Instance().Module();
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   if (GetClassInfoExW(module, name, &windowClass)) return name;
+  windowClass.style = style;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = module;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);

@@ -93,6 +93,27 @@ int FindHit(HWND window, LRESULT code) {
   return 1;
 }
 
+// The window with the keyboard focus in the thread of the given window, as a number (0: none).
+int PrintFocus(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 1;
+  std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(info.hwndFocus)));
+  return 0;
+}
+
+// The text the window answers to a text request: for a tooltip, the tip it shows.
+int PrintText(HWND window) {
+  wchar_t text[1024] = {};
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text),
+                           SMTO_ABORTIFHUNG, 5000, &copied)) {
+    return 1;
+  }
+  std::printf("%s\n", JsonString(text).c_str());
+  return 0;
+}
+
 unsigned long Number(const char* text) { return std::strtoul(text, nullptr, 0); }
 
 HWND WindowArg(const char* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(Number(text))); }
@@ -116,8 +137,14 @@ int main(int argc, char** argv) {
     const LPARAM lParam = argc > 5 ? static_cast<LPARAM>(Number(argv[5])) : 0;
     return PostMessageW(window, Number(argv[3]), wParam, lParam) ? 0 : 1;
   }
+  if (command == "focus" && argc >= 3) return PrintFocus(WindowArg(argv[2]));
+  if (command == "text" && argc >= 3) return PrintText(WindowArg(argv[2]));
+  if (command == "show" && argc >= 4) {
+    ShowWindow(WindowArg(argv[2]), static_cast<int>(Number(argv[3])));
+    return 0;
+  }
   std::fprintf(stderr,
                "usage: velmora-probe windows | children HWND | hittest HWND CODE | "
-               "post HWND MSG [WPARAM [LPARAM]]\n");
+               "post HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | text HWND\n");
   return 2;
 }

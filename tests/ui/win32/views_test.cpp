@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "ui/definition_loader.h"
-#include "ui/win32/application.h"
 #include "ui/win32/button_views.h"
 #include "ui/win32/combo_box_view.h"
 #include "ui/win32/form.h"
@@ -32,6 +31,8 @@ const ControlDefinition kDefinition[] = {
      .value = 0, .items = kItems},
     {.name = "hidden", .kind = ControlKind::Label, .bounds = {0, 130, 50, 17},
      .caption = "hidden", .visible = false},
+    {.name = "header", .kind = ControlKind::Label, .bounds = {30, 150, 20, 17},
+     .caption = "Общий регулятор звука"},
 };
 
 struct Counter {
@@ -57,6 +58,7 @@ class Views : public ::testing::Test {
     slider = Add<TrackBarView>(trk, form.Handle(), 14);
     list = Add<ComboBoxView>(cbb, form.Handle(), 17);
     label = Add<LabelView>(hidden, form.Handle());
+    headerLabel = Add<LabelView>(header, form.Handle());
   }
 
   template <typename View, typename Control, typename... Extra>
@@ -75,7 +77,6 @@ class Views : public ::testing::Test {
     SendMessageW(form.Handle(), WM_HSCROLL, TB_THUMBPOSITION, reinterpret_cast<LPARAM>(slider));
   }
 
-  static Application application;
   Form form{FormDefinition{.className = "ViewsTest", .caption = "views", .clientWidth = 300,
                            .clientHeight = 200, .fontName = "Tahoma", .fontHeight = 14}};
   ComponentOwner owner;
@@ -84,12 +85,10 @@ class Views : public ::testing::Test {
   CheckBox chk{owner, "chk"};
   TrackBar trk{owner, "trk"};
   ComboBox cbb{owner, "cbb"};
-  Label hidden{owner, "hidden"};
+  Label hidden{owner, "hidden"}, header{owner, "header"};
   Counter checkClicks, firstClicks, secondClicks, sliderChanges, listChanges;
-  HWND panel, first, second, box, slider, list, label;
+  HWND panel, first, second, box, slider, list, label, headerLabel;
 };
-
-Application Views::application;
 
 TEST_F(Views, AClickedCheckBoxFlipsOnceAndShowsWhatCodeSets) {
   SendMessageW(box, BM_CLICK, 0, 0);
@@ -139,6 +138,39 @@ TEST_F(Views, HiddenControlsAreNeverShownNorReachedByTheKeyboard) {
   EXPECT_FALSE(GetWindowLongW(label, GWL_STYLE) & WS_TABSTOP);
   EXPECT_TRUE(GetWindowLongW(box, GWL_STYLE) & WS_TABSTOP);
   EXPECT_TRUE(GetWindowLongW(panel, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+}
+
+// A text's extent in a font, measured on a DC of the test's own.
+SIZE TextExtent(HFONT font, const std::wstring& text) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  return size;
+}
+
+RECT RectInParent(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+TEST_F(Views, ALabelFitsItsCaptionFromItsTopLeftCorner) {
+  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(headerLabel, WM_GETFONT, 0, 0));
+  const RECT designed = form.PlacementOf(header.Definition(), form.Handle()).bounds;
+  const SIZE text = TextExtent(font, L"Общий регулятор звука");
+  ASSERT_GT(text.cx, designed.right - designed.left) << "the caption is wider than designed";
+  RECT rect = RectInParent(headerLabel);
+  EXPECT_EQ(rect.left, designed.left);
+  EXPECT_EQ(rect.top, designed.top);
+  EXPECT_EQ(rect.right - rect.left, text.cx);
+  header.SetCaption("Ок");
+  rect = RectInParent(headerLabel);
+  EXPECT_EQ(rect.left, designed.left);
+  EXPECT_EQ(rect.right - rect.left, TextExtent(font, L"Ок").cx);
 }
 
 TEST_F(Views, DisablingAControlShowsOnTheDesktop) {

@@ -1,0 +1,60 @@
+#include "skin/manager/win32/window_receivers.h"
+
+#include <algorithm>
+
+namespace velmora::skin {
+namespace {
+
+constexpr uint16_t kIsHandled = 7;
+
+bool IsEngineHandled(HWND window) {
+  if (GetPropW(window, L"ACSDATA") || GetPropW(window, L"ACSBSC")) return true;
+  return SendMessageW(window, kEngineMessage, WPARAM(kIsHandled) << 16, 0) == 1;
+}
+
+}  // namespace
+
+LRESULT SendEngineCommand(HWND window, const EngineMessage& message) {
+  return SendMessageW(window, kEngineMessage, EngineWParam(message.Command, message.Flag),
+                      LPARAM(message.Argument));
+}
+
+CommandReceiver::State WindowReceiver::Describe() const {
+  const bool exists = IsWindow(window_);
+  return State{.Windowed = true,
+               .HasWindow = exists,
+               .BeingDestroyed = !exists,
+               .EngineHandled = exists && IsEngineHandled(window_),
+               .Visible = exists && IsWindowVisible(window_)};
+}
+
+// Child windows are created at the bottom of their siblings' order, so this is creation order.
+std::vector<CommandReceiver*> WindowReceiver::Children() const {
+  children_.clear();
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    children_.push_back(std::make_unique<WindowReceiver>(child));
+  std::vector<CommandReceiver*> out;
+  for (const auto& child : children_) out.push_back(child.get());
+  return out;
+}
+
+intptr_t WindowReceiver::Deliver(const EngineMessage& message, Delivery) {
+  return SendEngineCommand(window_, message);
+}
+
+void WindowReceiver::Redraw() {
+  RedrawWindow(window_, nullptr, nullptr,
+               RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
+}
+
+void FormDirectory::RemoveForm(HWND form) {
+  std::erase_if(forms_, [form](const auto& f) { return f->Handle() == form; });
+}
+
+std::vector<CommandReceiver*> FormDirectory::ApplicationForms() const {
+  std::vector<CommandReceiver*> out;
+  for (const auto& form : forms_) out.push_back(form.get());
+  return out;
+}
+
+}  // namespace velmora::skin

@@ -1,0 +1,46 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "skin/manager/command_receivers.h"
+
+namespace velmora::skin {
+
+// Sends an engine command to a window; the answer is the message's result.
+LRESULT SendEngineCommand(HWND window, const EngineMessage& message);
+
+// A window as the manager's broadcasts see it: its child windows are its controls, in creation
+// order.
+class WindowReceiver : public CommandReceiver {
+ public:
+  explicit WindowReceiver(HWND window) : window_(window) {}
+
+  HWND Handle() const { return window_; }
+  State Describe() const override;
+  std::vector<CommandReceiver*> Children() const override;
+  intptr_t Deliver(const EngineMessage& message, Delivery how) override;
+  void Redraw() override;
+
+ private:
+  HWND window_;
+  mutable std::vector<std::unique_ptr<WindowReceiver>> children_;
+};
+
+// The application's forms. Forms with a frame component and the providers come with the
+// window frame; until then those lists are empty.
+class FormDirectory : public ReceiverDirectory {
+ public:
+  void AddForm(HWND form) { forms_.push_back(std::make_unique<WindowReceiver>(form)); }
+  void RemoveForm(HWND form);
+  std::vector<CommandReceiver*> ApplicationForms() const override;
+  std::vector<CommandReceiver*> SkinnedForms() const override { return {}; }
+  std::vector<CommandReceiver*> Providers() const override { return {}; }
+  void FreeProviders() override {}
+
+ private:
+  std::vector<std::unique_ptr<WindowReceiver>> forms_;
+};
+
+}  // namespace velmora::skin
