@@ -1,6 +1,7 @@
 #include "skin/paint/disabled_look.h"
 
 #include "skin/paint/blend.h"
+#include "skin/paint/colour_transforms.h"
 #include "skin/paint/pixel_transform.h"
 
 namespace velmora::skin {
@@ -26,10 +27,11 @@ uint32_t BackdropColour(const DisabledBackdrop& backdrop) {
 
 }  // namespace
 
-void ApplyDisabledLook(const PixelView& image, uint32_t kinds, const DisabledBackdrop& backdrop,
-                       const Desaturate& desaturate) {
+void ApplyDisabledLook(const PixelView& image, uint32_t kinds, const DisabledBackdrop& backdrop) {
   if (image.Empty()) return;
-  if (kinds & dkGrayed && desaturate) ForEachPixel(image, desaturate, kKeyColour);
+  if (kinds & dkGrayed)
+    ForEachPixel(image, [](uint32_t pixel) { return Saturate(pixel, kGrayedSaturation); },
+                 kKeyColour);
   if (!(kinds & dkBlended)) return;
   if (backdrop.Parent.Ready) return BlendWithParentImage(image, backdrop);
   const uint32_t colour = BackdropColour(backdrop);

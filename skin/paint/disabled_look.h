@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <functional>
 
 #include "skin/paint/background_query.h"
 
@@ -24,13 +23,8 @@ struct DisabledBackdrop {
   BackgroundParent* ParentControl = nullptr;
 };
 
-// A pixel transform that desaturates by kGrayedSaturation; the caller binds the colour
-// transforms' saturation to it.
-using Desaturate = std::function<uint32_t(uint32_t pixel)>;
-
 // Gives a finished control image its disabled look: grayed (desaturated, key pixels spared),
 // then blended with what lies behind it.
-void ApplyDisabledLook(const PixelView& image, uint32_t kinds, const DisabledBackdrop& backdrop,
-                       const Desaturate& desaturate);
+void ApplyDisabledLook(const PixelView& image, uint32_t kinds, const DisabledBackdrop& backdrop);
 
 }  // namespace velmora::skin

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "skin/paint/blend.h"
+#include "skin/paint/colour_transforms.h"
 #include "skin/paint/section_paint.h"
 
 namespace velmora::skin {
@@ -27,12 +28,9 @@ const TsGenState* StateBlock(const SkinRegistry* skin, int32_t skinIndex, int32_
   return &skin->Sections()[size_t(skinIndex)].Props[size_t(std::min(s, 2))];
 }
 
-uint32_t Adjusted(const ColourAdjust& adjust, int32_t colour) {
-  return adjust ? adjust(uint32_t(colour)) : ResolveColour(uint32_t(colour));
-}
 
 // The contour colours that are set, one pixel off in their own direction, then the text.
-std::vector<TextPass> ContourPasses(const TsGenState& block, const ColourAdjust& adjust,
+std::vector<TextPass> ContourPasses(const TsGenState& block, const ControlColours& adjust,
                                     bool contours, bool premultiplied) {
   std::vector<TextPass> passes;
   if (contours) {
@@ -42,9 +40,9 @@ std::vector<TextPass> ContourPasses(const TsGenState& block, const ColourAdjust&
                                                         {block.TCBottom, 0, 1}};
     for (const auto& side : sides)
       if (side.Colour != -1)
-        passes.push_back({side.Dx, side.Dy, Adjusted(adjust, side.Colour), premultiplied});
+        passes.push_back({side.Dx, side.Dy, AdjustTextColour(uint32_t(side.Colour), adjust), premultiplied});
   }
-  passes.push_back({0, 0, Adjusted(adjust, block.FontColor), premultiplied});
+  passes.push_back({0, 0, AdjustTextColour(uint32_t(block.FontColor), adjust), premultiplied});
   return passes;
 }
 
@@ -53,6 +51,14 @@ TextPlan Plain(uint32_t colour) { return {{{0, 0, colour}}}; }
 TextPlan PlainDisabled() { return {{{1, 1, kButtonHighlight}, {0, 0, kButtonShadow}}}; }
 
 }  // namespace
+
+// A system colour is resolved first: the transforms work on real channels, never on its number.
+uint32_t AdjustTextColour(uint32_t colour, const ControlColours& adjust) {
+  colour = ResolveColour(colour);
+  if (adjust.ColorTone != kNoColour) colour = ToneByValue(colour, Swap(ResolveColour(adjust.ColorTone)));
+  colour = RotateHue(colour, adjust.HueOffset, ValueKind::Colour);
+  return Saturate(colour, adjust.Saturation * 256 / 100, ValueKind::Colour);
+}
 
 TextPlan PlanControlText(const ControlTextSource& control, int32_t state, bool enabled) {
   const TsGenState* own = StateBlock(control.Skin, control.SkinIndex, state);
@@ -70,7 +76,7 @@ TextPlan PlanControlText(const ControlTextSource& control, int32_t state, bool e
   plan.Underline = state != 0 && control.Skin->Sections()[size_t(index)].SectionName == "WEBBUTTON";
   if (block.GlowSize != 0) {
     plan.GlowSize = block.GlowSize;
-    plan.GlowColour = Adjusted(control.Adjust, block.GlowColor);
+    plan.GlowColour = AdjustTextColour(uint32_t(block.GlowColor), control.Adjust);
   }
   return plan;
 }

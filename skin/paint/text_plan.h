@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -32,8 +33,15 @@ struct TextPlan {
   uint32_t GlowColour = 0;
 };
 
-// A control's tone, hue and saturation applied to a section colour, which it also resolves.
-using ColourAdjust = std::function<uint32_t(uint32_t colour)>;
+// A control's own colour adjustments, applied to every colour its caption takes from a section.
+struct ControlColours {
+  uint32_t ColorTone = kNoColour;
+  int32_t HueOffset = 0;   // degrees
+  int32_t Saturation = 0;  // percent
+};
+
+// A section colour as a control's caption uses it: resolved, toned, turned and saturated.
+uint32_t AdjustTextColour(uint32_t colour, const ControlColours& adjust);
 
 // The parent's answer to the section-under command for a state: 0 when it does not answer, -1 to
 // keep the own section, otherwise `index` holds the section under the control (or -1).
@@ -46,7 +54,7 @@ struct ControlTextSource {
   bool CustomFont = false;
   SectionUnderQuery SectionUnder;  // empty when the control has no parent
   uint32_t ParentFontColour = 0;
-  ColourAdjust Adjust;  // empty: colours only resolved
+  ControlColours Adjust;
 };
 
 // A control's caption in its section's colours: contours then the text, the section under the

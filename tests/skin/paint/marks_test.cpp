@@ -145,7 +145,7 @@ TEST(ApplyDisabledLook, BlendedMixesWithTheParentPixelBehindUnlessItIsTheKey) {
   parent.At(3, 2) = kKeyColour;
   Image32 image = Filled(2, 1, Bgra(200, 100, 50, 0x80));
   DisabledBackdrop backdrop{ParentFromBitmap(PixelRows(parent), 1, 2), 1, 0};
-  ApplyDisabledLook(PixelRows(image), dkBlended, backdrop, {});
+  ApplyDisabledLook(PixelRows(image), dkBlended, backdrop);
   EXPECT_EQ(image.At(0, 0), Bgra(78, 193, 80, 0x80));
   EXPECT_EQ(image.At(1, 0), Bgra(200, 100, 50, 0x80));  // behind it (3, 2) is the key
 }
@@ -164,21 +164,30 @@ TEST(ApplyDisabledLook, BlendedWithoutAnImageTakesTheFillOrTheParentControlsColo
     if (variant == 0) backdrop.Parent.FillColor = 0x00102030u;
     control.answer = variant == 2 ? 0x00102030u : 0;
     if (variant == 2) control.own = 0;
-    ApplyDisabledLook(PixelRows(image), dkBlended, backdrop, {});
+    ApplyDisabledLook(PixelRows(image), dkBlended, backdrop);
     EXPECT_EQ(image.At(0, 0), expected) << variant;
   }
 }
 
-TEST(ApplyDisabledLook, GrayedDesaturatesAllButKeysBeforeBlending) {
+// Grayed: amount -90 * 255 / 100 = -229 on blue 200, green 100, red 50, whose grey is
+// round(0.299 * 50 + 0.587 * 100 + 0.114 * 200) = 96: each channel (26 * c + 229 * 96) >> 8 gives
+// blue 106, green 96, red 90, a trace of colour left. The key stays.
+TEST(ApplyDisabledLook, GrayedKeepsATraceOfColourAndSparesKeys) {
   Image32 image = Filled(2, 1, Bgra(200, 100, 50, 0x80));
   image.At(1, 0) = kKeyColour;
+  ApplyDisabledLook(PixelRows(image), dkGrayed, DisabledBackdrop{});
+  EXPECT_EQ(image.At(0, 0), Bgra(106, 96, 90, 0x80));
+  EXPECT_EQ(image.At(1, 0), kKeyColour);
+}
+
+// Both: grey first, then the blend with a black parent fill: 106 * 100 >> 8 = 41, 96 -> 37,
+// 90 -> 35.
+TEST(ApplyDisabledLook, GrayedComesBeforeBlended) {
+  Image32 image = Filled(1, 1, Bgra(200, 100, 50, 0x80));
   DisabledBackdrop backdrop;
   backdrop.Parent.FillColor = 0;
-  ApplyDisabledLook(PixelRows(image), dkGrayed | dkBlended, backdrop,
-                    [](uint32_t) { return Bgra(255, 255, 255, 0x80); });
-  // The grey stand-in 255 then weighed against black: 255 * 100 >> 8 = 99.
-  EXPECT_EQ(image.At(0, 0), Bgra(99, 99, 99, 0x80));
-  EXPECT_EQ(image.At(1, 0), Bgra(99, 0, 99, 0));  // the key, spared by the grey, then weighed
+  ApplyDisabledLook(PixelRows(image), dkGrayed | dkBlended, backdrop);
+  EXPECT_EQ(image.At(0, 0), Bgra(41, 37, 35, 0x80));
 }
 
 }  // namespace

@@ -178,13 +178,15 @@ TEST_F(Plans, WebButtonsUnderlineAboveStateZero) {
   EXPECT_EQ(hot.Passes, (std::vector<TextPass>{{0, 0, 10}}));
 }
 
+// A hue turn of 120 degrees makes pure red (colour value 0x0000FF) pure green (0x00FF00), and
+// red 3 green 3.
 TEST_F(Plans, GlowTakesTheStateSizeAndTheAdjustedGlowColour) {
   ControlTextSource glowing = Control("GLOWING");
-  glowing.Adjust = [](uint32_t colour) { return colour ^ 0x00FFFF00u; };
+  glowing.Adjust.HueOffset = 120;
   const TextPlan plan = PlanControlText(glowing, 0, true);
   EXPECT_EQ(plan.GlowSize, 3);
-  EXPECT_EQ(plan.GlowColour, 0x00FFFFFFu);
-  EXPECT_EQ(plan.Passes, (std::vector<TextPass>{{0, 0, 0x00FFFF03u}}));
+  EXPECT_EQ(plan.GlowColour, 0x00FF00u);
+  EXPECT_EQ(plan.Passes, (std::vector<TextPass>{{0, 0, 0x000300u}}));
   EXPECT_EQ(PlanControlText(Control("PLAIN"), 0, true).GlowSize, 0);
 }
 
@@ -196,6 +198,19 @@ TEST_F(Plans, DisabledSectionTextIsTheFontColourWeighedTowardsTheNormalColour) {
             (std::vector<TextPass>{{0, 0, 0x979490u}}));
   EXPECT_EQ(PlanSectionText(skin.registry.get(), 0, 99, true).Passes,
             (std::vector<TextPass>{{0, 0, kCanvasColour}}));
+}
+
+// Tone: the tone colour value 0x0000FF (red), swapped as the control's tone is, scaled by the
+// brightest byte 0x80 of 0x000080: 0xFF * 0x80 >> 8 = 0x7F in the blue byte. A system colour is
+// resolved before any adjustment: button shadow 0x808080 turned by any hue stays grey.
+TEST(AdjustTextColour, TonesTurnsAndSaturatesResolvedColours) {
+  ControlColours tone;
+  tone.ColorTone = 0x0000FFu;
+  EXPECT_EQ(AdjustTextColour(0x000080u, tone), 0x7F0000u);
+  ControlColours turn;
+  turn.HueOffset = 90;
+  EXPECT_EQ(AdjustTextColour(0xFF000010u, turn), 0x808080u);
+  EXPECT_EQ(AdjustTextColour(0x123456u, {}), 0x123456u);
 }
 
 TEST(CutText, KeepsAtMost5460Characters) {
