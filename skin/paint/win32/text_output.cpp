@@ -55,6 +55,50 @@ void DrawTextToDc(const TextCanvas& canvas, HFONT font, std::wstring_view text, 
   DrawTextW(canvas.Dc, cut.data(), int(cut.size()), &r, format);
 }
 
+// The text black on white over a temporary the size of the rectangle.
+DibBitmap Coverage(HFONT font, std::wstring_view text, UINT format, const Rect& rect) {
+  return BlackOnWhite(font, text, format, {0, 0, rect.Width(), rect.Height()}, rect.Width(),
+                      rect.Height());
+}
+
+// The text drawn without anti-aliasing as a glow mask: 0 on the text, 255 elsewhere, the text at
+// the glow margin. Empty when the platform cannot draw it.
+Gray8 HardTextMask(LOGFONTW description, std::wstring_view text, UINT format, const Rect& rect,
+                   int32_t radius) {
+  description.lfQuality = NONANTIALIASED_QUALITY;
+  const ui::UniqueFont hard(CreateFontIndirectW(&description));
+  const Rect area = GlowMaskRect(rect, radius);
+  const int32_t m = GlowMargin(radius);
+  const DibBitmap drawn = BlackOnWhite(hard.get(), text, format,
+                                       {m, m, m + rect.Width(), m + rect.Height()}, area.Width(),
+                                       area.Height());
+  if (!hard || drawn.Pixels().Empty()) return {};
+  Gray8 mask{area.Width(), area.Height(), {}};
+  mask.Pixels.resize(size_t(area.Width()) * size_t(area.Height()));
+  for (int32_t y = 0; y < area.Height(); ++y)
+    for (int32_t x = 0; x < area.Width(); ++x)
+      mask.At(x, y) = (drawn.Pixels().At(x, y) & 0x00FFFFFFu) == kWhite ? 255 : 0;
+  return mask;
+}
+
+uint32_t PassColour(const TextCanvas& canvas, const TextPass& pass) {
+  return pass.Colour == kCanvasColour ? canvas.FontColour : pass.Colour;
+}
+
+// Every pass draws the same text in the same font and size, so one coverage serves them all.
+void DrawPassesToPixels(const TextCanvas& canvas, const TextPlan& plan, std::wstring_view text,
+                        UINT format, const Rect& rect) {
+  if (plan.GlowSize != 0) {
+    TextGlowHolder fresh;
+    DrawTextGlow(canvas, text, rect, fresh, plan.GlowColour, plan.GlowSize, kGlowAll, format);
+  }
+  if (IsEmpty(rect) || text.empty()) return;
+  const DibBitmap coverage = Coverage(CanvasFont(canvas), text, format, rect);
+  for (const TextPass& pass : plan.Passes)
+    BlendTextCoverage(canvas.Pixels, Offset(rect, pass.Dx, pass.Dy), coverage.Pixels(),
+                      PassColour(canvas, pass), pass.Premultiplied);
+}
+
 // Draws the plan's passes (after its glow) in the font, underlined when the plan asks.
 void DrawPlan(const TextCanvas& canvas, const TextPlan& plan, std::wstring_view text, UINT format,
               const Rect& rect) {
@@ -66,18 +110,11 @@ void DrawPlan(const TextCanvas& canvas, const TextPlan& plan, std::wstring_view 
     underlined.reset(CreateFontIndirectW(&description));
     if (underlined) target.Font = underlined.get();
   }
-  if (plan.GlowSize != 0 && !target.Pixels.Empty()) {
-    TextGlowHolder fresh;
-    DrawTextGlow(target, text, rect, fresh, plan.GlowColour, plan.GlowSize, kGlowAll, format);
-  }
-  for (const TextPass& pass : plan.Passes) {
-    const uint32_t colour = pass.Colour == kCanvasColour ? target.FontColour : pass.Colour;
-    const Rect moved = Offset(rect, pass.Dx, pass.Dy);
-    if (!target.Pixels.Empty())
-      DrawText32(target, text, pass.Premultiplied, colour, format, moved);
-    else if (target.Dc)
-      DrawTextToDc(target, CanvasFont(target), text, colour, format, moved);
-  }
+  if (!target.Pixels.Empty()) return DrawPassesToPixels(target, plan, text, format, rect);
+  if (!target.Dc) return;
+  for (const TextPass& pass : plan.Passes)
+    DrawTextToDc(target, CanvasFont(target), text, PassColour(target, pass), format,
+                 Offset(rect, pass.Dx, pass.Dy));
 }
 
 }  // namespace
@@ -85,9 +122,7 @@ void DrawPlan(const TextCanvas& canvas, const TextPlan& plan, std::wstring_view 
 void DrawText32(const TextCanvas& canvas, std::wstring_view text, bool premultiplied,
                 uint32_t colour, UINT format, const Rect& rect) {
   if (canvas.Pixels.Empty() || IsEmpty(rect) || text.empty()) return;
-  const DibBitmap coverage = BlackOnWhite(CanvasFont(canvas), text, format,
-                                          {0, 0, rect.Width(), rect.Height()}, rect.Width(),
-                                          rect.Height());
+  const DibBitmap coverage = Coverage(CanvasFont(canvas), text, format, rect);
   BlendTextCoverage(canvas.Pixels, rect, coverage.Pixels(), colour, premultiplied);
 }
 
@@ -96,24 +131,14 @@ void DrawTextGlow(const TextCanvas& canvas, std::wstring_view text, const Rect& 
                   UINT format) {
   if (canvas.Pixels.Empty() || IsEmpty(rect) || radius <= 0) return;
   const Rect area = GlowMaskRect(rect, radius);
-  LOGFONTW description = Describe(CanvasFont(canvas));
+  const LOGFONTW description = Describe(CanvasFont(canvas));
   TextGlowKey key{std::wstring(CutText(text)),
                   std::string(reinterpret_cast<const char*>(&description), sizeof description),
                   area.Width(), area.Height(), radius, directions, format};
   if (!holder.Holds(key)) {
     // Hard-edged text makes a clean mask; the blur gives the softness.
-    description.lfQuality = NONANTIALIASED_QUALITY;
-    const ui::UniqueFont hard(CreateFontIndirectW(&description));
-    const int32_t m = GlowMargin(radius);
-    const DibBitmap hardText = BlackOnWhite(hard ? hard.get() : CanvasFont(canvas), text, format,
-                                         {m, m, m + rect.Width(), m + rect.Height()},
-                                         area.Width(), area.Height());
-    if (hardText.Pixels().Empty()) return;
-    holder.Mask = {area.Width(), area.Height(), {}};
-    holder.Mask.Pixels.resize(size_t(area.Width()) * size_t(area.Height()));
-    for (int32_t y = 0; y < area.Height(); ++y)
-      for (int32_t x = 0; x < area.Width(); ++x)
-        holder.Mask.At(x, y) = (hardText.Pixels().At(x, y) & 0x00FFFFFFu) == kWhite ? 255 : 0;
+    holder.Mask = HardTextMask(description, text, format, rect, radius);
+    if (holder.Mask.Pixels.empty()) return;
     SpreadAndBlur(holder.Mask, directions, radius);
     holder.Key = std::move(key);
   }

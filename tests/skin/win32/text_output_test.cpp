@@ -170,5 +170,32 @@ TEST(DrawSectionText32, DrawsTheContourBeforeTheText) {
   EXPECT_LT(green, red);
 }
 
+// A skinned caption lays its section's glow under the text, into the same pixels; a web button
+// above state 0 is underlined, which reaches columns between the letters.
+TEST(DrawControlText, IntoPixelsLaysTheGlowAndUnderlinesWebButtons) {
+  test::LoadedSkin skin("[GLOWING]\r\nFONTCOLOR=0\r\nGSIZE=3\r\nGCOL=65280\r\n"
+                        "[WEBBUTTON]\r\nFONTCOLOR=0\r\nHOTFONTCOLOR=0\r\n",
+                        MakeImage(4, 4, 0xFF000000u));
+  const ui::UniqueFont font = MakeFont(L"Tahoma", 13);
+  ControlTextSource control;
+  control.Skin = skin.registry.get();
+  control.SkinIndex = skin.Index("GLOWING");
+  Image32 glowing = MakeImage(60, 24, kBehind);
+  DrawControlText({PixelRows(glowing), nullptr, font.get()}, L"i i", true, 0, control, kFormat,
+                  {10, 2, 50, 22});
+  // Left of the first letter lies only the green halo.
+  EXPECT_GT(glowing.At(10, 12) >> 8 & 0xFF, 0x40u);
+  EXPECT_EQ(glowing.At(0, 0), kBehind);
+
+  control.SkinIndex = skin.Index("WEBBUTTON");
+  auto blackPixels = [&](int32_t state) {
+    Image32 image = MakeImage(60, 24, kBehind);
+    DrawControlText({PixelRows(image), nullptr, font.get()}, L"i i", true, state, control,
+                    kFormat, {10, 2, 50, 22});
+    return CountNot(image, kBehind);
+  };
+  EXPECT_GT(blackPixels(1), blackPixels(0) + 5);
+}
+
 }  // namespace
 }  // namespace velmora::skin
