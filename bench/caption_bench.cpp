@@ -36,7 +36,8 @@ BENCHMARK(BM_CaptionCoverage)->Unit(benchmark::kMicrosecond);
 void Glow(benchmark::State& state, bool fresh) {
   const Image32 coverage = Coverage();
   const Rect area = GlowMaskRect({0, 0, kWidth, kHeight}, 3);
-  Gray8 text{area.Width(), area.Height(), std::vector<uint8_t>(size_t(area.Width() * area.Height()), 255)};
+  Gray8 text{area.Width(), area.Height(),
+             std::vector<uint8_t>(size_t(area.Width() * area.Height()), 255)};
   for (int32_t y = 0; y < kHeight; ++y)
     for (int32_t x = 0; x < kWidth; ++x)
       if (coverage.At(x, y) == 0) text.At(x + GlowMargin(3), y + GlowMargin(3)) = 0;

@@ -30,8 +30,8 @@ uint32_t BackdropColour(const DisabledBackdrop& backdrop) {
 void ApplyDisabledLook(const PixelView& image, uint32_t kinds, const DisabledBackdrop& backdrop) {
   if (image.Empty()) return;
   if (kinds & dkGrayed)
-    ForEachPixel(image, [](uint32_t pixel) { return Saturate(pixel, kGrayedSaturation); },
-                 kKeyColour);
+    ForEachPixel(
+        image, [](uint32_t pixel) { return Saturate(pixel, kGrayedSaturation); }, kKeyColour);
   if (!(kinds & dkBlended)) return;
   if (backdrop.Parent.Ready) return BlendWithParentImage(image, backdrop);
   const uint32_t colour = BackdropColour(backdrop);

@@ -21,12 +21,10 @@ uint32_t Premultiplied(uint32_t d, uint32_t t, uint32_t k) {
     auto full = [&](int c) { return (Channel(d, c) + Channel(k, c) * 255) * a >> 16; };
     return Pack(full(0), full(1), full(2), a);
   }
-  const auto g = uint32_t(std::lround(0.299 * Channel(t, 2) + 0.587 * Channel(t, 1) +
-                                      0.114 * Channel(t, 0)));
+  const auto g =
+      uint32_t(std::lround(0.299 * Channel(t, 2) + 0.587 * Channel(t, 1) + 0.114 * Channel(t, 0)));
   const uint32_t a = std::max(Channel(d, 3), 255 - g);
-  auto part = [&](int c) {
-    return (Channel(d, c) * g + Channel(k, c) * (256 - g)) * a >> 16;
-  };
+  auto part = [&](int c) { return (Channel(d, c) * g + Channel(k, c) * (256 - g)) * a >> 16; };
   return Pack(part(0), part(1), part(2), a);
 }
 

@@ -15,15 +15,18 @@ Rect GlowMaskRect(const Rect& textRect, int32_t radius) {
 void SpreadAndBlur(Gray8& mask, uint32_t directions, int32_t radius) {
   if (mask.Width <= 0 || mask.Height <= 0) return;
   const Gray8 text = mask;
-  const struct { uint32_t Bit; int32_t Dx, Dy; } moves[] = {
-      {kGlowLeft, -1, 0}, {kGlowUp, 0, -1}, {kGlowRight, 1, 0}, {kGlowDown, 0, 1}};
+  const struct {
+    uint32_t Bit;
+    int32_t Dx, Dy;
+  } moves[] = {{kGlowLeft, -1, 0}, {kGlowUp, 0, -1}, {kGlowRight, 1, 0}, {kGlowDown, 0, 1}};
   for (const auto& move : moves) {
     if (!(directions & move.Bit)) continue;
     for (int32_t y = 0; y < mask.Height; ++y)
       for (int32_t x = 0; x < mask.Width; ++x) {
         const int32_t sx = x - move.Dx, sy = y - move.Dy;
         if (sx < 0 || sy < 0 || sx >= mask.Width || sy >= mask.Height) continue;
-        mask.At(x, y) = std::min(mask.At(x, y), text.Pixels[size_t(sy) * size_t(text.Width) + size_t(sx)]);
+        mask.At(x, y) =
+            std::min(mask.At(x, y), text.Pixels[size_t(sy) * size_t(text.Width) + size_t(sx)]);
       }
   }
   BlurGray8(mask, radius);

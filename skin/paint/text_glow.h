@@ -8,8 +8,13 @@
 namespace velmora::skin {
 
 // Which one-pixel copies of the text widen the halo.
-enum GlowDirection : uint32_t { kGlowLeft = 1, kGlowUp = 2, kGlowRight = 4, kGlowDown = 8,
-                                kGlowAll = 15 };
+enum GlowDirection : uint32_t {
+  kGlowLeft = 1,
+  kGlowUp = 2,
+  kGlowRight = 4,
+  kGlowDown = 8,
+  kGlowAll = 15
+};
 
 // Everything a glow mask depends on. The font is the platform's description of it, so a holder
 // never serves a glow drawn in another font, even one of the same size.

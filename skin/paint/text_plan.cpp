@@ -17,8 +17,8 @@ constexpr uint8_t kDisabledTextWeight = 100;  // of 255 kept by the font colour
 // Sections through which a control usually shows its parent, so the parent's look decides.
 bool ParentMayDecide(std::string_view section) {
   constexpr std::array<std::string_view, 10> names{
-      "MENUITEM", "CHECKBOX", "SPEEDBUTTON", "SPEEDBUTTON_SMALL", "TOOLBUTTON",
-      "TRANSPARENT", "GROUPBOX", "DIVIDER", "WEBBUTTON", "BUTTON"};
+      "MENUITEM",    "CHECKBOX", "SPEEDBUTTON", "SPEEDBUTTON_SMALL", "TOOLBUTTON",
+      "TRANSPARENT", "GROUPBOX", "DIVIDER",     "WEBBUTTON",         "BUTTON"};
   return std::find(names.begin(), names.end(), section) != names.end();
 }
 
@@ -28,19 +28,19 @@ const TsGenState* StateBlock(const SkinRegistry* skin, int32_t skinIndex, int32_
   return &skin->Sections()[size_t(skinIndex)].Props[size_t(std::min(s, 2))];
 }
 
-
 // The contour colours that are set, one pixel off in their own direction, then the text.
 std::vector<TextPass> ContourPasses(const TsGenState& block, const ControlColours& adjust,
                                     bool contours, bool premultiplied) {
   std::vector<TextPass> passes;
   if (contours) {
-    const struct { int32_t Colour, Dx, Dy; } sides[] = {{block.TCLeft, -1, 0},
-                                                        {block.TCTop, 0, -1},
-                                                        {block.TCRight, 1, 0},
-                                                        {block.TCBottom, 0, 1}};
+    const struct {
+      int32_t Colour, Dx, Dy;
+    } sides[] = {
+        {block.TCLeft, -1, 0}, {block.TCTop, 0, -1}, {block.TCRight, 1, 0}, {block.TCBottom, 0, 1}};
     for (const auto& side : sides)
       if (side.Colour != -1)
-        passes.push_back({side.Dx, side.Dy, AdjustTextColour(uint32_t(side.Colour), adjust), premultiplied});
+        passes.push_back(
+            {side.Dx, side.Dy, AdjustTextColour(uint32_t(side.Colour), adjust), premultiplied});
   }
   passes.push_back({0, 0, AdjustTextColour(uint32_t(block.FontColor), adjust), premultiplied});
   return passes;
@@ -55,7 +55,8 @@ TextPlan PlainDisabled() { return {{{1, 1, kButtonHighlight}, {0, 0, kButtonShad
 // A system colour is resolved first: the transforms work on real channels, never on its number.
 uint32_t AdjustTextColour(uint32_t colour, const ControlColours& adjust) {
   colour = ResolveColour(colour);
-  if (adjust.ColorTone != kNoColour) colour = ToneByValue(colour, Swap(ResolveColour(adjust.ColorTone)));
+  if (adjust.ColorTone != kNoColour)
+    colour = ToneByValue(colour, Swap(ResolveColour(adjust.ColorTone)));
   colour = RotateHue(colour, adjust.HueOffset, ValueKind::Colour);
   return Saturate(colour, adjust.Saturation * 256 / 100, ValueKind::Colour);
 }

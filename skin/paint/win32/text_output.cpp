@@ -69,9 +69,9 @@ Gray8 HardTextMask(LOGFONTW description, std::wstring_view text, UINT format, co
   const ui::UniqueFont hard(CreateFontIndirectW(&description));
   const Rect area = GlowMaskRect(rect, radius);
   const int32_t m = GlowMargin(radius);
-  const DibBitmap drawn = BlackOnWhite(hard.get(), text, format,
-                                       {m, m, m + rect.Width(), m + rect.Height()}, area.Width(),
-                                       area.Height());
+  const DibBitmap drawn =
+      BlackOnWhite(hard.get(), text, format, {m, m, m + rect.Width(), m + rect.Height()},
+                   area.Width(), area.Height());
   if (!hard || drawn.Pixels().Empty()) return {};
   Gray8 mask{area.Width(), area.Height(), {}};
   mask.Pixels.resize(size_t(area.Width()) * size_t(area.Height()));
@@ -134,7 +134,11 @@ void DrawTextGlow(const TextCanvas& canvas, std::wstring_view text, const Rect& 
   const LOGFONTW description = Describe(CanvasFont(canvas));
   TextGlowKey key{std::wstring(CutText(text)),
                   std::string(reinterpret_cast<const char*>(&description), sizeof description),
-                  area.Width(), area.Height(), radius, directions, format};
+                  area.Width(),
+                  area.Height(),
+                  radius,
+                  directions,
+                  format};
   if (!holder.Holds(key)) {
     // Hard-edged text makes a clean mask; the blur gives the softness.
     holder.Mask = HardTextMask(description, text, format, rect, radius);
@@ -157,9 +161,8 @@ void DrawSectionText(const TextCanvas& canvas, std::wstring_view text, bool enab
   DrawPlan(canvas, PlanSectionText(skin, state, skinIndex, enabled), text, format, rect);
 }
 
-void DrawControlText(const TextCanvas& canvas, std::wstring_view text, bool enabled,
-                     int32_t state, const ControlTextSource& control, UINT format,
-                     const Rect& rect) {
+void DrawControlText(const TextCanvas& canvas, std::wstring_view text, bool enabled, int32_t state,
+                     const ControlTextSource& control, UINT format, const Rect& rect) {
   DrawPlan(canvas, PlanControlText(control, state, enabled), text, format, rect);
 }
 

@@ -42,8 +42,7 @@ void DrawSectionText(const TextCanvas& canvas, std::wstring_view text, bool enab
                      const Rect& rect);
 
 // A control's caption in its section's colours, with its glow, underlined for web buttons.
-void DrawControlText(const TextCanvas& canvas, std::wstring_view text, bool enabled,
-                     int32_t state, const ControlTextSource& control, UINT format,
-                     const Rect& rect);
+void DrawControlText(const TextCanvas& canvas, std::wstring_view text, bool enabled, int32_t state,
+                     const ControlTextSource& control, UINT format, const Rect& rect);
 
 }  // namespace velmora::skin

@@ -46,7 +46,8 @@ TEST(BlendTextCoverage, PremultipliedWeighsByTheCoverageGrey) {
 
 TEST(BlendTextCoverage, TheRectangleIsClippedToTheDestination) {
   Image32 dest = Filled(2, 2, kDest);
-  const Image32 t = test::Picture(2, 2, [](int32_t x, int32_t y) { return x + y == 2 ? 0u : 0x00FFFFFFu; });
+  const Image32 t =
+      test::Picture(2, 2, [](int32_t x, int32_t y) { return x + y == 2 ? 0u : 0x00FFFFFFu; });
   BlendTextCoverage(PixelRows(dest), {-1, -1, 1, 1}, PixelRows(t), kText, false);
   EXPECT_EQ(dest.At(0, 0), Bgra(16, 32, 48, 255));
   EXPECT_EQ(dest.At(1, 1), kDest);
@@ -62,8 +63,10 @@ TEST(TextGlow, TheMaskCoversTheMovedRectangleWithAMargin) {
 }
 
 TEST(TextGlow, EachDirectionBitAddsACopyMovedOnePixel) {
-  const struct { uint32_t Bits; int32_t X, Y; } cases[] = {
-      {kGlowLeft, 1, 2}, {kGlowUp, 2, 1}, {kGlowRight, 3, 2}, {kGlowDown, 2, 3}};
+  const struct {
+    uint32_t Bits;
+    int32_t X, Y;
+  } cases[] = {{kGlowLeft, 1, 2}, {kGlowUp, 2, 1}, {kGlowRight, 3, 2}, {kGlowDown, 2, 3}};
   for (const auto& c : cases) {
     Gray8 mask{5, 5, std::vector<uint8_t>(25, 255)};
     mask.At(2, 2) = 0;
@@ -129,7 +132,8 @@ TEST_F(Plans, EnabledTextWithoutContoursIsDrawnOnceInTheFontColour) {
 TEST_F(Plans, ContoursComeFirstOnePixelOffAndOnlyWhenEnabled) {
   const std::vector<TextPass> outlined{{-1, 0, 1}, {0, 1, 4}, {0, 0, 5}};
   EXPECT_EQ(PlanControlText(Control("OUTLINED"), 0, true).Passes, outlined);
-  EXPECT_EQ(PlanControlText(Control("OUTLINED"), 0, false).Passes, (std::vector<TextPass>{{0, 0, 5}}));
+  EXPECT_EQ(PlanControlText(Control("OUTLINED"), 0, false).Passes,
+            (std::vector<TextPass>{{0, 0, 5}}));
   const std::vector<TextPass> premultiplied{{-1, 0, 1, true}, {0, 1, 4, true}, {0, 0, 5, true}};
   EXPECT_EQ(PlanSectionText32(skin.registry.get(), 0, skin.Index("OUTLINED"), true).Passes,
             premultiplied);

@@ -80,7 +80,8 @@ TEST(DrawText32, AnImageAndASectionReceiveTheSamePixels) {
   DrawText32({section.Pixels(), section.Dc()}, L"Ручей", false, kRed, kFormat, {0, 0, 60, 17});
   SelectObject(section.Dc(), GetStockObject(SYSTEM_FONT));
   for (int32_t y = 0; y < 17; ++y)
-    for (int32_t x = 0; x < 60; ++x) ASSERT_EQ(section.Pixels().At(x, y), image.At(x, y)) << x << "," << y;
+    for (int32_t x = 0; x < 60; ++x)
+      ASSERT_EQ(section.Pixels().At(x, y), image.At(x, y)) << x << "," << y;
 }
 
 // Right-aligned lines end where the text ends. Five lines of 999 dots, then a sixth of 460
@@ -138,7 +139,8 @@ TEST(DrawControlText, OnADeviceContextEngravesDisabledTextAndRestoresTheContext)
   const uint32_t highlight = Swap(GetSysColor(COLOR_BTNHIGHLIGHT)) & 0xFFFFFFu;
   const uint32_t shadow = Swap(GetSysColor(COLOR_BTNSHADOW)) & 0xFFFFFFu;
   int lit = 0, shaded = 0;
-  for (uint32_t p : std::vector<uint32_t>(screen.Pixels().Row(0), screen.Pixels().Row(0) + 60 * 17)) {
+  for (uint32_t p :
+       std::vector<uint32_t>(screen.Pixels().Row(0), screen.Pixels().Row(0) + 60 * 17)) {
     lit += (p & 0xFFFFFFu) == highlight;
     shaded += (p & 0xFFFFFFu) == shadow;
   }
@@ -153,7 +155,8 @@ TEST(DrawControlText, OnADeviceContextEngravesDisabledTextAndRestoresTheContext)
 // A section's contour is drawn one pixel off before the font colour: with a left contour in
 // green, a column of green appears left of the text that plain text does not have.
 TEST(DrawSectionText32, DrawsTheContourBeforeTheText) {
-  test::LoadedSkin skin("[OUTLINED]\r\nFONTCOLOR=255\r\nTCLEFT=65280\r\n", MakeImage(4, 4, 0xFF000000u));
+  test::LoadedSkin skin("[OUTLINED]\r\nFONTCOLOR=255\r\nTCLEFT=65280\r\n",
+                        MakeImage(4, 4, 0xFF000000u));
   const ui::UniqueFont font = MakeFont(L"Tahoma", 13, FW_BOLD);
   Image32 image = MakeImage(60, 17, kBehind);
   DrawSectionText32({PixelRows(image), nullptr, font.get()}, L"Ll", true, skin.registry.get(), 0,
@@ -173,9 +176,10 @@ TEST(DrawSectionText32, DrawsTheContourBeforeTheText) {
 // A skinned caption lays its section's glow under the text, into the same pixels; a web button
 // above state 0 is underlined, which reaches columns between the letters.
 TEST(DrawControlText, IntoPixelsLaysTheGlowAndUnderlinesWebButtons) {
-  test::LoadedSkin skin("[GLOWING]\r\nFONTCOLOR=0\r\nGSIZE=3\r\nGCOL=65280\r\n"
-                        "[WEBBUTTON]\r\nFONTCOLOR=0\r\nHOTFONTCOLOR=0\r\n",
-                        MakeImage(4, 4, 0xFF000000u));
+  test::LoadedSkin skin(
+      "[GLOWING]\r\nFONTCOLOR=0\r\nGSIZE=3\r\nGCOL=65280\r\n"
+      "[WEBBUTTON]\r\nFONTCOLOR=0\r\nHOTFONTCOLOR=0\r\n",
+      MakeImage(4, 4, 0xFF000000u));
   const ui::UniqueFont font = MakeFont(L"Tahoma", 13);
   ControlTextSource control;
   control.Skin = skin.registry.get();
@@ -190,8 +194,8 @@ TEST(DrawControlText, IntoPixelsLaysTheGlowAndUnderlinesWebButtons) {
   control.SkinIndex = skin.Index("WEBBUTTON");
   auto blackPixels = [&](int32_t state) {
     Image32 image = MakeImage(60, 24, kBehind);
-    DrawControlText({PixelRows(image), nullptr, font.get()}, L"i i", true, state, control,
-                    kFormat, {10, 2, 50, 22});
+    DrawControlText({PixelRows(image), nullptr, font.get()}, L"i i", true, state, control, kFormat,
+                    {10, 2, 50, 22});
     return CountNot(image, kBehind);
   };
   EXPECT_GT(blackPixels(1), blackPixels(0) + 5);
