@@ -112,6 +112,7 @@ class TsSkinManager : public ui::Component {
   // Set while a skin is loaded and broadcast: controls skip drawing meanwhile.
   static bool SkinIsChanging();
   static bool Broadcasting();
+  bool Destroying() const { return destroying_; }
 
  private:
   void Loaded();
