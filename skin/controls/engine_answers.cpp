@@ -185,7 +185,7 @@ bool StateShowsParent(const TsCommonData& data, int32_t state) {
   const TsMaskData& mask = skin.Masks()[size_t(data.BorderMaskIndex)];
   if (!(mask.DrawMode & 4)) return true;
   if (state == 0) return (mask.DrawMode & 2) != 0;
-  if (mask.Kind == 0) return false;
+  if (mask.MaskLayout == 0) return false;  // no mask part under the pictures
   // The state is limited to the frames the mask has, so the pixel read stays in the mask.
   const int32_t frame = std::min(state, std::max<int32_t>(mask.FrameCount, 1) - 1);
   const Image32& image = mask.Image ? *mask.Image : skin.MasterImage();
