@@ -8,13 +8,16 @@ namespace {
 constexpr uint16_t kIsHandled = 7;
 
 bool IsEngineHandled(HWND window) {
-  if (GetPropW(window, L"ACSDATA") || GetPropW(window, L"ACSBSC")) return true;
+  if (GetPropW(window, kSkinDataProperty) || GetPropW(window, kAdapterProperty)) return true;
   return SendMessageW(window, kEngineMessage, WPARAM(kIsHandled) << 16, 0) == 1;
 }
 
 }  // namespace
 
 LRESULT SendEngineCommand(HWND window, const EngineMessage& message) {
+  // Windows with skin data are called through their saved procedure, past the message queue.
+  const auto* fastPath = static_cast<const EngineFastPath*>(GetPropW(window, kSkinDataProperty));
+  if (fastPath && fastPath->SavedProcedure) return fastPath->SavedProcedure(message);
   return SendMessageW(window, kEngineMessage, EngineWParam(message.Command, message.Flag),
                       LPARAM(message.Argument));
 }

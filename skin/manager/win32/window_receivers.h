@@ -8,6 +8,11 @@
 
 namespace velmora::skin {
 
+// The properties that mark engine-handled windows: the skin data (an EngineFastPath) and the
+// adapter.
+inline constexpr const wchar_t* kSkinDataProperty = L"ACSDATA";
+inline constexpr const wchar_t* kAdapterProperty = L"ACSBSC";
+
 // Sends an engine command to a window; the answer is the message's result.
 LRESULT SendEngineCommand(HWND window, const EngineMessage& message);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/controls/control_kinds.h"
+#include "skin/controls/owner_messages.h"
 #include "skin/controls/section_traits.h"
 #include "skin/controls/state_fade.h"
 #include "tests/skin/controls/fake_owner.h"
@@ -208,6 +209,46 @@ TEST_F(SkinData, RepaintRequestsWaitForLoadingAndAParent) {
   owner.facts.HasParent = true;
   data.RequestRepaint(false);
   EXPECT_THAT(owner.calls, Contains("redraw"));
+}
+
+TEST_F(SkinData, ASectionTransparentInNormalAndHotIgnoresFocusButTracksTheMouse) {
+  data.SetSkinSection("CHECKBOX");
+  data.ControlKind = 231;  // a focus-colours kind, so only the transparency keeps it quiet
+  data.CacheStale = false;
+  owner.calls.clear();
+  OnFocusChanged(data, true);
+  EXPECT_FALSE(data.HasFocus);
+  EXPECT_FALSE(data.CacheStale);
+  OnMouseEntered(data);
+  EXPECT_TRUE(data.MouseOver);
+  EXPECT_THAT(owner.calls, IsEmpty());
+}
+
+TEST_F(SkinData, FocusOnAnEditKindShowsTheHotColoursAndLosingItTheNormalOnes) {
+  data.SetSkinSection("PANEL");
+  data.ControlKind = 231;
+  owner.calls.clear();
+  OnFocusChanged(data, true);
+  EXPECT_TRUE(data.HasFocus);
+  EXPECT_EQ(owner.facts.FontColour, uint32_t(skin.Section("PANEL").Props[1].FontColor));
+  OnFocusChanged(data, false);
+  EXPECT_FALSE(data.HasFocus);
+  EXPECT_EQ(owner.facts.Colour, 0x00336699u);
+  EXPECT_EQ(owner.facts.FontColour, 255u);
+  EXPECT_THAT(owner.calls, ElementsAre("colours", "invalidate", "frame paint", "colours",
+                                       "invalidate", "frame paint"));
+}
+
+TEST_F(SkinData, AResizeMovesChildBackgroundsOnlyAlongTheDimensionTheSectionFollows) {
+  data.SetSkinSection("VGRAD");  // a vertical gradient follows the height
+  owner.calls.clear();
+  OnSizeChanging(data, true, false);
+  OnResized(data);
+  EXPECT_THAT(owner.calls, IsEmpty());
+  OnSizeChanging(data, false, true);
+  OnResized(data);
+  EXPECT_THAT(owner.calls, ElementsAre("children 20"));
+  EXPECT_EQ(data.StateFlags & (kWidthChanging | kHeightChanging), 0u);
 }
 
 }  // namespace
