@@ -1,0 +1,207 @@
+#include "skin/controls/win32/skinned_window.h"
+
+#include "skin/controls/engine_commands.h"
+#include "skin/controls/owner_messages.h"
+#include "skin/controls/win32/dib_cache.h"
+#include "skin/manager/win32/window_receivers.h"
+#include "skin/paint/win32/dib_bitmap.h"
+
+namespace velmora::skin {
+namespace {
+
+constexpr uint32_t kButtonFace = 0xFF00000F;
+
+bool EngineHandled(HWND window) {
+  if (GetPropW(window, kSkinDataProperty) || GetPropW(window, kAdapterProperty)) return true;
+  return SendEngineCommand(window, {EngineCommand::IsHandled}) == 1;
+}
+
+// A parent window as the painter's background query sees it.
+class WindowParent : public BackgroundParent {
+ public:
+  explicit WindowParent(HWND window) : window_(window) {}
+  void GetBackground(TacBgQuery& query) override {
+    SendEngineCommand(window_, {EngineCommand::GetBackground, reinterpret_cast<intptr_t>(&query)});
+  }
+  void DrawBackground(const TacBgQuery& query) override {
+    PaintSolidGdi(static_cast<HDC>(query.DC), query.R, OwnColor());
+  }
+  uint32_t GetColor() override {
+    return EngineHandled(window_) ? uint32_t(SendEngineCommand(window_, {EngineCommand::GetColor}))
+                                  : 0;
+  }
+  uint32_t OwnColor() override { return kButtonFace; }
+
+ private:
+  HWND window_;
+};
+
+}  // namespace
+
+SkinnedWindow::SkinnedWindow(HWND window, ManagerLink* manager, uint8_t kind, bool cacheWanted)
+    : window_(window),
+      data_(*this, cacheWanted),
+      subclass_(window, Procedure, this),
+      property_(window, kSkinDataProperty, static_cast<EngineFastPath*>(&data_)) {
+  data_.ControlKind = kind;
+  data_.SetSkinManager(manager);
+  savedProcedure_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+  data_.SavedProcedure = [this](const EngineMessage& m) {
+    return CallWindowProcW(savedProcedure_, window_, kEngineMessage,
+                           EngineWParam(m.Command, m.Flag), m.Argument);
+  };
+}
+
+LRESULT CALLBACK SkinnedWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR self) {
+  auto* skinned = reinterpret_cast<SkinnedWindow*>(self);
+  if (message == WM_NCDESTROY) {
+    skinned->Detach();
+  } else if (const auto answer = skinned->React(message, wParam, lParam)) {
+    return *answer;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// The window is going: its property and subclass go with it, and the skin data no longer
+// reaches it.
+void SkinnedWindow::Detach() {
+  property_.Release();
+  subclass_.Remove();
+  data_.SavedProcedure = nullptr;
+  windowGone_ = true;
+}
+
+std::optional<LRESULT> SkinnedWindow::React(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kEngineMessage:
+      return Command({EngineCommand(HIWORD(wParam)), lParam, LOWORD(wParam)});
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: OnFocusChanged(data_, message == WM_SETFOCUS); break;
+    case WM_ENABLE:
+    case WM_FONTCHANGE: OnEnabledChanged(data_); break;
+    case WM_MOVE: OnMoved(data_); break;
+    case WM_SIZE: OnResized(data_); break;
+    case WM_WINDOWPOSCHANGING: {
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+      RECT r;
+      if (!(pos->flags & SWP_NOSIZE) && GetWindowRect(window_, &r))
+        OnSizeChanging(data_, pos->cx != r.right - r.left, pos->cy != r.bottom - r.top);
+      break;
+    }
+    case WM_SHOWWINDOW: data_.StopFade(); break;
+    case WM_UPDATEUISTATE:
+      if (data_.IsSkinned()) return 0;
+      break;
+    default: break;
+  }
+  return std::nullopt;
+}
+
+std::optional<intptr_t> SkinnedWindow::Command(const EngineMessage& message) {
+  if (OwnCommands)
+    if (const auto answer = OwnCommands(message)) return answer;
+  return HandleEngineCommand(data_, message);
+}
+
+OwnerFacts SkinnedWindow::Facts() const {
+  OwnerFacts facts;
+  facts.HasWindow = !windowGone_ && IsWindow(window_);
+  facts.Destroying = windowGone_;
+  facts.Colour = colour_, facts.FontColour = fontColour_;
+  if (!facts.HasWindow) return facts;
+  const HWND parent = GetParent(window_);
+  facts.HasParent = parent != nullptr;
+  facts.Enabled = IsWindowEnabled(window_);
+  facts.Visible = IsWindowVisible(window_);
+  facts.IsFocusedWindow = GetFocus() == window_;
+  facts.CanFocus = (GetWindowLongW(window_, GWL_STYLE) & WS_TABSTOP) != 0;
+  RECT r;
+  GetWindowRect(window_, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  facts.Bounds = {r.left, r.top, r.right, r.bottom};
+  return facts;
+}
+
+intptr_t SkinnedWindow::SendToSelf(const EngineMessage& message) {
+  if (windowGone_) return Command(message).value_or(0);
+  return SendEngineCommand(window_, message);
+}
+
+intptr_t SkinnedWindow::SendToParent(const EngineMessage& message) {
+  const HWND parent = windowGone_ ? nullptr : GetParent(window_);
+  return parent ? SendEngineCommand(parent, message) : 0;
+}
+
+bool SkinnedWindow::ParentEngineHandled() const {
+  const HWND parent = windowGone_ ? nullptr : GetParent(window_);
+  return parent && EngineHandled(parent);
+}
+
+uint32_t SkinnedWindow::ParentColour() const { return kButtonFace; }
+
+void SkinnedWindow::QueryParent(TacBgQuery& query, bool pleaseDraw) {
+  const HWND parent = windowGone_ ? nullptr : GetParent(window_);
+  if (!parent) return;
+  WindowParent asked(parent);
+  QueryParentBg(query, asked, pleaseDraw);
+}
+
+void SkinnedWindow::SendToChildren(const EngineMessage& message) {
+  if (windowGone_) return;
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    SendEngineCommand(child, message);
+}
+
+void SkinnedWindow::Redraw(bool updateNow) {
+  if (windowGone_) return;
+  RedrawWindow(window_, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN |
+                   (updateNow ? RDW_UPDATENOW : 0));
+}
+
+void SkinnedWindow::InvalidateAll() {
+  if (!windowGone_) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void SkinnedWindow::RepaintFrame() {
+  if (!windowGone_) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
+void SkinnedWindow::RecomputeFrame() {
+  if (windowGone_) return;
+  SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SkinnedWindow::SetColours(uint32_t colour, uint32_t fontColour) {
+  colour_ = colour, fontColour_ = fontColour;
+}
+
+std::unique_ptr<CacheSurface> SkinnedWindow::MakeCache() { return std::make_unique<DibCache>(); }
+
+void SkinnedWindow::DrawCacheInto(const TacBgQuery& query) {
+  const auto* cache = static_cast<const DibCache*>(data_.Cache());
+  if (!cache || !cache->Dc() || !query.DC) return;
+  BitBlt(static_cast<HDC>(query.DC), query.R.Left, query.R.Top, query.R.Right - query.R.Left,
+         query.R.Bottom - query.R.Top, cache->Dc(), query.OffsetX, query.OffsetY, SRCCOPY);
+}
+
+void SkinnedWindow::FillQueryDc(const TacBgQuery& query, uint32_t colour) {
+  if (query.DC) PaintSolidGdi(static_cast<HDC>(query.DC), query.R, colour);
+}
+
+void SkinnedWindow::CopyCacheToWindow(HDC dc) const {
+  const auto* cache = static_cast<const DibCache*>(data_.Cache());
+  if (!cache || !cache->Dc()) return;
+  const PixelView pixels = cache->Pixels();
+  BitBlt(dc, 0, 0, pixels.Width, pixels.Height, cache->Dc(), 0, 0, SRCCOPY);
+}
+
+std::string SkinnedWindow::ClassName() const {
+  char name[256] = {};
+  if (!windowGone_) GetClassNameA(window_, name, sizeof name);
+  return name;
+}
+
+}  // namespace velmora::skin

@@ -1,0 +1,124 @@
+// Skin data on real windows: the property that marks them, its removal on every kind of
+// teardown, commands through the saved procedure, and the manager's broadcasts reaching them.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "skin/controls/cache_image.h"
+#include "skin/controls/win32/skinned_window.h"
+#include "skin/manager/win32/window_receivers.h"
+#include "tests/skin/controls/fake_owner.h"
+#include "tests/skin/controls/test_skin.h"
+#include "ui/win32/application.h"
+#include "ui/win32/window_class.h"
+
+namespace velmora::skin {
+namespace {
+
+LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND Window(HWND parent, int x = 0, int y = 0, int w = 40, int h = 30) {
+  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraSkinnedTest", Plain);
+  return CreateWindowExW(0, cls, L"", parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, x, y, w, h,
+                         parent, nullptr, ui::Application::Instance().Module(), nullptr);
+}
+
+HANDLE Property(HWND window) { return GetPropW(window, kSkinDataProperty); }
+
+// Installed before the skin data's subclass, so it sees the final message after it.
+HANDLE g_propertyAtTheEnd = reinterpret_cast<HANDLE>(1);
+LRESULT CALLBACK WatchEnd(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                          DWORD_PTR) {
+  if (message == WM_NCDESTROY) {
+    g_propertyAtTheEnd = Property(window);
+    RemoveWindowSubclass(window, WatchEnd, 0);
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+class SkinnedWindows : public ::testing::Test {
+ protected:
+  ~SkinnedWindows() override { DestroyWindow(form); }
+  ui::Application application;
+  test::TestSkin skin;
+  test::FakeManager manager{skin.loaded.registry.get()};
+  HWND form = Window(nullptr);
+};
+
+TEST_F(SkinnedWindows, ThePropertyComesWithTheSkinDataAndGoesWithIt) {
+  const HWND child = Window(form);
+  {
+    SkinnedWindow skinned(child, &manager, 51, true);
+    EXPECT_EQ(Property(child), static_cast<EngineFastPath*>(&skinned.Data()));
+  }
+  // Ended while the window lives on, as at the application's end: nothing points at freed data.
+  EXPECT_EQ(Property(child), nullptr);
+  EXPECT_EQ(SendEngineCommand(child, {EngineCommand::IsHandled}), 0);
+}
+
+TEST_F(SkinnedWindows, AWindowDestroyedFirstTakesThePropertyAwayBeforeItEnds) {
+  const HWND child = Window(form);
+  SetWindowSubclass(child, WatchEnd, 0, 0);
+  SkinnedWindow skinned(child, &manager, 51, true);
+  DestroyWindow(child);
+  EXPECT_EQ(g_propertyAtTheEnd, nullptr);
+  EXPECT_FALSE(skinned.Data().IsSkinned());  // the owner is gone: not skinned, nothing reached
+  skinned.Data().RequestRepaint(true);
+}
+
+TEST_F(SkinnedWindows, ANewerSkinDataKeepsItsPropertyWhenAnOlderOneEnds) {
+  const HWND child = Window(form);
+  auto older = std::make_unique<SkinnedWindow>(child, &manager, 51, false);
+  SkinnedWindow newer(child, &manager, 51, false);
+  older.reset();
+  EXPECT_EQ(Property(child), static_cast<EngineFastPath*>(&newer.Data()));
+}
+
+TEST_F(SkinnedWindows, CommandsReachTheSkinDataThroughItsSavedProcedure) {
+  const HWND child = Window(form);
+  SkinnedWindow skinned(child, &manager, 51, true);
+  EXPECT_EQ(SendEngineCommand(child, {EngineCommand::IsHandled}), 1);
+  EXPECT_EQ(SendEngineCommand(child, {EngineCommand::GetSkinData}),
+            reinterpret_cast<intptr_t>(&skinned.Data()));
+  EXPECT_EQ(SendMessageW(child, kEngineMessage, EngineWParam(EngineCommand::GetScale), 0), 100);
+  int asked = 0;
+  skinned.OwnCommands = [&](const EngineMessage& m) -> std::optional<intptr_t> {
+    if (m.Command != EngineCommand::DefaultSectionIndex) return std::nullopt;
+    ++asked;
+    return skin.Index("PANEL") + 1;
+  };
+  skinned.Data().Initialize(false);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(skinned.Data().SectionIndex, skin.Index("PANEL"));
+}
+
+TEST_F(SkinnedWindows, TheManagersBroadcastReachesSkinDataOnRealWindows) {
+  const HWND panel = Window(form, 0, 0, 40, 30);
+  SkinnedWindow skinned(panel, &manager, 50, true);  // "CHECKBOX" by default
+  skinned.Data().Loading = false;
+  FormDirectory forms;
+  forms.AddForm(form);
+  Broadcast(forms, {EngineCommand::NewSkin, manager.Identity()});
+  EXPECT_EQ(skinned.Data().SectionIndex, skin.Index("CHECKBOX"));
+  Broadcast(forms, {EngineCommand::RemoveSkin, manager.Identity()});
+  EXPECT_EQ(skinned.Data().SectionIndex, -1);
+}
+
+TEST_F(SkinnedWindows, AChildOverAnOpaquePanelGetsThePanelsColour) {
+  const HWND panel = Window(form, 0, 0, 60, 40);
+  const HWND check = Window(panel, 5, 5, 20, 10);
+  SkinnedWindow panelData(panel, &manager, 51, true);
+  panelData.Data().SetSkinSection("PANEL");
+  panelData.Data().Initialize(false);
+  SkinnedWindow checkData(check, &manager, 50, true);
+  checkData.Data().Initialize(false);
+  const TacParentBg parent = checkData.Data().ParentBackground();
+  EXPECT_EQ(parent.FillColor, 0x00336699u);
+  ASSERT_TRUE(RebuildCache(panelData.Data(), {}));
+  EXPECT_EQ(panelData.Data().Cache()->Pixels().At(30, 20) & 0xFFFFFF, 0x996633u);
+}
+
+}  // namespace
+}  // namespace velmora::skin
