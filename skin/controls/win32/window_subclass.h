@@ -19,6 +19,7 @@ class WindowSubclass {
  private:
   HWND window_ = nullptr;
   SUBCLASSPROC procedure_;
+  UINT_PTR id_;
 };
 
 }  // namespace velmora::skin

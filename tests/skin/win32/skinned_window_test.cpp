@@ -74,6 +74,8 @@ TEST_F(SkinnedWindows, ANewerSkinDataKeepsItsPropertyWhenAnOlderOneEnds) {
   SkinnedWindow newer(child, &manager, 51, false);
   older.reset();
   EXPECT_EQ(Property(child), static_cast<EngineFastPath*>(&newer.Data()));
+  newer.Data().ScalePercent = 125;
+  EXPECT_EQ(SendMessageW(child, kEngineMessage, EngineWParam(EngineCommand::GetScale), 0), 125);
 }
 
 TEST_F(SkinnedWindows, CommandsReachTheSkinDataThroughItsSavedProcedure) {
