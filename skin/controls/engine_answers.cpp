@@ -195,7 +195,7 @@ bool StateShowsParent(const TsCommonData& data, int32_t state) {
   return (image.At(x, y) & 0x80) != 0;
 }
 
-intptr_t AnswerGetSectionUnder(TsCommonData& data, SectionUnderQuery& query) {
+intptr_t AnswerGetSectionUnder(TsCommonData& data, SectionUnderRecord& query) {
   if (StateShowsParent(data, query.State)) {
     const Rect bounds = data.Owner().Facts().Bounds;
     query.R = Offset(query.R, bounds.Left, bounds.Top);
@@ -218,7 +218,7 @@ bool DependsOnParent(TsCommonData& data) {
 }
 
 uint32_t CaptionColour(const CaptionSkin& skin, int32_t sectionIndex, int32_t state,
-                       const std::function<intptr_t(SectionUnderQuery&)>& askParent) {
+                       const std::function<intptr_t(SectionUnderRecord&)>& askParent) {
   const SkinRegistry* registry = skin.Skin;
   const auto stateCount = [&](int32_t k) {
     return registry && registry->IsValidSkinIndex(k) ? registry->Sections()[size_t(k)].StateCount
@@ -230,7 +230,7 @@ uint32_t CaptionColour(const CaptionSkin& skin, int32_t sectionIndex, int32_t st
   const bool askUnder = state == 0 || sectionIndex < 0 || state >= stateCount(sectionIndex) ||
                         block(sectionIndex).Transparency > 39;
   if (askUnder) {
-    SectionUnderQuery query{state, sectionIndex, {}};
+    SectionUnderRecord query{state, sectionIndex, {}};
     const intptr_t answer = askParent(query);
     if (answer == 0) return skin.ButtonText;
     if (answer != -1 && query.Index >= 0) sectionIndex = query.Index;

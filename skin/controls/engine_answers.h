@@ -8,7 +8,7 @@
 namespace velmora::skin {
 
 // The question of GetSectionUnder: which section paints under a child in a state.
-struct SectionUnderQuery {
+struct SectionUnderRecord {
   int32_t State = 0;
   int32_t Index = -1;
   Rect R;
@@ -20,7 +20,7 @@ uint32_t MixWithParent(uint32_t c, uint32_t p, int32_t transparency);
 
 void AnswerGetBackground(TsCommonData& data, TacBgQuery& query);
 uint32_t AnswerGetColor(TsCommonData& data);
-intptr_t AnswerGetSectionUnder(TsCommonData& data, SectionUnderQuery& query);
+intptr_t AnswerGetSectionUnder(TsCommonData& data, SectionUnderRecord& query);
 // Whether the parent shows through the owner in that state.
 bool StateShowsParent(const TsCommonData& data, int32_t state);
 bool DependsOnParent(TsCommonData& data);
@@ -31,6 +31,6 @@ struct CaptionSkin {
   uint32_t ButtonText = 0xFF000012;
 };
 uint32_t CaptionColour(const CaptionSkin& skin, int32_t sectionIndex, int32_t state,
-                       const std::function<intptr_t(SectionUnderQuery&)>& askParent);
+                       const std::function<intptr_t(SectionUnderRecord&)>& askParent);
 
 }  // namespace velmora::skin

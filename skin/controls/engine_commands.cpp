@@ -145,7 +145,7 @@ std::optional<intptr_t> HandleEngineCommand(TsCommonData& data, const EngineMess
       data.Owner().SendToChildren(message);
       return 0;
     case C::GetSectionUnder:
-      return arg ? AnswerGetSectionUnder(data, *reinterpret_cast<SectionUnderQuery*>(arg)) : -1;
+      return arg ? AnswerGetSectionUnder(data, *reinterpret_cast<SectionUnderRecord*>(arg)) : -1;
     case C::SetScale: return SetScale(data, message), std::nullopt;
     case C::GetScale: return data.ScalePercent;
     case C::GetBounds: return WriteBounds(data, arg), 0;

@@ -246,7 +246,7 @@ TEST_F(Commands, GetColorMixesAsTheControlColourDoes) {
 
 TEST_F(Commands, SectionUnderBeyondTheStateCountIsNone) {
   Bind("TWO");
-  SectionUnderQuery query{2, 5, {}};
+  SectionUnderRecord query{2, 5, {}};
   EXPECT_EQ(Handle(data, C::GetSectionUnder, reinterpret_cast<intptr_t>(&query)), Answer(-1));
   EXPECT_EQ(query.Index, -1);
   query = {1, 5, {}};
@@ -260,7 +260,7 @@ TEST_F(Commands, ATransparentReceiverForwardsTheSectionQuestionShifted) {
   parent.data.SetSkinSection("PANEL");
   owner.parentData = &parent.data;
   Bind("CHECKBOX");
-  SectionUnderQuery query{1, -1, {0, 0, 2, 2}};
+  SectionUnderRecord query{1, -1, {0, 0, 2, 2}};
   EXPECT_EQ(Handle(data, C::GetSectionUnder, reinterpret_cast<intptr_t>(&query)), Answer(1));
   EXPECT_EQ(query.Index, skin.Index("PANEL"));
   EXPECT_EQ(query.R, (Rect{4, 6, 6, 8}));
@@ -278,9 +278,9 @@ TEST_F(Commands, TheMaskPixelOfAStateBeyondTheFramesIsReadInTheLastFrame) {
 TEST_F(Commands, CaptionColourFollowsTheSectionUnderTheAdapter) {
   const CaptionSkin captionSkin{skin.loaded.registry.get(), 0xFF000012};
   const int32_t panel = skin.Index("PANEL");
-  auto reportPanel = [&](SectionUnderQuery& q) { return q.Index = panel, intptr_t(1); };
+  auto reportPanel = [&](SectionUnderRecord& q) { return q.Index = panel, intptr_t(1); };
   EXPECT_EQ(CaptionColour(captionSkin, -1, 0, reportPanel), 255u);
-  EXPECT_EQ(CaptionColour(captionSkin, -1, 0, [](SectionUnderQuery&) { return intptr_t(0); }),
+  EXPECT_EQ(CaptionColour(captionSkin, -1, 0, [](SectionUnderRecord&) { return intptr_t(0); }),
             0xFF000012u);
   EXPECT_EQ(CaptionColour({nullptr}, panel, 1, reportPanel), 0xFF000012u);
 }
