@@ -46,4 +46,20 @@ class WindowDc {
   HDC dc_;
 };
 
+// A device context's drawing state (objects, colours, modes, clipping) saved for as long as this
+// lives and restored after.
+class SavedDcState {
+ public:
+  explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  SavedDcState(const SavedDcState&) = delete;
+  SavedDcState& operator=(const SavedDcState&) = delete;
+  ~SavedDcState() {
+    if (saved_) RestoreDC(dc_, saved_);
+  }
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 }  // namespace velmora::ui
