@@ -142,7 +142,7 @@ int32_t TsCommonData::CurrentState() const {
   const OwnerFacts facts = owner_.Facts();
   if (!facts.IsControl || facts.Destroying || !facts.Enabled) return 0;
   if (HasFocus) return 1;
-  if (facts.IsFocusedWindow && !facts.IsPanel) return 1;
+  if (!facts.IsPanel && owner_.HasKeyboardFocus()) return 1;
   const ManagerLink* manager = SkinManager();
   if (!MouseOver || (manager && manager->Options().NoMouseHover)) return 0;
   if (InKindSet(KindSet::NoHover, ControlKind)) return 0;

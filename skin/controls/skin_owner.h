@@ -40,7 +40,6 @@ struct OwnerFacts {
   bool Enabled = true;
   bool Visible = true;
   bool CanFocus = true;
-  bool IsFocusedWindow = false;
   bool IsPanel = false;
   Rect Bounds;                  // in the parent's client area
   uint32_t Colour = 0xFF00000F;  // the owner's own colour; button face by default
@@ -60,6 +59,8 @@ using CacheFactory = std::function<std::unique_ptr<CacheSurface>()>;
 class SkinOwner {
  public:
   virtual OwnerFacts Facts() const = 0;
+  // Asked apart from the facts: on some platforms it costs a round trip to the window server.
+  virtual bool HasKeyboardFocus() const = 0;
   // The owner's whole message handling for a command to itself (it calls the default handling
   // for what it does not answer itself).
   virtual intptr_t SendToSelf(const EngineMessage& message) = 0;

@@ -40,13 +40,16 @@ class WindowParent : public BackgroundParent {
 
 SkinnedWindow::SkinnedWindow(HWND window, ManagerLink* manager, uint8_t kind, bool cacheWanted)
     : window_(window),
+      savedProcedure_(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC))),
       data_(*this, cacheWanted),
       subclass_(window, Procedure, this),
-      property_(window, kSkinDataProperty, static_cast<EngineFastPath*>(&data_)) {
+      mark_(window, &data_) {
   data_.ControlKind = kind;
   data_.SetSkinManager(manager);
-  savedProcedure_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+  // The fast path: this object's handling, then the procedure the window had before it, with
+  // no message sending (nor the subclass chain's own lookups) in between.
   data_.SavedProcedure = [this](const EngineMessage& m) {
+    if (const auto answer = Command(m)) return LRESULT(*answer);
     return CallWindowProcW(savedProcedure_, window_, kEngineMessage,
                            EngineWParam(m.Command, m.Flag), m.Argument);
   };
@@ -66,7 +69,7 @@ LRESULT CALLBACK SkinnedWindow::Procedure(HWND window, UINT message, WPARAM wPar
 // The window is going: its property and subclass go with it, and the skin data no longer
 // reaches it.
 void SkinnedWindow::Detach() {
-  property_.Release();
+  mark_.Release();
   subclass_.Remove();
   data_.SavedProcedure = nullptr;
   windowGone_ = true;
@@ -114,7 +117,6 @@ OwnerFacts SkinnedWindow::Facts() const {
   facts.HasParent = parent != nullptr;
   facts.Enabled = IsWindowEnabled(window_);
   facts.Visible = IsWindowVisible(window_);
-  facts.IsFocusedWindow = GetFocus() == window_;
   facts.CanFocus = (GetWindowLongW(window_, GWL_STYLE) & WS_TABSTOP) != 0;
   RECT r;
   GetWindowRect(window_, &r);
@@ -122,6 +124,8 @@ OwnerFacts SkinnedWindow::Facts() const {
   facts.Bounds = {r.left, r.top, r.right, r.bottom};
   return facts;
 }
+
+bool SkinnedWindow::HasKeyboardFocus() const { return !windowGone_ && GetFocus() == window_; }
 
 intptr_t SkinnedWindow::SendToSelf(const EngineMessage& message) {
   if (windowGone_) return Command(message).value_or(0);

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "skin/controls/common_data.h"
-#include "skin/controls/win32/window_property.h"
+#include "skin/controls/win32/skin_data_mark.h"
 #include "skin/controls/win32/window_subclass.h"
 
 namespace velmora::skin {
@@ -28,6 +28,7 @@ class SkinnedWindow : public SkinOwner {
   void CopyCacheToWindow(HDC dc) const;
 
   OwnerFacts Facts() const override;
+  bool HasKeyboardFocus() const override;
   intptr_t SendToSelf(const EngineMessage& message) override;
   intptr_t SendToParent(const EngineMessage& message) override;
   bool ParentEngineHandled() const override;
@@ -58,9 +59,9 @@ class SkinnedWindow : public SkinOwner {
   uint32_t colour_ = 0xFF00000F, fontColour_ = 0xFF000012;
   TsCommonData data_;
   WindowSubclass subclass_;
-  // Last, so that it goes first: no command may reach this object through the property once
-  // its destruction has begun.
-  WindowProperty property_;
+  // Last, so that it goes first: no command may reach this object through the mark once its
+  // destruction has begun.
+  SkinDataMark mark_;
 };
 
 }  // namespace velmora::skin

@@ -35,6 +35,7 @@ class ImageCache : public CacheSurface {
 class FakeOwner : public SkinOwner {
  public:
   OwnerFacts Facts() const override { return facts; }
+  bool HasKeyboardFocus() const override { return focused; }
   intptr_t SendToSelf(const EngineMessage& message) override {
     Log("self", message);
     if (message.Command == EngineCommand::DefaultSectionIndex) return defaultSection + 1;
@@ -81,6 +82,7 @@ class FakeOwner : public SkinOwner {
   int32_t defaultSection = -1;
   std::string className = "TSPANEL";
   bool parentHandled = false;
+  bool focused = false;
   intptr_t parentHasSurface = 1;
   uint32_t parentColour = 0x00102030, parentAnswer = 0x00405060;
   std::vector<std::string> calls;

@@ -55,6 +55,7 @@ TEST_F(SkinnedWindows, ThePropertyComesWithTheSkinDataAndGoesWithIt) {
   }
   // Ended while the window lives on, as at the application's end: nothing points at freed data.
   EXPECT_EQ(Property(child), nullptr);
+  EXPECT_EQ(SkinDataOf(child), nullptr);
   EXPECT_EQ(SendEngineCommand(child, {EngineCommand::IsHandled}), 0);
 }
 
@@ -64,6 +65,7 @@ TEST_F(SkinnedWindows, AWindowDestroyedFirstTakesThePropertyAwayBeforeItEnds) {
   SkinnedWindow skinned(child, &manager, 51, true);
   DestroyWindow(child);
   EXPECT_EQ(g_propertyAtTheEnd, nullptr);
+  EXPECT_EQ(SkinDataOf(child), nullptr);
   EXPECT_FALSE(skinned.Data().IsSkinned());  // the owner is gone: not skinned, nothing reached
   skinned.Data().RequestRepaint(true);
 }
@@ -74,6 +76,7 @@ TEST_F(SkinnedWindows, ANewerSkinDataKeepsItsPropertyWhenAnOlderOneEnds) {
   SkinnedWindow newer(child, &manager, 51, false);
   older.reset();
   EXPECT_EQ(Property(child), static_cast<EngineFastPath*>(&newer.Data()));
+  EXPECT_EQ(SkinDataOf(child), &newer.Data());
   newer.Data().ScalePercent = 125;
   EXPECT_EQ(SendMessageW(child, kEngineMessage, EngineWParam(EngineCommand::GetScale), 0), 125);
 }
