@@ -63,6 +63,20 @@ TEST_F(Commands, SkinChangesActOnlyForTheReceiversOwnManager) {
   EXPECT_EQ(data.SectionIndex, skin.Index("PANEL"));
 }
 
+TEST_F(Commands, AnOwnerWithoutSectionAnswersAndPaintsLikeAStandardControl) {
+  Bind("NOSUCH");
+  owner.facts.Colour = 0x00112233;
+  TacBgQuery query;
+  AnswerGetBackground(data, query);
+  EXPECT_EQ(query.Kind, kBgColour);
+  EXPECT_EQ(query.Color, 0x00112233u);
+  EXPECT_EQ(Handle(data, C::GetColor), Answer(0x00112233));
+  EXPECT_EQ(data.ParentBackground().FillColor, 0x00112233u);
+  EXPECT_FALSE(data.ParentBackground().HasBitmap());
+  EXPECT_TRUE(DependsOnParent(data));
+  EXPECT_FALSE(RebuildCache(data, {}));  // the standard control paints itself
+}
+
 TEST_F(Commands, StateCommandsSetAndAnswerTheirFields) {
   Bind("PANEL");
   EXPECT_EQ(Handle(data, C::IsHandled), Answer(1));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/controls/cache_image.h"
+#include "skin/controls/win32/control_caption.h"
 #include "skin/controls/win32/skinned_window.h"
 #include "skin/manager/win32/window_receivers.h"
 #include "tests/skin/controls/fake_owner.h"
@@ -123,6 +124,36 @@ TEST_F(SkinnedWindows, AChildOverAnOpaquePanelGetsThePanelsColour) {
   EXPECT_EQ(parent.FillColor, 0x00336699u);
   ASSERT_TRUE(RebuildCache(panelData.Data(), {}));
   EXPECT_EQ(panelData.Data().Cache()->Pixels().At(30, 20) & 0xFFFFFF, 0x996633u);
+}
+
+TEST_F(SkinnedWindows, ACheckBoxCacheShowsItsParentAndAnOpaqueCaptionInTheSectionsColour) {
+  const HWND panel = Window(form, 0, 0, 120, 40);
+  const HWND check = Window(panel, 5, 5, 100, 17);
+  SkinnedWindow panelData(panel, &manager, 51, true);
+  panelData.Data().SetSkinSection("PANEL");
+  panelData.Data().Initialize(false);
+  panelData.OwnCommands = [&](const EngineMessage& m) -> std::optional<intptr_t> {
+    if (m.Command != EngineCommand::PrepareCache) return std::nullopt;
+    return RebuildCache(panelData.Data(), {}), 0;
+  };
+  SkinnedWindow checkData(check, &manager, 32, true);
+  checkData.Data().SetSkinSection("CHECKBOX");
+  checkData.Data().Initialize(false);
+  const CacheLayers layers{.Caption = ControlCaption(checkData, {L"Ручей", nullptr, {0, 0, 100, 17}})};
+  ASSERT_TRUE(RebuildCache(checkData.Data(), layers));
+  const PixelView pixels = checkData.Data().Cache()->Pixels();
+  int red = 0, panelColour = 0;
+  for (int32_t y = 0; y < pixels.Height; ++y) {
+    for (int32_t x = 0; x < pixels.Width; ++x) {
+      const uint32_t p = pixels.At(x, y);
+      ASSERT_EQ(p >> 24, 0xFFu) << x << "," << y;  // text leaves no hole in the image
+      red += p == 0xFFFF0000u;  // font colour 255 (red) where glyphs cover a pixel whole
+      panelColour += p == 0xFF996633u;
+    }
+  }
+  EXPECT_GT(red, 10);
+  EXPECT_GT(panelColour, 100 * 17 / 2);
+  EXPECT_EQ(pixels.At(99, 0), 0xFF996633u);  // the panel shows through the transparent section
 }
 
 }  // namespace
