@@ -13,7 +13,8 @@ inline Image32 CheckBoxMaster() {
   return test::Picture(256, 160, [](int32_t x, int32_t y) -> uint32_t {
     if (x < 160 && y < 120) return 0xFF000000u | uint32_t(0x0E + (x * 7 + y) % 9) << 16 | 0x2A20u;
     if (x >= 160 && x < 172 && y < 12) return 0xFF1F4A38u;
-    if (x < 48 && y >= 120 && y < 136) return (x % 16 > 3 && x % 16 < 12) ? 0xFFE0F0E0u : 0x00FF00FFu;
+    if (x < 48 && y >= 120 && y < 136)
+      return (x % 16 > 3 && x % 16 < 12) ? 0xFFE0F0E0u : 0x00FF00FFu;
     return 0xFF102030u;
   });
 }

@@ -21,10 +21,6 @@ std::string UpperCased(std::string_view name) {
   return out;
 }
 
-EngineMessage Command(EngineCommand command, intptr_t argument = 0, uint16_t flag = 0) {
-  return EngineMessage{command, argument, flag};
-}
-
 }  // namespace
 
 void TsCommonData::SetDefaultManager(ManagerLink* manager) { g_defaultManager = manager; }
@@ -43,7 +39,7 @@ void TsCommonData::SetSkinManager(ManagerLink* manager) {
   if (!facts.IsControl || !facts.HasParent || facts.Destroying) return;
   ManagerLink* current = SkinManager();
   const intptr_t id = current ? current->Identity() : 0;
-  owner_.SendToSelf(Command(SectionIndex >= 0 ? EngineCommand::Refresh : EngineCommand::RemoveSkin,
+  owner_.SendToSelf(Message(SectionIndex >= 0 ? EngineCommand::Refresh : EngineCommand::RemoveSkin,
                             id));
 }
 
@@ -91,7 +87,7 @@ void TsCommonData::SetSkinSection(std::string_view name) {
   }
   if (facts.IsWindowControl) {
     EmptyCache();
-    owner_.SendToChildren(Command(EngineCommand::MarkStale, 0, 1));
+    owner_.SendToChildren(Message(EngineCommand::MarkStale, 0, 1));
   }
   if (Updating || Loading || facts.Loading) {
     if (!Loading) ApplySectionColours(CurrentState());
@@ -99,8 +95,8 @@ void TsCommonData::SetSkinSection(std::string_view name) {
   }
   ManagerLink* manager = SkinManager();
   const intptr_t id = manager ? manager->Identity() : 0;
-  owner_.SendToSelf(SectionIndex >= 0 ? Command(EngineCommand::Refresh, id, 1)
-                                      : Command(EngineCommand::RemoveSkin, id));
+  owner_.SendToSelf(SectionIndex >= 0 ? Message(EngineCommand::Refresh, id, 1)
+                                      : Message(EngineCommand::RemoveSkin, id));
 }
 
 int32_t TsCommonData::DefaultSectionIndex() {
@@ -109,7 +105,7 @@ int32_t TsCommonData::DefaultSectionIndex() {
   switch (source.From) {
     case DefaultSection::Named: return skin->GetSkinIndex(source.Name);
     case DefaultSection::AskOwner:
-      return int32_t(owner_.SendToSelf(Command(EngineCommand::DefaultSectionIndex))) - 1;
+      return int32_t(owner_.SendToSelf(Message(EngineCommand::DefaultSectionIndex))) - 1;
     case DefaultSection::ClassName: return skin->GetSkinIndex(UpperCased(owner_.ClassName()));
   }
   return -1;
@@ -160,7 +156,7 @@ void TsCommonData::RequestRepaint(bool immediate) {
     return;
   }
   if (ControlKind == 92) {
-    owner_.SendToSelf(Command(EngineCommand::Repaint));
+    owner_.SendToSelf(Message(EngineCommand::Repaint));
     return;
   }
   owner_.Redraw(immediate);
@@ -170,7 +166,7 @@ void TsCommonData::BeginUpdate() {
   ++UpdateCount;
   Updating = true;
   StateFlags |= kInUpdate;
-  owner_.SendToSelf(Command(EngineCommand::BeginUpdateNotify));
+  owner_.SendToSelf(Message(EngineCommand::BeginUpdateNotify));
 }
 
 void TsCommonData::EndUpdate(bool repaint) {
@@ -178,7 +174,7 @@ void TsCommonData::EndUpdate(bool repaint) {
   Updating = false;
   StateFlags &= ~uint32_t(kInUpdate);
   if (UpdateCount > 0) return;
-  owner_.SendToSelf(Command(EngineCommand::EndUpdateNotify));
+  owner_.SendToSelf(Message(EngineCommand::EndUpdateNotify));
   if (repaint) RequestRepaint(true);
 }
 
@@ -187,8 +183,8 @@ bool TsCommonData::IsUpdating() const {
   if (Updating) return true;
   const OwnerFacts facts = owner_.Facts();
   if (facts.Destroying) return false;
-  if (facts.IsFormProvider) return owner_.SendToSelf(Command(EngineCommand::IsPreparing)) != 0;
-  return facts.IsControl && owner_.SendToParent(Command(EngineCommand::IsPreparing)) != 0;
+  if (facts.IsFormProvider) return owner_.SendToSelf(Message(EngineCommand::IsPreparing)) != 0;
+  return facts.IsControl && owner_.SendToParent(Message(EngineCommand::IsPreparing)) != 0;
 }
 
 bool TsCommonData::RefreshUpdating(bool reset) {
@@ -235,7 +231,7 @@ uint32_t TsCommonData::ControlColour(int32_t state) const {
   if (block->Transparency == 0) return own;
   if (!facts.HasParent) return block->Transparency == 100 ? own : kButtonFace;
   const uint32_t parent = owner_.ParentEngineHandled()
-                              ? uint32_t(owner_.SendToParent(Command(EngineCommand::GetColor)))
+                              ? uint32_t(owner_.SendToParent(Message(EngineCommand::GetColor)))
                               : owner_.ParentColour();
   if (block->Transparency == 100) return parent;
   return MixWithParent(ResolveColour(own), ResolveColour(parent), block->Transparency);
@@ -275,8 +271,8 @@ TacParentBg TsCommonData::ParentBackground() {
 
 void TsCommonData::NotifyParentResized() {
   if (IsUpdating()) return;
-  owner_.SendToParent(Command(EngineCommand::MarkStale));
-  owner_.SendToParent(Command(EngineCommand::PrepareCache));
+  owner_.SendToParent(Message(EngineCommand::MarkStale));
+  owner_.SendToParent(Message(EngineCommand::PrepareCache));
 }
 
 void TsCommonData::Initialize(bool applyColours) {
@@ -284,7 +280,7 @@ void TsCommonData::Initialize(bool applyColours) {
   ResolveSectionIndex(true);
   const OwnerFacts facts = owner_.Facts();
   if (IsSkinned() && facts.IsControl && facts.HasParent && !facts.Loading) {
-    if (facts.IsWindowControl) owner_.SendToParent(Command(EngineCommand::AdaptChildren));
+    if (facts.IsWindowControl) owner_.SendToParent(Message(EngineCommand::AdaptChildren));
     if (applyColours) ApplyColours(false);
   }
 }

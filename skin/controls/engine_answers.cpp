@@ -10,14 +10,12 @@ namespace {
 
 constexpr uint32_t kNoFill = 0xFF00FF;
 
-EngineMessage Command(EngineCommand command, intptr_t argument = 0, uint16_t flag = 0) {
-  return EngineMessage{command, argument, flag};
-}
-
 int32_t Width(const Rect& r) { return r.Right - r.Left; }
 int32_t Height(const Rect& r) { return r.Bottom - r.Top; }
 
-void BuildCache(TsCommonData& data) { data.Owner().SendToSelf(Command(EngineCommand::PrepareCache)); }
+void BuildCache(TsCommonData& data) {
+  data.Owner().SendToSelf(Message(EngineCommand::PrepareCache));
+}
 
 bool CacheFits(const TsCommonData& data, const OwnerFacts& facts) {
   if (data.CacheEmpty()) return false;
@@ -101,8 +99,9 @@ void AnswerTextured(TsCommonData& data, TacBgQuery& query) {
 uint32_t ParentColourFor(TsCommonData& data) {
   SkinOwner& owner = data.Owner();
   if (!owner.Facts().HasParent) return owner.Facts().Colour;
-  return owner.ParentEngineHandled() ? uint32_t(owner.SendToParent(Command(EngineCommand::GetColor)))
-                                     : owner.ParentColour();
+  return owner.ParentEngineHandled()
+             ? uint32_t(owner.SendToParent(Message(EngineCommand::GetColor)))
+             : owner.ParentColour();
 }
 
 }  // namespace
@@ -200,7 +199,7 @@ intptr_t AnswerGetSectionUnder(TsCommonData& data, SectionUnderRecord& query) {
     const Rect bounds = data.Owner().Facts().Bounds;
     query.R = Offset(query.R, bounds.Left, bounds.Top);
     return data.Owner().SendToParent(
-        Command(EngineCommand::GetSectionUnder, reinterpret_cast<intptr_t>(&query)));
+        Message(EngineCommand::GetSectionUnder, reinterpret_cast<intptr_t>(&query)));
   }
   if (query.State >= data.StateCount()) {
     query.Index = -1;
@@ -214,7 +213,7 @@ bool DependsOnParent(TsCommonData& data) {
   const OwnerFacts facts = data.Owner().Facts();
   if (!data.IsSkinned() || !facts.IsControl || !facts.Enabled) return true;
   if (data.StateBlock(0)->Transparency <= 0 || !facts.HasParent) return false;
-  return data.Owner().SendToParent(Command(EngineCommand::HasOwnSurface)) == 1;
+  return data.Owner().SendToParent(Message(EngineCommand::HasOwnSurface)) == 1;
 }
 
 uint32_t CaptionColour(const CaptionSkin& skin, int32_t sectionIndex, int32_t state,

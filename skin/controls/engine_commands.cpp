@@ -10,10 +10,6 @@ namespace {
 
 using C = EngineCommand;
 
-EngineMessage Command(EngineCommand command, intptr_t argument = 0, uint16_t flag = 0) {
-  return EngineMessage{command, argument, flag};
-}
-
 bool OwnManager(const TsCommonData& data, intptr_t argument) {
   const ManagerLink* manager = data.SkinManager();
   return manager && manager->Identity() == argument;
@@ -47,7 +43,7 @@ void Refresh(TsCommonData& data, intptr_t manager) {
 void ParentUpdated(TsCommonData& data) {
   if (!data.Updating || data.RefreshUpdating(true)) return;
   data.Owner().Redraw(true);
-  data.Owner().SendToChildren(Command(C::ParentUpdated));
+  data.Owner().SendToChildren(Message(C::ParentUpdated));
 }
 
 intptr_t IsPreparing(TsCommonData& data) {
@@ -56,7 +52,7 @@ intptr_t IsPreparing(TsCommonData& data) {
   const OwnerFacts facts = data.Owner().Facts();
   if (!facts.IsWindowControl) return 0;
   if (data.CacheEmpty() || data.CacheStale) {
-    data.Owner().SendToSelf(Command(C::PrepareCache));
+    data.Owner().SendToSelf(Message(C::PrepareCache));
     return data.CacheEmpty() ? 1 : 0;
   }
   const PixelView pixels = data.Cache()->Pixels();
@@ -69,12 +65,12 @@ void BackgroundMoved(TsCommonData& data, uint16_t redraw) {
   if (depends) data.CacheStale = true;
   if (redraw != 1 || !data.Owner().Facts().IsWindowControl) return;
   data.Owner().InvalidateAll();
-  if (depends) data.Owner().SendToChildren(Command(C::BackgroundMoved, 0, 1));
+  if (depends) data.Owner().SendToChildren(Message(C::BackgroundMoved, 0, 1));
 }
 
 void ReleaseCache(TsCommonData& data) {
   if (!data.Cache()) return;
-  data.Owner().SendToChildren(Command(C::ReleaseCache));
+  data.Owner().SendToChildren(Message(C::ReleaseCache));
   data.EmptyCache();
   data.CacheStale = true;
 }
@@ -108,36 +104,58 @@ void WriteBounds(const TsCommonData& data, intptr_t argument) {
 std::optional<intptr_t> HandleEngineCommand(TsCommonData& data, const EngineMessage& message) {
   const intptr_t arg = message.Argument;
   switch (message.Command) {
-    case C::NewSkin: return NewSkin(data, arg), 0;
-    case C::RemoveSkin: return RemoveSkin(data, arg), std::nullopt;
-    case C::Refresh: return Refresh(data, arg), 0;
-    case C::ParentUpdated: return ParentUpdated(data), 0;
-    case C::IsHandled: return 1;
-    case C::SetUpdating: return data.Updating = message.Flag == 1, 0;
-    case C::DefaultSectionIndex: return 0;
-    case C::IsPreparing: return IsPreparing(data);
-    case C::GetPartlyVisible: return data.PartlyVisible ? 1 : 0;
-    case C::RepaintIfSection: return RepaintIfSection(data, arg), 0;
-    case C::SetSection: return SetSection(data, arg);
-    case C::StopAnimation: return data.StopFade(), 0;
-    case C::MarkStale: return data.CacheStale = true, 0;
-    case C::Repaint: return data.RequestRepaint(false), 0;
-    case C::HasOwnSurface: return 1;
-    case C::BackgroundMoved: return BackgroundMoved(data, message.Flag), 0;
-    case C::GetColor: return intptr_t(AnswerGetColor(data));
-    case C::SetPartlyVisible: return data.PartlyVisible = true, 0;
-    case C::PrepareCache: return data.CacheStale = false, 0;
+    case C::NewSkin:
+      return NewSkin(data, arg), 0;
+    case C::RemoveSkin:
+      return RemoveSkin(data, arg), std::nullopt;
+    case C::Refresh:
+      return Refresh(data, arg), 0;
+    case C::ParentUpdated:
+      return ParentUpdated(data), 0;
+    case C::IsHandled:
+      return 1;
+    case C::SetUpdating:
+      return data.Updating = message.Flag == 1, 0;
+    case C::DefaultSectionIndex:
+      return 0;
+    case C::IsPreparing:
+      return IsPreparing(data);
+    case C::GetPartlyVisible:
+      return data.PartlyVisible ? 1 : 0;
+    case C::RepaintIfSection:
+      return RepaintIfSection(data, arg), 0;
+    case C::SetSection:
+      return SetSection(data, arg);
+    case C::StopAnimation:
+      return data.StopFade(), 0;
+    case C::MarkStale:
+      return data.CacheStale = true, 0;
+    case C::Repaint:
+      return data.RequestRepaint(false), 0;
+    case C::HasOwnSurface:
+      return 1;
+    case C::BackgroundMoved:
+      return BackgroundMoved(data, message.Flag), 0;
+    case C::GetColor:
+      return intptr_t(AnswerGetColor(data));
+    case C::SetPartlyVisible:
+      return data.PartlyVisible = true, 0;
+    case C::PrepareCache:
+      return data.CacheStale = false, 0;
     case C::ReportSectionIndex:
       if (arg) reinterpret_cast<int32_t*>(arg)[1] = data.SectionIndex;
       return 0;
-    case C::ReleaseCache: return ReleaseCache(data), 0;
+    case C::ReleaseCache:
+      return ReleaseCache(data), 0;
     case C::GetBackground:
       if (arg) AnswerGetBackground(data, *reinterpret_cast<TacBgQuery*>(arg));
       return 0;
-    case C::GetSkinData: return reinterpret_cast<intptr_t>(&data);
+    case C::GetSkinData:
+      return reinterpret_cast<intptr_t>(&data);
     case C::SetAllowedDC:
       data.AllowedDC = arg;
-      data.StateFlags = arg ? data.StateFlags | kAllowedDcSet : data.StateFlags & ~uint32_t(kAllowedDcSet);
+      data.StateFlags =
+          arg ? data.StateFlags | kAllowedDcSet : data.StateFlags & ~uint32_t(kAllowedDcSet);
       return 0;
     case C::ScrollOptionsChanged:
       if (!data.Owner().Facts().IsWindowControl) return 0;
@@ -146,10 +164,14 @@ std::optional<intptr_t> HandleEngineCommand(TsCommonData& data, const EngineMess
       return 0;
     case C::GetSectionUnder:
       return arg ? AnswerGetSectionUnder(data, *reinterpret_cast<SectionUnderRecord*>(arg)) : -1;
-    case C::SetScale: return SetScale(data, message), std::nullopt;
-    case C::GetScale: return data.ScalePercent;
-    case C::GetBounds: return WriteBounds(data, arg), 0;
-    default: return std::nullopt;
+    case C::SetScale:
+      return SetScale(data, message), std::nullopt;
+    case C::GetScale:
+      return data.ScalePercent;
+    case C::GetBounds:
+      return WriteBounds(data, arg), 0;
+    default:
+      return std::nullopt;
   }
 }
 

@@ -7,10 +7,6 @@
 namespace velmora::skin {
 namespace {
 
-EngineMessage Command(EngineCommand command, intptr_t argument = 0, uint16_t flag = 0) {
-  return EngineMessage{command, argument, flag};
-}
-
 bool FocusColours(const TsCommonData& data) {
   return InKindSet(KindSet::FocusColours, data.ControlKind) && data.StateCount() > 1;
 }
@@ -53,7 +49,7 @@ void OnMoved(TsCommonData& data) {
   if (data.OuterVisibility == TacOuterVisibility::ovAlways) data.NotifyParentResized();
   if (DependsOnParent(data)) {
     data.CacheStale = true;
-    data.Owner().SendToSelf(Command(EngineCommand::BackgroundMoved, 0, 1));
+    data.Owner().SendToSelf(Message(EngineCommand::BackgroundMoved, 0, 1));
   }
 }
 
@@ -68,7 +64,7 @@ void OnResized(TsCommonData& data) {
   if (data.OuterVisibility == TacOuterVisibility::ovAlways) data.NotifyParentResized();
   const bool width = (data.StateFlags & kWidthChanging) && (data.SectionTraits & kWidthTraits);
   const bool height = (data.StateFlags & kHeightChanging) && (data.SectionTraits & kHeightTraits);
-  if (width || height) data.Owner().SendToChildren(Command(EngineCommand::BackgroundMoved, 0, 1));
+  if (width || height) data.Owner().SendToChildren(Message(EngineCommand::BackgroundMoved, 0, 1));
   data.StateFlags &= ~uint32_t(kWidthChanging | kHeightChanging);
 }
 

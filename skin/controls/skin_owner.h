@@ -14,6 +14,10 @@ namespace velmora::skin {
 
 class SkinRegistry;
 
+inline EngineMessage Message(EngineCommand command, intptr_t argument = 0, uint16_t flag = 0) {
+  return EngineMessage{command, argument, flag};
+}
+
 // The skin manager as the skin data sees it.
 class ManagerLink {
  public:

@@ -67,7 +67,9 @@ class FakeOwner : public SkinOwner {
     calls.push_back("colours");
     facts.Colour = colour, facts.FontColour = font;
   }
-  void UseSkinBrush(bool skinned) override { calls.push_back(skinned ? "skin brush" : "face brush"); }
+  void UseSkinBrush(bool skinned) override {
+    calls.push_back(skinned ? "skin brush" : "face brush");
+  }
   std::unique_ptr<CacheSurface> MakeCache() override { return std::make_unique<ImageCache>(); }
   void DrawCacheInto(const TacBgQuery&) override { calls.push_back("draw cache"); }
   void FillQueryDc(const TacBgQuery&, uint32_t) override { calls.push_back("fill dc"); }
@@ -94,8 +96,8 @@ class FakeOwner : public SkinOwner {
 };
 
 inline void FakeOwner::AnswerParent(TacBgQuery& query) {
-  if (auto answer = HandleEngineCommand(*parentData, {EngineCommand::GetBackground,
-                                                      reinterpret_cast<intptr_t>(&query)}))
+  if (auto answer = HandleEngineCommand(
+          *parentData, {EngineCommand::GetBackground, reinterpret_cast<intptr_t>(&query)}))
     (void)answer;
 }
 

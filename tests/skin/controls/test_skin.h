@@ -18,7 +18,8 @@ inline Image32 ControlsMaster() {
 }
 
 inline std::string ControlsSections() {
-  const std::string plainBorders = "BORDERSMASK=^0000^0000^0003^0003^0001^0001^0001^0001^1^0^0^0\r\n";
+  const std::string plainBorders =
+      "BORDERSMASK=^0000^0000^0003^0003^0001^0001^0001^0001^1^0^0^0\r\n";
   return "[PANEL]\r\nSTATES=3\r\nCOLOR=3368601\r\nFONTCOLOR=255\r\n" + plainBorders +
          "[TWO]\r\nSTATES=2\r\nCOLOR=1\r\n"
          "[ONE]\r\nSTATES=1\r\nCOLOR=2\r\n"

@@ -1,12 +1,13 @@
 // Skin data on real windows: the property that marks them, its removal on every kind of
 // teardown, commands through the saved procedure, and the manager's broadcasts reaching them.
-#include <windows.h>
+#include "skin/controls/win32/skinned_window.h"
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "skin/controls/cache_image.h"
 #include "skin/controls/win32/control_caption.h"
-#include "skin/controls/win32/skinned_window.h"
 #include "skin/manager/win32/window_receivers.h"
 #include "tests/skin/controls/fake_owner.h"
 #include "tests/skin/controls/test_skin.h"
@@ -22,8 +23,8 @@ LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 
 HWND Window(HWND parent, int x = 0, int y = 0, int w = 40, int h = 30) {
   const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraSkinnedTest", Plain);
-  return CreateWindowExW(0, cls, L"", parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, x, y, w, h,
-                         parent, nullptr, ui::Application::Instance().Module(), nullptr);
+  return CreateWindowExW(0, cls, L"", parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, x, y, w, h, parent,
+                         nullptr, ui::Application::Instance().Module(), nullptr);
 }
 
 HANDLE Property(HWND window) { return GetPropW(window, kSkinDataProperty); }
@@ -139,7 +140,8 @@ TEST_F(SkinnedWindows, ACheckBoxCacheShowsItsParentAndAnOpaqueCaptionInTheSectio
   SkinnedWindow checkData(check, &manager, 32, true);
   checkData.Data().SetSkinSection("CHECKBOX");
   checkData.Data().Initialize(false);
-  const CacheLayers layers{.Caption = ControlCaption(checkData, {L"Ручей", nullptr, {0, 0, 100, 17}})};
+  const CacheLayers layers{.Caption =
+                               ControlCaption(checkData, {L"Ручей", nullptr, {0, 0, 100, 17}})};
   ASSERT_TRUE(RebuildCache(checkData.Data(), layers));
   const PixelView pixels = checkData.Data().Cache()->Pixels();
   int red = 0, panelColour = 0;
