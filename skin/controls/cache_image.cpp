@@ -1,5 +1,6 @@
 #include "skin/controls/cache_image.h"
 
+#include "skin/controls/paint_adjustments.h"
 #include "skin/data/skin_registry.h"
 #include "skin/paint/glyph.h"
 #include "skin/paint/section_paint.h"
@@ -27,7 +28,7 @@ bool RebuildCache(TsCommonData& data, const CacheLayers& layers) {
   const SkinRegistry& skin = *data.Skin();
   PaintTarget target{pixels, pixels.Bounds(), state, parent};
   const ControlLook look{data.SectionIndex, data.CustomColor, data.Owner().Facts().Colour};
-  PaintControlSection(target, &skin, look, true);
+  PaintControlSection(target, &skin, look, true, PaintAdjustments(data));
   if (skin.IsValidMaskIndex(layers.GlyphMask))
     DrawGlyph(pixels, layers.GlyphX, layers.GlyphY, layers.GlyphState, parent,
               skin.Masks()[size_t(layers.GlyphMask)], kGlyphNormal);

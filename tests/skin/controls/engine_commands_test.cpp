@@ -317,5 +317,15 @@ TEST_F(Commands, ACacheRebuildPaintsTheSectionAndCaption) {
   EXPECT_EQ(captions, 2);
 }
 
+TEST_F(Commands, ARebuiltCacheTakesTheOwnersAdjustments) {
+  Bind("PANEL");
+  data.Saturation = -100;  // all the way to grey
+  ASSERT_TRUE(RebuildCache(data, {}));
+  const uint32_t pixel = data.Cache()->Pixels().At(8, 7);
+  EXPECT_EQ(pixel & 0xFF, pixel >> 8 & 0xFF);
+  EXPECT_EQ(pixel & 0xFF, pixel >> 16 & 0xFF);
+  EXPECT_NE(pixel & 0xFFFFFF, 0x996633u);
+}
+
 }  // namespace
 }  // namespace velmora::skin
