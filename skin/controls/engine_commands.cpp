@@ -4,6 +4,7 @@
 
 #include "skin/controls/control_kinds.h"
 #include "skin/controls/engine_answers.h"
+#include "skin/manager/skin_manager.h"
 
 namespace velmora::skin {
 namespace {
@@ -20,6 +21,7 @@ void NewSkin(TsCommonData& data, intptr_t manager) {
   data.StopFade();
   data.ResolveSectionIndex(true);
   data.EmptyCache();
+  TsSkinManager::SkinChangeReceived();
 }
 
 void RemoveSkin(TsCommonData& data, intptr_t manager) {
@@ -84,7 +86,9 @@ intptr_t SetSection(TsCommonData& data, intptr_t argument) {
 
 void RepaintIfSection(TsCommonData& data, intptr_t argument) {
   const auto* name = reinterpret_cast<const std::string*>(argument);
-  if (name && *name == data.SkinSection()) data.RequestRepaint(false);
+  if (!name || *name != data.SkinSection()) return;
+  TsSkinManager::SkinChangeReceived();
+  data.RequestRepaint(false);
 }
 
 void SetScale(TsCommonData& data, const EngineMessage& message) {

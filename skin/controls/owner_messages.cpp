@@ -68,6 +68,19 @@ void OnResized(TsCommonData& data) {
   data.StateFlags &= ~uint32_t(kWidthChanging | kHeightChanging);
 }
 
+void OnVisibilityChanged(TsCommonData& data, bool visible) {
+  const ManagerLink* manager = data.SkinManager();
+  if (!manager || manager->Options().OptimizingPriority != TacOptimizingPriority::opMemory) return;
+  if (data.Owner().Facts().Destroying || !data.Cache()) return;
+  if (visible) {
+    data.Updating = false;
+  } else {
+    data.EmptyCache();
+    data.Owner().SendToChildren(Message(EngineCommand::ReleaseCache));
+  }
+  data.CacheStale = true;
+}
+
 void OnMouseEntered(TsCommonData& data) {
   if (!data.IsSkinned() || data.MouseOver) return;
   if (!InKindSet(KindSet::NoHover, data.ControlKind)) data.MouseOver = true;

@@ -92,7 +92,16 @@ std::optional<LRESULT> SkinnedWindow::React(UINT message, WPARAM wParam, LPARAM 
         OnSizeChanging(data_, pos->cx != r.right - r.left, pos->cy != r.bottom - r.top);
       break;
     }
-    case WM_SHOWWINDOW: data_.StopFade(); break;
+    case WM_SHOWWINDOW:
+      data_.StopFade();
+      OnVisibilityChanged(data_, wParam != 0);
+      break;
+    case WM_PARENTNOTIFY:
+      // A new child gets its adapter from the form.
+      if (LOWORD(wParam) == WM_CREATE)
+        SendEngineCommand(GetAncestor(window_, GA_ROOT),
+                          {EngineCommand::AdaptChildren, reinterpret_cast<intptr_t>(window_)});
+      break;
     case WM_UPDATEUISTATE:
       if (data_.IsSkinned()) return 0;
       break;
@@ -195,11 +204,21 @@ void SkinnedWindow::FillQueryDc(const TacBgQuery& query, uint32_t colour) {
   if (query.DC) PaintSolidGdi(static_cast<HDC>(query.DC), query.R, colour);
 }
 
-void SkinnedWindow::CopyCacheToWindow(HDC dc) const {
+void SkinnedWindow::CopyCacheToDC(HDC dc, POINT source, const RECT& clip) const {
   const auto* cache = static_cast<const DibCache*>(data_.Cache());
-  if (!cache || !cache->Dc()) return;
-  const PixelView pixels = cache->Pixels();
-  BitBlt(dc, 0, 0, pixels.Width, pixels.Height, cache->Dc(), 0, 0, SRCCOPY);
+  if (!cache || !cache->Dc() || windowGone_) return;
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r;
+    // Shown children, even while their form itself is hidden.
+    if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) || !GetWindowRect(child, &r)) continue;
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
+    ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+  }
+  BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, cache->Dc(),
+         source.x + clip.left, source.y + clip.top, SRCCOPY);
+  RestoreDC(dc, saved);
 }
 
 std::string SkinnedWindow::ClassName() const {

@@ -24,8 +24,9 @@ class SkinnedWindow : public SkinOwner {
   HWND Handle() const { return window_; }
   // The owner kind's own answers, asked before the default handling; nullopt passes on.
   std::function<std::optional<intptr_t>(const EngineMessage&)> OwnCommands;
-  // Copies the cache to the window in one block.
-  void CopyCacheToWindow(HDC dc) const;
+  // Copies the cache from `source` on to the device context within `clip`, in one block, leaving
+  // out the rectangles of the visible child windows. Nothing while the cache is empty.
+  void CopyCacheToDC(HDC dc, POINT source, const RECT& clip) const;
 
   OwnerFacts Facts() const override;
   bool HasKeyboardFocus() const override;

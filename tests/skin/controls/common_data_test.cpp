@@ -251,5 +251,23 @@ TEST_F(SkinData, AResizeMovesChildBackgroundsOnlyAlongTheDimensionTheSectionFoll
   EXPECT_EQ(data.StateFlags & (kWidthChanging | kHeightChanging), 0u);
 }
 
+TEST_F(SkinData, AHiddenOwnerGivesItsCacheBackOnlyWhenMemoryComesFirst) {
+  Owned cached{manager, true};
+  cached.data.Initialize(false);
+  cached.data.SetSkinSection("PANEL");
+  cached.data.PrepareCacheImage();
+  cached.owner.calls.clear();
+  OnVisibilityChanged(cached.data, false);
+  EXPECT_FALSE(cached.data.CacheEmpty());
+  manager.options.OptimizingPriority = TacOptimizingPriority::opMemory;
+  OnVisibilityChanged(cached.data, false);
+  EXPECT_TRUE(cached.data.CacheEmpty());
+  EXPECT_TRUE(cached.data.CacheStale);
+  EXPECT_THAT(cached.owner.calls, ElementsAre("children 33"));
+  cached.data.Updating = true;
+  OnVisibilityChanged(cached.data, true);
+  EXPECT_FALSE(cached.data.Updating);
+}
+
 }  // namespace
 }  // namespace velmora::skin

@@ -4,11 +4,15 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 #include <windows.h>
 
 #include "skin/controls/cache_image.h"
 #include "skin/controls/win32/control_caption.h"
 #include "skin/manager/win32/window_receivers.h"
+#include "skin/paint/win32/dib_bitmap.h"
 #include "tests/skin/controls/fake_owner.h"
 #include "tests/skin/controls/test_skin.h"
 #include "ui/win32/application.h"
@@ -156,6 +160,37 @@ TEST_F(SkinnedWindows, ACheckBoxCacheShowsItsParentAndAnOpaqueCaptionInTheSectio
   EXPECT_GT(red, 10);
   EXPECT_GT(panelColour, 100 * 17 / 2);
   EXPECT_EQ(pixels.At(99, 0), 0xFF996633u);  // the panel shows through the transparent section
+}
+
+TEST_F(SkinnedWindows, TheCacheReachesTheWindowAroundItsVisibleChildren) {
+  const HWND panel = Window(form, 0, 0, 60, 40);
+  Window(panel, 10, 10, 20, 10);
+  SkinnedWindow panelData(panel, &manager, 51, true);
+  panelData.Data().SetSkinSection("PANEL");
+  panelData.Data().Initialize(false);
+  ASSERT_TRUE(RebuildCache(panelData.Data(), {}));
+  DibBitmap screen = DibBitmap::Make(60, 40);
+  std::fill_n(screen.Pixels().Row(0), 60 * 40, 0xFF000000u);
+  panelData.CopyCacheToDC(screen.Dc(), {0, 0}, {0, 0, 60, 40});
+  GdiFlush();
+  EXPECT_EQ(screen.Pixels().At(30, 25) & 0xFFFFFF, 0x996633u);
+  EXPECT_EQ(screen.Pixels().At(15, 15) & 0xFFFFFF, 0u);  // the child's place is its own
+  EXPECT_EQ(screen.Pixels().At(29, 19) & 0xFFFFFF, 0u);
+  EXPECT_EQ(screen.Pixels().At(30, 20) & 0xFFFFFF, 0x996633u);
+}
+
+TEST_F(SkinnedWindows, ANewChildAsksTheFormForItsAdapter) {
+  std::vector<intptr_t> asked;
+  SkinnedWindow formData(form, &manager, 226, false);
+  formData.OwnCommands = [&](const EngineMessage& m) -> std::optional<intptr_t> {
+    if (m.Command == EngineCommand::AdaptChildren) asked.push_back(m.Argument);
+    return std::nullopt;
+  };
+  const HWND panel = Window(form, 0, 0, 60, 40);
+  SkinnedWindow panelData(panel, &manager, 51, false);
+  asked.clear();
+  Window(panel, 1, 1, 5, 5);
+  EXPECT_EQ(asked, std::vector<intptr_t>{reinterpret_cast<intptr_t>(panel)});
 }
 
 }  // namespace
