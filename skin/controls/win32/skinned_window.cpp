@@ -110,7 +110,21 @@ std::optional<LRESULT> SkinnedWindow::React(UINT message, WPARAM wParam, LPARAM 
   return std::nullopt;
 }
 
+// Whether the pointer is over the window's client area and not over a window outside it.
+bool SkinnedWindow::PointerInside() const {
+  POINT p;
+  RECT client;
+  if (windowGone_ || !GetCursorPos(&p) || !GetClientRect(window_, &client)) return false;
+  const HWND under = WindowFromPoint(p);
+  if (under != window_ && !IsChild(window_, under)) return false;
+  ScreenToClient(window_, &p);
+  return PtInRect(&client, p) != 0;
+}
+
 std::optional<intptr_t> SkinnedWindow::Command(const EngineMessage& message) {
+  // The manager's hover notices: the skin data takes note, the owner then reacts in its way.
+  if (message.Command == EngineCommand::MouseEntered) OnMouseEntered(data_);
+  if (message.Command == EngineCommand::MouseLeft) OnMouseLeft(data_, PointerInside());
   if (OwnCommands)
     if (const auto answer = OwnCommands(message)) return answer;
   return HandleEngineCommand(data_, message);

@@ -52,6 +52,7 @@ class SkinnedWindow : public SkinOwner {
                                     UINT_PTR, DWORD_PTR self);
   std::optional<LRESULT> React(UINT message, WPARAM wParam, LPARAM lParam);
   std::optional<intptr_t> Command(const EngineMessage& message);
+  bool PointerInside() const;
   void Detach();
 
   HWND window_;

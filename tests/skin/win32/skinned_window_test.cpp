@@ -179,6 +179,18 @@ TEST_F(SkinnedWindows, TheCacheReachesTheWindowAroundItsVisibleChildren) {
   EXPECT_EQ(screen.Pixels().At(30, 20) & 0xFFFFFF, 0x996633u);
 }
 
+TEST_F(SkinnedWindows, TheManagersHoverNoticesSetAndClearMouseOver) {
+  const HWND box = Window(form, 0, 0, 20, 10);
+  SkinnedWindow skinned(box, &manager, 32, false);
+  skinned.Data().SetSkinSection("CHECKBOX");
+  skinned.Data().Initialize(false);
+  SetCursorPos(5000, 5000);  // far from the hidden form
+  SendEngineCommand(box, {EngineCommand::MouseEntered, manager.Identity()});
+  EXPECT_TRUE(skinned.Data().MouseOver);
+  SendEngineCommand(box, {EngineCommand::MouseLeft, manager.Identity()});
+  EXPECT_FALSE(skinned.Data().MouseOver);
+}
+
 TEST_F(SkinnedWindows, ANewChildAsksTheFormForItsAdapter) {
   std::vector<intptr_t> asked;
   SkinnedWindow formData(form, &manager, 226, false);
