@@ -1,6 +1,7 @@
 #pragma once
 // The forms and controls that the manager's broadcasts reach, and the broadcast itself.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "skin/manager/engine_message.h"
@@ -11,6 +12,12 @@ struct EngineMessage {
   EngineCommand Command;
   intptr_t Argument = 0;
   uint16_t Flag = 0;
+};
+
+// What the "ACSDATA" property of a window points to: while a procedure is saved, commands to
+// that window call it directly instead of going through the platform's message sending.
+struct EngineFastPath {
+  std::function<intptr_t(const EngineMessage&)> SavedProcedure;
 };
 
 // Through the control's window, or by calling its handler directly.

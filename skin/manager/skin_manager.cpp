@@ -53,6 +53,7 @@ std::string FormatVersion(double version) {
 
 TsSkinManager* TsSkinManager::Default() { return g_default; }
 bool TsSkinManager::SkinIsChanging() { return g_skinIsChanging; }
+void TsSkinManager::SkinChangeReceived() { g_skinIsChanging = false; }
 bool TsSkinManager::Broadcasting() { return g_broadcasting; }
 
 TsSkinManager::TsSkinManager(ui::ComponentOwner& owner, std::string name, ManagerHost& host)

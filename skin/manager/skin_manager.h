@@ -111,7 +111,10 @@ class TsSkinManager : public ui::Component {
   static TsSkinManager* Default();
   // Set while a skin is loaded and broadcast: controls skip drawing meanwhile.
   static bool SkinIsChanging();
+  // A receiver has taken the new skin in.
+  static void SkinChangeReceived();
   static bool Broadcasting();
+  bool Destroying() const { return destroying_; }
 
  private:
   void Loaded();

@@ -1,20 +1,43 @@
 #include "skin/manager/win32/window_receivers.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace velmora::skin {
 namespace {
 
 constexpr uint16_t kIsHandled = 7;
 
+std::unordered_map<HWND, EngineFastPath*>& SkinDataByWindow() {
+  static std::unordered_map<HWND, EngineFastPath*> windows;
+  return windows;
+}
+
 bool IsEngineHandled(HWND window) {
-  if (GetPropW(window, L"ACSDATA") || GetPropW(window, L"ACSBSC")) return true;
+  if (SkinDataOf(window) || GetPropW(window, kSkinDataProperty) ||
+      GetPropW(window, kAdapterProperty))
+    return true;
   return SendMessageW(window, kEngineMessage, WPARAM(kIsHandled) << 16, 0) == 1;
 }
 
 }  // namespace
 
+void RegisterSkinData(HWND window, EngineFastPath* data) { SkinDataByWindow()[window] = data; }
+
+void UnregisterSkinData(HWND window, EngineFastPath* data) {
+  const auto found = SkinDataByWindow().find(window);
+  if (found != SkinDataByWindow().end() && found->second == data) SkinDataByWindow().erase(found);
+}
+
+EngineFastPath* SkinDataOf(HWND window) {
+  const auto found = SkinDataByWindow().find(window);
+  return found == SkinDataByWindow().end() ? nullptr : found->second;
+}
+
 LRESULT SendEngineCommand(HWND window, const EngineMessage& message) {
+  // Windows with skin data are called through their saved procedure, past the message queue.
+  const EngineFastPath* fastPath = SkinDataOf(window);
+  if (fastPath && fastPath->SavedProcedure) return fastPath->SavedProcedure(message);
   return SendMessageW(window, kEngineMessage, EngineWParam(message.Command, message.Flag),
                       LPARAM(message.Argument));
 }

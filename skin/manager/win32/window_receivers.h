@@ -8,6 +8,18 @@
 
 namespace velmora::skin {
 
+// The properties that mark engine-handled windows: the skin data (an EngineFastPath) and the
+// adapter.
+inline constexpr const wchar_t* kSkinDataProperty = L"ACSDATA";
+inline constexpr const wchar_t* kAdapterProperty = L"ACSBSC";
+
+// The skin data of windows that carry the "ACSDATA" property, kept in the process as well:
+// reading a property can cost a round trip to the window server, and commands are frequent.
+// The property's owner registers and unregisters with it.
+void RegisterSkinData(HWND window, EngineFastPath* data);
+void UnregisterSkinData(HWND window, EngineFastPath* data);
+EngineFastPath* SkinDataOf(HWND window);
+
 // Sends an engine command to a window; the answer is the message's result.
 LRESULT SendEngineCommand(HWND window, const EngineMessage& message);
 

@@ -61,14 +61,14 @@ class DesktopManager : public ::testing::Test {
     handled = Window("handled", form);
     Window("inner", handled);
     last = Window("last", form);
-    SetPropW(handled, L"ACSDATA", reinterpret_cast<HANDLE>(1));
+    SetPropW(handled, kSkinDataProperty, &handledData);  // no saved procedure: sent
     host.AddForm(form);
     package = test::PackageBuilder().Member("OPTIONS.DAT", kSkin).Build();
     definition.InternalSkins = {{.Name = "Stored", .Data = package}};
     definition.SkinName = "Stored";
   }
   ~DesktopManager() override {
-    RemovePropW(handled, L"ACSDATA");
+    RemovePropW(handled, kSkinDataProperty);
     DestroyWindow(form);
   }
 
@@ -78,6 +78,7 @@ class DesktopManager : public ::testing::Test {
   ui::ComponentOwner owner;
   TsSkinManager manager{owner, "sknmngr1", host};
   HWND form, first, handled, last;
+  EngineFastPath handledData;
   test::Bytes package;
   SkinManagerDefinition definition;
 };

@@ -1,0 +1,69 @@
+#pragma once
+// Skin data on a window: the window's messages pass through the skin data before its own
+// procedure, and while this lives the window carries the "ACSDATA" property.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "skin/controls/common_data.h"
+#include "skin/controls/win32/skin_data_mark.h"
+#include "skin/controls/win32/window_subclass.h"
+
+namespace velmora::skin {
+
+class SkinnedWindow : public SkinOwner {
+ public:
+  SkinnedWindow(HWND window, ManagerLink* manager, uint8_t kind, bool cacheWanted);
+  SkinnedWindow(const SkinnedWindow&) = delete;
+  SkinnedWindow& operator=(const SkinnedWindow&) = delete;
+
+  TsCommonData& Data() { return data_; }
+  HWND Handle() const { return window_; }
+  // The owner kind's own answers, asked before the default handling; nullopt passes on.
+  std::function<std::optional<intptr_t>(const EngineMessage&)> OwnCommands;
+  // Copies the cache from `source` on to the device context within `clip`, in one block, leaving
+  // out the rectangles of the visible child windows. Nothing while the cache is empty.
+  void CopyCacheToDC(HDC dc, POINT source, const RECT& clip) const;
+
+  OwnerFacts Facts() const override;
+  bool HasKeyboardFocus() const override;
+  intptr_t SendToSelf(const EngineMessage& message) override;
+  intptr_t SendToParent(const EngineMessage& message) override;
+  bool ParentEngineHandled() const override;
+  uint32_t ParentColour() const override;
+  void QueryParent(TacBgQuery& query, bool pleaseDraw) override;
+  void SendToChildren(const EngineMessage& message) override;
+  void Redraw(bool updateNow) override;
+  void InvalidateAll() override;
+  void RepaintFrame() override;
+  void RecomputeFrame() override;
+  void SetColours(uint32_t colour, uint32_t fontColour) override;
+  void UseSkinBrush(bool) override {}
+  std::unique_ptr<CacheSurface> MakeCache() override;
+  void DrawCacheInto(const TacBgQuery& query) override;
+  void FillQueryDc(const TacBgQuery& query, uint32_t colour) override;
+  std::string ClassName() const override;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR self);
+  std::optional<LRESULT> React(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<intptr_t> Command(const EngineMessage& message);
+  bool PointerInside() const;
+  void Detach();
+
+  HWND window_;
+  bool windowGone_ = false;
+  WNDPROC savedProcedure_ = nullptr;
+  uint32_t colour_ = 0xFF00000F, fontColour_ = 0xFF000012;
+  TsCommonData data_;
+  WindowSubclass subclass_;
+  // Last, so that it goes first: no command may reach this object through the mark once its
+  // destruction has begun.
+  SkinDataMark mark_;
+};
+
+}  // namespace velmora::skin

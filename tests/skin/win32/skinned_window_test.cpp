@@ -1,0 +1,209 @@
+// Skin data on real windows: the property that marks them, its removal on every kind of
+// teardown, commands through the saved procedure, and the manager's broadcasts reaching them.
+#include "skin/controls/win32/skinned_window.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+#include <windows.h>
+
+#include "skin/controls/cache_image.h"
+#include "skin/controls/win32/control_caption.h"
+#include "skin/manager/win32/window_receivers.h"
+#include "skin/paint/win32/dib_bitmap.h"
+#include "tests/skin/controls/fake_owner.h"
+#include "tests/skin/controls/test_skin.h"
+#include "ui/win32/application.h"
+#include "ui/win32/window_class.h"
+
+namespace velmora::skin {
+namespace {
+
+LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND Window(HWND parent, int x = 0, int y = 0, int w = 40, int h = 30) {
+  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraSkinnedTest", Plain);
+  return CreateWindowExW(0, cls, L"", parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, x, y, w, h, parent,
+                         nullptr, ui::Application::Instance().Module(), nullptr);
+}
+
+HANDLE Property(HWND window) { return GetPropW(window, kSkinDataProperty); }
+
+// Installed before the skin data's subclass, so it sees the final message after it.
+HANDLE g_propertyAtTheEnd = reinterpret_cast<HANDLE>(1);
+LRESULT CALLBACK WatchEnd(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                          DWORD_PTR) {
+  if (message == WM_NCDESTROY) {
+    g_propertyAtTheEnd = Property(window);
+    RemoveWindowSubclass(window, WatchEnd, 0);
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+class SkinnedWindows : public ::testing::Test {
+ protected:
+  ~SkinnedWindows() override { DestroyWindow(form); }
+  ui::Application application;
+  test::TestSkin skin;
+  test::FakeManager manager{skin.loaded.registry.get()};
+  HWND form = Window(nullptr);
+};
+
+TEST_F(SkinnedWindows, ThePropertyComesWithTheSkinDataAndGoesWithIt) {
+  const HWND child = Window(form);
+  {
+    SkinnedWindow skinned(child, &manager, 51, true);
+    EXPECT_EQ(Property(child), static_cast<EngineFastPath*>(&skinned.Data()));
+  }
+  // Ended while the window lives on, as at the application's end: nothing points at freed data.
+  EXPECT_EQ(Property(child), nullptr);
+  EXPECT_EQ(SkinDataOf(child), nullptr);
+  EXPECT_EQ(SendEngineCommand(child, {EngineCommand::IsHandled}), 0);
+}
+
+TEST_F(SkinnedWindows, AWindowDestroyedFirstTakesThePropertyAwayBeforeItEnds) {
+  const HWND child = Window(form);
+  SetWindowSubclass(child, WatchEnd, 0, 0);
+  SkinnedWindow skinned(child, &manager, 51, true);
+  DestroyWindow(child);
+  EXPECT_EQ(g_propertyAtTheEnd, nullptr);
+  EXPECT_EQ(SkinDataOf(child), nullptr);
+  EXPECT_FALSE(skinned.Data().IsSkinned());  // the owner is gone: not skinned, nothing reached
+  skinned.Data().RequestRepaint(true);
+}
+
+TEST_F(SkinnedWindows, ANewerSkinDataKeepsItsPropertyWhenAnOlderOneEnds) {
+  const HWND child = Window(form);
+  auto older = std::make_unique<SkinnedWindow>(child, &manager, 51, false);
+  SkinnedWindow newer(child, &manager, 51, false);
+  older.reset();
+  EXPECT_EQ(Property(child), static_cast<EngineFastPath*>(&newer.Data()));
+  EXPECT_EQ(SkinDataOf(child), &newer.Data());
+  newer.Data().ScalePercent = 125;
+  EXPECT_EQ(SendMessageW(child, kEngineMessage, EngineWParam(EngineCommand::GetScale), 0), 125);
+}
+
+TEST_F(SkinnedWindows, CommandsReachTheSkinDataThroughItsSavedProcedure) {
+  const HWND child = Window(form);
+  SkinnedWindow skinned(child, &manager, 51, true);
+  EXPECT_EQ(SendEngineCommand(child, {EngineCommand::IsHandled}), 1);
+  EXPECT_EQ(SendEngineCommand(child, {EngineCommand::GetSkinData}),
+            reinterpret_cast<intptr_t>(&skinned.Data()));
+  EXPECT_EQ(SendMessageW(child, kEngineMessage, EngineWParam(EngineCommand::GetScale), 0), 100);
+  int asked = 0;
+  skinned.OwnCommands = [&](const EngineMessage& m) -> std::optional<intptr_t> {
+    if (m.Command != EngineCommand::DefaultSectionIndex) return std::nullopt;
+    ++asked;
+    return skin.Index("PANEL") + 1;
+  };
+  skinned.Data().Initialize(false);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(skinned.Data().SectionIndex, skin.Index("PANEL"));
+}
+
+TEST_F(SkinnedWindows, TheManagersBroadcastReachesSkinDataOnRealWindows) {
+  const HWND panel = Window(form, 0, 0, 40, 30);
+  SkinnedWindow skinned(panel, &manager, 50, true);  // "CHECKBOX" by default
+  skinned.Data().Loading = false;
+  FormDirectory forms;
+  forms.AddForm(form);
+  Broadcast(forms, {EngineCommand::NewSkin, manager.Identity()});
+  EXPECT_EQ(skinned.Data().SectionIndex, skin.Index("CHECKBOX"));
+  Broadcast(forms, {EngineCommand::RemoveSkin, manager.Identity()});
+  EXPECT_EQ(skinned.Data().SectionIndex, -1);
+}
+
+TEST_F(SkinnedWindows, AChildOverAnOpaquePanelGetsThePanelsColour) {
+  const HWND panel = Window(form, 0, 0, 60, 40);
+  const HWND check = Window(panel, 5, 5, 20, 10);
+  SkinnedWindow panelData(panel, &manager, 51, true);
+  panelData.Data().SetSkinSection("PANEL");
+  panelData.Data().Initialize(false);
+  SkinnedWindow checkData(check, &manager, 50, true);
+  checkData.Data().Initialize(false);
+  const TacParentBg parent = checkData.Data().ParentBackground();
+  EXPECT_EQ(parent.FillColor, 0x00336699u);
+  ASSERT_TRUE(RebuildCache(panelData.Data(), {}));
+  EXPECT_EQ(panelData.Data().Cache()->Pixels().At(30, 20) & 0xFFFFFF, 0x996633u);
+}
+
+TEST_F(SkinnedWindows, ACheckBoxCacheShowsItsParentAndAnOpaqueCaptionInTheSectionsColour) {
+  const HWND panel = Window(form, 0, 0, 120, 40);
+  const HWND check = Window(panel, 5, 5, 100, 17);
+  SkinnedWindow panelData(panel, &manager, 51, true);
+  panelData.Data().SetSkinSection("PANEL");
+  panelData.Data().Initialize(false);
+  panelData.OwnCommands = [&](const EngineMessage& m) -> std::optional<intptr_t> {
+    if (m.Command != EngineCommand::PrepareCache) return std::nullopt;
+    return RebuildCache(panelData.Data(), {}), 0;
+  };
+  SkinnedWindow checkData(check, &manager, 32, true);
+  checkData.Data().SetSkinSection("CHECKBOX");
+  checkData.Data().Initialize(false);
+  const CacheLayers layers{.Caption =
+                               ControlCaption(checkData, {L"Ручей", nullptr, {0, 0, 100, 17}})};
+  ASSERT_TRUE(RebuildCache(checkData.Data(), layers));
+  const PixelView pixels = checkData.Data().Cache()->Pixels();
+  int red = 0, panelColour = 0;
+  for (int32_t y = 0; y < pixels.Height; ++y) {
+    for (int32_t x = 0; x < pixels.Width; ++x) {
+      const uint32_t p = pixels.At(x, y);
+      ASSERT_EQ(p >> 24, 0xFFu) << x << "," << y;  // text leaves no hole in the image
+      red += p == 0xFFFF0000u;  // font colour 255 (red) where glyphs cover a pixel whole
+      panelColour += p == 0xFF996633u;
+    }
+  }
+  EXPECT_GT(red, 10);
+  EXPECT_GT(panelColour, 100 * 17 / 2);
+  EXPECT_EQ(pixels.At(99, 0), 0xFF996633u);  // the panel shows through the transparent section
+}
+
+TEST_F(SkinnedWindows, TheCacheReachesTheWindowAroundItsVisibleChildren) {
+  const HWND panel = Window(form, 0, 0, 60, 40);
+  Window(panel, 10, 10, 20, 10);
+  SkinnedWindow panelData(panel, &manager, 51, true);
+  panelData.Data().SetSkinSection("PANEL");
+  panelData.Data().Initialize(false);
+  ASSERT_TRUE(RebuildCache(panelData.Data(), {}));
+  DibBitmap screen = DibBitmap::Make(60, 40);
+  std::fill_n(screen.Pixels().Row(0), 60 * 40, 0xFF000000u);
+  panelData.CopyCacheToDC(screen.Dc(), {0, 0}, {0, 0, 60, 40});
+  GdiFlush();
+  EXPECT_EQ(screen.Pixels().At(30, 25) & 0xFFFFFF, 0x996633u);
+  EXPECT_EQ(screen.Pixels().At(15, 15) & 0xFFFFFF, 0u);  // the child's place is its own
+  EXPECT_EQ(screen.Pixels().At(29, 19) & 0xFFFFFF, 0u);
+  EXPECT_EQ(screen.Pixels().At(30, 20) & 0xFFFFFF, 0x996633u);
+}
+
+TEST_F(SkinnedWindows, TheManagersHoverNoticesSetAndClearMouseOver) {
+  const HWND box = Window(form, 0, 0, 20, 10);
+  SkinnedWindow skinned(box, &manager, 32, false);
+  skinned.Data().SetSkinSection("CHECKBOX");
+  skinned.Data().Initialize(false);
+  SetCursorPos(5000, 5000);  // far from the hidden form
+  SendEngineCommand(box, {EngineCommand::MouseEntered, manager.Identity()});
+  EXPECT_TRUE(skinned.Data().MouseOver);
+  SendEngineCommand(box, {EngineCommand::MouseLeft, manager.Identity()});
+  EXPECT_FALSE(skinned.Data().MouseOver);
+}
+
+TEST_F(SkinnedWindows, ANewChildAsksTheFormForItsAdapter) {
+  std::vector<intptr_t> asked;
+  SkinnedWindow formData(form, &manager, 226, false);
+  formData.OwnCommands = [&](const EngineMessage& m) -> std::optional<intptr_t> {
+    if (m.Command == EngineCommand::AdaptChildren) asked.push_back(m.Argument);
+    return std::nullopt;
+  };
+  const HWND panel = Window(form, 0, 0, 60, 40);
+  SkinnedWindow panelData(panel, &manager, 51, false);
+  asked.clear();
+  Window(panel, 1, 1, 5, 5);
+  EXPECT_EQ(asked, std::vector<intptr_t>{reinterpret_cast<intptr_t>(panel)});
+}
+
+}  // namespace
+}  // namespace velmora::skin
