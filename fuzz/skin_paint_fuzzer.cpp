@@ -19,9 +19,10 @@ namespace {
 
 using namespace velmora::skin;
 
+// Four-digit fields may be negative ("-012"), as a skin may write them.
 std::string Field(FuzzedDataProvider& in, int digits, int max) {
   char text[8];
-  std::snprintf(text, sizeof text, "%0*d", digits, in.ConsumeIntegralInRange(0, max));
+  std::snprintf(text, sizeof text, "%0*d", digits, in.ConsumeIntegralInRange(digits == 4 ? -99 : 0, max));
   return text;
 }
 

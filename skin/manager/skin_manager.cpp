@@ -66,6 +66,7 @@ TsSkinManager::TsSkinManager(ui::ComponentOwner& owner, std::string name, Manage
   if (!g_default) {
     g_default = this;
     host_.HookApplicationWindow(*this);
+    hookedApplicationWindow_ = true;
   }
   LoadDefaults();
 }
@@ -75,10 +76,9 @@ TsSkinManager::~TsSkinManager() {
   if (Applied()) Deactivate();
   if (hooksInstalled_) host_.RemoveHooks();
   registry_.reset();
-  if (g_default == this) {
-    host_.UnhookApplicationWindow();
-    g_default = nullptr;
-  }
+  // The hook may outlive this manager's time as the default; it points here all the same.
+  if (hookedApplicationWindow_) host_.UnhookApplicationWindow();
+  if (g_default == this) g_default = nullptr;
 }
 
 void TsSkinManager::LoadDefaults() {

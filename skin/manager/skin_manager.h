@@ -153,6 +153,7 @@ class TsSkinManager : public ui::Component {
   std::unique_ptr<SkinRegistry> registry_;
   bool packageSkin_ = false;
   bool hooksInstalled_ = false;
+  bool hookedApplicationWindow_ = false;
   bool activationPending_ = false;
   std::optional<PreviewRecord> received_;
   bool handlingReceived_ = false;

@@ -105,9 +105,12 @@ void MaskBlendCell(const PixelView& dest, const Rect& destRect, const SourceView
 void StretchWithMask(const PixelView& dest, const Rect& destRect, bool smooth, int32_t maskOffset,
                      const SourceView& image, const Rect& sourceRect) {
   const Rect source = sourceRect;
+  // The mask layer, maskOffset rows below the picture (above it for an upside-down skin
+  // rectangle), must lie inside the image as well as the picture.
   if (dest.Width < 2 || dest.Height < 2 || IsEmpty(destRect) || IsEmpty(source) ||
       source.Left < 0 || source.Top < 0 || source.Right > image.Width ||
-      source.Bottom + maskOffset > image.Height)
+      source.Bottom > image.Height || int64_t(source.Top) + maskOffset < 0 ||
+      int64_t(source.Bottom) + maskOffset > image.Height)
     return;
   if (maskOffset == 0) {
     StretchCopy(dest, destRect, image, source);

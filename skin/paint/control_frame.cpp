@@ -99,7 +99,7 @@ void FixBorderCorners(const PixelView& cache, int32_t state, int32_t corners,
         const uint32_t i = source.At(x, y);
         if (mask.MaskLayout == 0) {
           if (i == kKeyColour) cache.At(cx, cy) = behindPixel;
-        } else if (y + maskOffset < source.Height) {
+        } else if (y + maskOffset >= 0 && y + maskOffset < source.Height) {
           cache.At(cx, cy) = MixThroughMask(behindPixel, i, source.At(x, y + maskOffset));
         }
       }

@@ -283,6 +283,18 @@ TEST_F(SkinManagerTest, OnlyOneManagerIsTheDefault) {
   EXPECT_FALSE(first.IsDefault());
 }
 
+// The application window's messages go to the manager that hooked it, default or not; once
+// that manager is gone they must reach it no more.
+TEST_F(SkinManagerTest, TheManagerThatHookedTheApplicationWindowUnhooksItWhenDestroyed) {
+  Create();
+  TsSkinManager& second = Create();
+  EXPECT_TRUE(host.applicationWindowHooked);
+  second.SetIsDefault(true);
+  managers.erase(managers.begin());
+  EXPECT_FALSE(host.applicationWindowHooked);
+  EXPECT_TRUE(second.IsDefault());
+}
+
 TEST_F(SkinManagerTest, CommonSectionsLoseTheirBlanksAndReload) {
   TsSkinManager& manager = Started();
   log.clear();

@@ -72,7 +72,9 @@ std::optional<LRESULT> Win32ManagerHost::ApplicationMessage(UINT message, WPARAM
                                                             LPARAM lParam) {
   if (!hooked_) return std::nullopt;
   if (message == WM_COPYDATA && wParam == kPreviewCopyDataId) {
+    // Any process may send this, with no record at all.
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (!data) return std::nullopt;
     const std::span<const uint8_t> bytes(static_cast<const uint8_t*>(data->lpData),
                                          data->lpData ? data->cbData : 0);
     if (!hooked_->ReceiveSkinRecord(bytes)) return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/data/mask_data.h"
 #include "skin/paint/cell_copy.h"
 #include "skin/paint/glyph.h"
 #include "tests/skin/paint/pixels.h"
@@ -162,6 +163,35 @@ TEST(StretchWithMask, AOnePixelCentreFollowsItsMaskRed) {
   image.At(0, 1) = 0;
   StretchWithMask(PixelRows(dest), {1, 1, 3, 3}, true, 1, PixelRows(std::as_const(image)), {0, 0, 1, 1});
   EXPECT_EQ(dest.At(2, 2), Bgra(20, 20, 20, 255));
+}
+
+// A skin may write a mask rectangle upside down ("^" fields bottom above top), which makes the
+// mask layer's offset negative: its rows would lie above the image. Nothing is drawn then.
+TEST(StretchWithMask, AMaskLayerAboveTheImageDrawsNothing) {
+  const Image32 image = test::Picture(4, 6, [](int32_t, int32_t) { return Bgra(9, 9, 9, 255); });
+  const Image32 before = Filled(4, 4, Bgra(100, 100, 100, 7));
+  for (const bool smooth : {false, true})
+    for (const Rect source : {Rect{1, 2, 3, 3}, Rect{1, 2, 2, 3}}) {
+      Image32 dest = before;
+      StretchWithMask(PixelRows(dest), {0, 0, 4, 4}, smooth, -3, PixelRows(image), source);
+      EXPECT_EQ(dest.Pixels, before.Pixels) << smooth << " " << source.Width();
+    }
+}
+
+TEST(BordersMask, AnUpsideDownStretchedMaskStaysInsideItsImage) {
+  const Image32 image = test::Picture(4, 6, [](int32_t, int32_t) { return Bgra(9, 9, 9, 255); });
+  // Top 5, bottom -1, side widths 1, -3, 1, -1; one frame, a mask layer, stretched with the centre.
+  auto text = DecodeMaskValue("^0000,0005,0004,-001,0001,-003,0001,-001,1,1,5,0");
+  ASSERT_TRUE(text);
+  TsMaskData mask = MaskOver(image, 1, 1, {0, 0, 0, 0});
+  const TsMaskData decoded = text->Mask;
+  mask.Rect = decoded.Rect;
+  mask.LeftWidth = decoded.LeftWidth, mask.TopWidth = decoded.TopWidth;
+  mask.RightWidth = decoded.RightWidth, mask.BottomWidth = decoded.BottomWidth;
+  mask.DrawMode = decoded.DrawMode;
+  CompleteFrames(mask);
+  Image32 dest = Filled(6, 6, Bgra(100, 100, 100, 7));
+  DrawBordersMask(PixelRows(dest), {0, 0, 6, 6}, TacParentBg{}, true, 1, mask);
 }
 
 TEST(KeyCopy, OverItsOwnBitmapKeepsKeysAndMakesTheRestOpaque) {

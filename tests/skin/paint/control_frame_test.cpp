@@ -87,6 +87,18 @@ TEST_F(Frames, CornerKeysTakeTheParentOrItsColour) {
   EXPECT_EQ(cache.At(0, 0), Bgra(0, 0, 0xAA, 0));
 }
 
+// An upside-down mask rectangle puts the mask layer above the picture, outside the image: such
+// corners are left as they are.
+TEST_F(Frames, CornersWhoseMaskLayerLiesAboveTheImageAreLeft) {
+  TsMaskData mask = skin.registry->Masks()[size_t(Mask())];
+  mask.MaskLayout = 1;
+  mask.Rect = {0, 2, 3, -6};  // mask layer 8 / 2 = 4 rows above the picture
+  Image32 cache = Filled(6, 6, kUntouched);
+  ParentStub parent;
+  FixBorderCorners(PixelRows(cache), 0, kTopLeft, mask, parent, 0, 0);
+  EXPECT_EQ(cache.Pixels, Filled(6, 6, kUntouched).Pixels);
+}
+
 TEST_F(Frames, TheOuterEffectKeepsWhatItCoversAndDrawsAroundTheChild) {
   TacBgQuery query;
   query.Kind = kBgBitmap;

@@ -103,6 +103,7 @@ TEST_F(DesktopManager, ASkinRecordSentByCopyDataIsShown) {
   const HWND applicationWindow = FindWindowW(L"TApplication", nullptr);
   ASSERT_NE(applicationWindow, nullptr);
 
+  EXPECT_EQ(SendMessageW(applicationWindow, WM_COPYDATA, 7, 0), 0);  // no record at all
   COPYDATASTRUCT hostile{0, 3, record.data()};  // shorter than the marker
   EXPECT_EQ(SendMessageW(applicationWindow, WM_COPYDATA, 7, reinterpret_cast<LPARAM>(&hostile)), 0);
   COPYDATASTRUCT sent{0, DWORD(record.size()), record.data()};
