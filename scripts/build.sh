@@ -7,8 +7,7 @@ kind=${1:-cross}
 dir="$VELMORA_BUILD/$kind"
 case $kind in
   cross|cross64)
-    triple=$(cross_triple "$kind")
-    args=(-DCMAKE_TOOLCHAIN_FILE="$VELMORA_ROOT/cmake/toolchain-mingw-${triple%%-*}.cmake"
+    args=(-DCMAKE_TOOLCHAIN_FILE="$(cross_toolchain "$kind")"
           -DVELMORA_CROSS_PREFIX="$(cross_prefix "$kind")" -DCMAKE_BUILD_TYPE=Release) ;;
   native) args=(-DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON) ;;
   asan)   args=(-DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON) ;;

@@ -18,6 +18,11 @@ cross_triple() {
   esac
 }
 cross_prefix() { echo "$VELMORA_CACHE/cross/$(cross_triple "$1")"; }
+cross_toolchain() {
+  local triple
+  triple=$(cross_triple "$1")
+  echo "$VELMORA_ROOT/cmake/toolchain-mingw-${triple%%-*}.cmake"
+}
 wine_arch() { [[ $1 == cross64 ]] && echo win64 || echo win32; }
 
 # Chooses the build whose programs this machine's Wine can run, into WINE_TREE, with the reason in

@@ -11,7 +11,7 @@ CROSS_PREFIX=$(cross_prefix "$KIND")
 APT_STATE="$VELMORA_CACHE/apt"
 SOURCES_DIR="$VELMORA_CACHE/sources"
 RECIPES_DIR="$VELMORA_ROOT/cmake/deps"
-TOOLCHAIN="$VELMORA_ROOT/cmake/toolchain-mingw-${CROSS_TRIPLE%%-*}.cmake"
+TOOLCHAIN=$(cross_toolchain "$KIND")
 MINGW_SYSROOT=/usr/$CROSS_TRIPLE
 
 apt_private() {
