@@ -22,14 +22,24 @@ def control_at(controls, origin, x, y):
     raise AssertionError(f"no control at {x}, {y}")
 
 
-def first_sound(audio, frame_s=0.05, level=0.002):
-    """When the recording first holds sound, in seconds."""
-    frame = 0.0
+def first_sound(audio, after=0.0, frame_s=0.05, level=0.002):
+    """When the recording first holds sound from `after` on, in seconds."""
+    frame = after
     while frame < audio.seconds:
         if audio.rms(LEFT, frame, frame + frame_s) > level:
             return frame
         frame += frame_s
-    raise AssertionError("the recording holds no sound")
+    raise AssertionError(f"the recording holds no sound after {after:.2f} s")
+
+
+def first_silence(audio, after, frame_s=0.1, level=0.0002):
+    """When the recording first falls silent from `after` on, in seconds."""
+    frame = after
+    while frame < audio.seconds:
+        if audio.rms(LEFT, frame, frame + frame_s) < level:
+            return frame
+        frame += frame_s
+    raise AssertionError(f"the recording never falls silent after {after:.2f} s")
 
 
 class MainWindowTest(unittest.TestCase):
@@ -66,11 +76,11 @@ class MainWindowTest(unittest.TestCase):
         self.harness.click_control(speed, dx=4)
         self.harness.key("End")
         self.harness.click_control(brook)
-        faster = time.monotonic() - clicked
         time.sleep(7)
         audio = recording.stop()
 
-        # Later moments are placed by the clock after the brook's first sound in the recording.
+        # The balance change is placed by the clock after the brook's first sound in the
+        # recording; the restart is found in the recording itself.
         onset = first_sound(audio)
         self.assertGreater(onset, 1.0, "nothing plays before the click")
         self.assertLess(audio.rms(LEFT, 0, onset - 0.2), 0.001)
@@ -92,7 +102,9 @@ class MainWindowTest(unittest.TestCase):
         self.assertGreater(recorded_match, 0.35, "what plays is the brook's sample")
         self.assertGreater(recorded_match,
                            best_match(at_recorded_speed, source_envelope, 1.5, max_lag) + 0.15)
-        sped_up = played(onset + faster + 1)
+        # The brook restarts at the new speed where its sound returns after the switch-off.
+        restart = first_sound(audio, first_silence(audio, panned + 2.3))
+        sped_up = played(restart + 1)
         faster_match = best_match(sped_up, source_envelope, 1.5, max_lag)
         self.assertGreater(faster_match, 0.35, "speed 50 plays the sample half as fast again")
         self.assertGreater(faster_match, best_match(sped_up, source_envelope, 1.0, max_lag) + 0.15)
