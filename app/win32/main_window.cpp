@@ -57,6 +57,7 @@ MainWindow::MainWindow()
       skinPlatform_(ui::Application::Instance().Title()),
       player_(*this, ui::AnsiFromWide(ui::ExecutableFolder())),
       TrayIcon1(ProgramIcon(), ui::Application::Instance().Title()) {
+  skin::TsCommonData::SetDefaultManager(&skinLink_);
   CreateControls();
   LoadPictures();
   CreatePopupMenu();
@@ -70,6 +71,8 @@ MainWindow::MainWindow()
   player_.sknmngr1.ReadDefinition(MainWindowSkinManager(StoredSkinPackage()));
   player_.FormCreate();
 }
+
+MainWindow::~MainWindow() { skin::TsCommonData::SetDefaultManager(nullptr); }
 
 void MainWindow::CreateControls() {
   std::map<std::string_view, HWND> windows;

@@ -18,7 +18,7 @@ void TrackBarView::Refresh() {
   SendMessageW(handle_, TBM_SETPOS, TRUE, slider_.Position());
 }
 
-void TrackBarView::Scroll() {
+void TrackBarView::Scroll(WORD) {
   slider_.SetPosition(static_cast<int>(SendMessageW(handle_, TBM_GETPOS, 0, 0)));
 }
 

@@ -9,7 +9,7 @@ class TrackBarView : public ChildView {
  public:
   TrackBarView(TrackBar& slider, const ChildPlacement& placement, int thumbLength);
   void Refresh() override;
-  void Scroll() override;
+  void Scroll(WORD code) override;
 
  private:
   TrackBar& slider_;

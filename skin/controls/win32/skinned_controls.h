@@ -3,14 +3,9 @@
 // skin replaces what these draw, not how they behave.
 #include "ui/win32/button_views.h"
 #include "ui/win32/static_views.h"
-#include "ui/win32/track_bar_view.h"
+#include "skin/controls/win32/track_bar.h"
 
 namespace velmora::skin {
-
-class TsTrackBar : public ui::TrackBarView {
- public:
-  using TrackBarView::TrackBarView;
-};
 
 class TsButton : public ui::ButtonView {
  public:
