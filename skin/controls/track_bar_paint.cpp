@@ -75,6 +75,14 @@ TrackBarMasks ResolveTrackBarMasks(const SkinRegistry& skin, int32_t sectionInde
           skin.GetMaskIndex(sectionIndex, "PROGHORZ")};
 }
 
+void CentreAcross(TrackBarGeometry& g, int32_t clientHeight, int32_t thumbLength) {
+  const int32_t channelHeight = g.Channel.Height();
+  g.Channel.Top = (clientHeight - channelHeight) / 2;
+  g.Channel.Bottom = g.Channel.Top + channelHeight;
+  g.Thumb.Top = g.Channel.Top + (channelHeight - thumbLength) / 2;
+  g.Thumb.Bottom = g.Thumb.Top + thumbLength;
+}
+
 Rect SkinnedChannel(const Rect& channel, int32_t maskFrameHeight) {
   Rect r = channel;
   r.Top += (channel.Height() - maskFrameHeight + 1) / 2;

@@ -23,6 +23,11 @@ struct TrackBarGeometry {
   TickMarks Marks = TickMarks::tmBottomRight;
 };
 
+// The channel centred across the client height and the thumb, thumbLength high, centred on it;
+// the platform's places along the bar are kept. The platform's own places across the bar differ
+// from one implementation to another and leave the skin's thumb no room in a low control.
+void CentreAcross(TrackBarGeometry& g, int32_t clientHeight, int32_t thumbLength);
+
 // The slider's masks in its section; -1 where the skin has none.
 struct TrackBarMasks {
   int32_t Channel = -1, Thumb = -1, Tick = -1, Progress = -1;

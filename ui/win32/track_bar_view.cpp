@@ -4,8 +4,9 @@
 
 namespace velmora::ui {
 
-TrackBarView::TrackBarView(TrackBar& slider, const ChildPlacement& placement, int thumbLength)
-    : ChildView(slider, placement, TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTH | TBS_FIXEDLENGTH),
+TrackBarView::TrackBarView(TrackBar& slider, const ChildPlacement& placement, int thumbLength,
+                           DWORD marks)
+    : ChildView(slider, placement, TRACKBAR_CLASSW, TBS_HORZ | marks | TBS_FIXEDLENGTH),
       slider_(slider) {
   SendMessageW(handle_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(thumbLength), 0);
   Refresh();

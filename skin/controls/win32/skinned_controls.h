@@ -1,16 +1,12 @@
 #pragma once
 // The program's own skinned controls. For now each is its standard control; painting from the
 // skin replaces what these draw, not how they behave.
+#include "skin/controls/win32/button.h"
+#include "skin/controls/win32/track_bar.h"
 #include "ui/win32/button_views.h"
 #include "ui/win32/static_views.h"
-#include "skin/controls/win32/track_bar.h"
 
 namespace velmora::skin {
-
-class TsButton : public ui::ButtonView {
- public:
-  using ButtonView::ButtonView;
-};
 
 class TsRadioButton : public ui::RadioButtonView {
  public:

@@ -27,7 +27,6 @@ int32_t Asked(HWND window, UINT message, WPARAM wParam = 0) {
 bool IsRangeOrPosition(UINT message) {
   switch (message) {
     case TBM_SETPOS:
-    case TBM_SETPOSNOTIFY:
     case TBM_SETRANGE:
     case TBM_SETRANGEMIN:
     case TBM_SETRANGEMAX:
@@ -41,7 +40,8 @@ bool IsRangeOrPosition(UINT message) {
 }  // namespace
 
 TsTrackBar::TsTrackBar(ui::TrackBar& slider, const ui::ChildPlacement& placement, int thumbLength)
-    : TrackBarView(slider, placement, thumbLength),
+    // The framework's slider: ticks below, automatic ticks one per step.
+    : TrackBarView(slider, placement, thumbLength, TBS_BOTTOM | TBS_AUTOTICKS),
       skinned_(handle_, nullptr, kTrackBarKind, true),
       subclass_(handle_, Procedure, this) {
   skinned_.OwnCommands = [this](const EngineMessage& m) { return Command(m); };
@@ -50,7 +50,7 @@ TsTrackBar::TsTrackBar(ui::TrackBar& slider, const ui::ChildPlacement& placement
 }
 
 void TsTrackBar::ResolveMasks() {
-  const TsCommonData& data = skinned_.Data();
+  TsCommonData& data = skinned_.Data();
   const SkinRegistry* skin = data.Skin();
   masks_ = skin && data.SectionIndex >= 0 ? ResolveTrackBarMasks(*skin, data.SectionIndex)
                                           : TrackBarMasks{};
@@ -73,8 +73,8 @@ LRESULT CALLBACK TsTrackBar::Procedure(HWND window, UINT message, WPARAM wParam,
   return DefSubclassProc(window, message, wParam, lParam);
 }
 
-bool TsTrackBar::Paintable() const {
-  const TsCommonData& data = skinned_.Data();
+bool TsTrackBar::Paintable() {
+  TsCommonData& data = skinned_.Data();
   return data.IsSkinned() && !data.Updating && !data.FadeRunning;
 }
 
@@ -195,6 +195,9 @@ TrackBarGeometry TsTrackBar::Geometry() const {
   TrackBarGeometry g;
   g.Channel = Requested(handle_, TBM_GETCHANNELRECT);
   g.Thumb = Requested(handle_, TBM_GETTHUMBRECT);
+  RECT client;
+  GetClientRect(handle_, &client);
+  CentreAcross(g, client.bottom, Asked(handle_, TBM_GETTHUMBLENGTH));
   g.Ticks = Ticks, g.Marks = Marks;
   if (Ticks == TickStyle::tsAuto) {
     g.TickCount = Asked(handle_, TBM_GETRANGEMAX) - Asked(handle_, TBM_GETRANGEMIN) + 1;

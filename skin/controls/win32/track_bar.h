@@ -28,7 +28,7 @@ class TsTrackBar : public ui::TrackBarView {
                                     UINT_PTR, DWORD_PTR self);
   std::optional<LRESULT> React(UINT message, WPARAM wParam, LPARAM lParam);
   std::optional<intptr_t> Command(const EngineMessage& message);
-  bool Paintable() const;
+  bool Paintable();
   void Paint(HDC dc);
   bool BuildCache();
   TrackBarGeometry Geometry() const;

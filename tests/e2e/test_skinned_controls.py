@@ -1,0 +1,124 @@
+"""The window's own skinned controls under real mouse input: a slider's thumb turns hot under the
+pointer and back when it leaves, shows pressed while held, and a drag still moves the slider and
+the sound; no slider is drawn by the platform."""
+
+import os
+import subprocess
+import time
+import unittest
+from pathlib import Path
+
+from test_main_window import LEFT, RIGHT, control_at, first_sound
+from velmora_harness import Harness
+
+OUTPUT = os.environ["VELMORA_OUTPUT_DIR"]
+# Design places of the fourteen sliders (the harness runs at the design resolution).
+SLIDERS = [(140, 25), (260, 25), (381, 26), (140, 65), (260, 65), (381, 65), (140, 105),
+           (140, 145), (140, 184), (140, 225), (140, 265), (140, 305), (140, 392), (177, 485)]
+
+
+class Shot:
+    """A screenshot's pixels as (r, g, b) rows."""
+
+    def __init__(self, path):
+        size = subprocess.run(["identify", "-format", "%w %h", str(path)], capture_output=True,
+                              text=True, check=True).stdout.split()
+        self.width, self.height = int(size[0]), int(size[1])
+        self.data = subprocess.run(["convert", str(path), "-depth", "8", "rgb:-"],
+                                   capture_output=True, check=True).stdout
+
+    def at(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.data[i:i + 3])
+
+    def crop(self, rect):
+        left, top, right, bottom = rect
+        return [[self.at(x, y) for x in range(left, right)] for y in range(top, bottom)]
+
+
+def changed_columns(before, after):
+    """The columns (relative to the crop) where the two crops differ."""
+    return sorted({x for row_a, row_b in zip(before, after)
+                   for x, (a, b) in enumerate(zip(row_a, row_b)) if a != b})
+
+
+class SkinnedControlsTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.harness = Harness.attach(os.environ["VELMORA_HARNESS_STATE"])
+
+    def start(self, name):
+        folder = self.harness.install(OUTPUT, name)
+        program = self.harness.start_program(folder)
+        self.addCleanup(lambda: program.poll() is None and program.kill())
+        window = self.harness.wait_for_window("Velmora")
+        controls = self.harness.children(window)
+        background = next(c for c in controls if c["class"] == "VelmoraImage")
+        time.sleep(1)
+        return window, controls, background["rect"][:2]
+
+    def shot(self, name):
+        return Shot(self.harness.screenshot(Path(self.harness.dir) / name))
+
+    def move(self, x, y, settle=0.6):
+        self.harness.xdotool("mousemove", "--sync", x, y)
+        time.sleep(settle)  # the hover notices come on a 100 ms timer
+
+    def test_a_thumb_turns_hot_and_pressed_under_the_mouse_and_a_drag_moves_the_sound(self):
+        window, controls, origin = self.start("skinned-slider")
+        balance = control_at(controls, origin, 260, 25)
+        brook = next(c for c in controls if c["caption"] == "Ручей")
+        left, top, right, bottom = balance["rect"]
+        centre = ((left + right) // 2, (top + bottom) // 2)  # the thumb of the design value 0
+        away = (origin[0] + 600, origin[1] + 450)
+
+        self.move(*away)
+        normal = self.shot("slider-normal.png").crop(balance["rect"])
+        self.move(*centre)
+        hot = self.shot("slider-hot.png").crop(balance["rect"])
+        columns = changed_columns(normal, hot)
+        self.assertTrue(columns, "the thumb changes its look under the pointer")
+        self.assertLess(max(columns) - min(columns), 24, "only the thumb changes")
+        self.assertLess(abs((min(columns) + max(columns)) // 2 - (right - left) // 2), 6)
+        self.move(*away)
+        self.assertEqual(self.shot("slider-left.png").crop(balance["rect"]), normal,
+                         "leaving restores the normal look")
+
+        self.harness.click_control(brook)
+        recording = self.harness.record(Path(self.harness.dir) / "slider-drag.wav")
+        recording.wait_for(1.0)
+        self.move(*centre)
+        self.harness.xdotool("mousedown", 1)
+        time.sleep(0.4)
+        pressed = self.shot("slider-pressed.png").crop(balance["rect"])
+        self.assertNotEqual(pressed, hot, "a held thumb looks pressed")
+        for x in range(centre[0], right + 20, 8):
+            self.harness.xdotool("mousemove", "--sync", x, centre[1])
+        self.harness.xdotool("mouseup", 1)
+        time.sleep(0.4)
+        after = self.shot("slider-dragged.png").crop(balance["rect"])
+        moved = changed_columns(hot, after)
+        self.assertGreater(max(moved), (right - left) * 3 // 4, "the thumb went to the right end")
+        time.sleep(4)
+        audio = recording.stop()
+        first_sound(audio)
+        end = audio.seconds
+        self.assertGreater(audio.rms(RIGHT, end - 2.5, end - 0.5),
+                           2 * audio.rms(LEFT, end - 2.5, end - 0.5) + 1e-4,
+                           "balance at the right end moves the brook to the right channel")
+
+    def test_no_slider_is_drawn_by_the_platform(self):
+        window, controls, origin = self.start("skinned-look")
+        self.move(origin[0] + 600, origin[1] + 450)
+        shot = self.shot("skinned-look.png")
+        for x, y in SLIDERS:
+            slider = control_at(controls, origin, x, y)
+            pixels = [p for row in shot.crop(slider["rect"]) for p in row]
+            # The platform's slider has a white channel; the skin's is a dark recessed groove.
+            self.assertNotIn((255, 255, 255), pixels, f"slider at {x}, {y}")
+            dark = sum(1 for r, g, b in pixels if r + g + b < 120)
+            self.assertGreater(dark, 40, f"the skin's channel and thumb at {x}, {y}")
+
+
+if __name__ == "__main__":
+    unittest.main()
