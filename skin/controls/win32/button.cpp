@@ -62,6 +62,8 @@ std::optional<LRESULT> TsButton::React(UINT message, WPARAM wParam, LPARAM lPara
   TsCommonData& data = skinned_.Data();
   if (message == WM_TIMER && wParam == kFlashTimer) return EndFlash(), 0;
   if (!data.IsSkinned()) return std::nullopt;
+  if (mouse_.Entered(handle_, message)) MouseEntered();
+  if (mouse_.Left(message)) MouseLeft();
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -133,14 +135,22 @@ std::optional<intptr_t> TsButton::Command(const EngineMessage& message) {
       return skin ? skin->GetSkinIndex("BUTTON") + 1 : 0;
     }
     case EngineCommand::PrepareCache: return BuildCache(), 0;
-    case EngineCommand::MouseEntered:
-      if (IsWindowEnabled(handle_)) ShowState(kButtonHot);
-      return 0;
-    case EngineCommand::MouseLeft:
-      if (IsWindowEnabled(handle_) && !data.MouseOver) ShowState(kButtonNormal);
-      return 0;
+    case EngineCommand::MouseEntered: return MouseEntered(), 0;
+    case EngineCommand::MouseLeft: return MouseLeft(), 0;
     default: return std::nullopt;
   }
+}
+
+void TsButton::MouseEntered() {
+  if (!IsWindowEnabled(handle_)) return;
+  skinned_.Data().MouseOver = true;
+  ShowState(kButtonHot);
+}
+
+void TsButton::MouseLeft() {
+  if (!IsWindowEnabled(handle_)) return;
+  skinned_.Data().MouseOver = false;
+  ShowState(kButtonNormal);
 }
 
 void TsButton::ShowState(int32_t kind) {

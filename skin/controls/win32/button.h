@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "skin/controls/button_paint.h"
+#include "skin/controls/win32/mouse_presence.h"
 #include "skin/controls/win32/skinned_window.h"
 #include "ui/win32/button_views.h"
 
@@ -32,10 +33,13 @@ class TsButton : public ui::ButtonView {
   bool BuildCache();
   void Paint(HDC dc);
   void ShowState(int32_t kind);
+  void MouseEntered();
+  void MouseLeft();
   void Release();
   void EndFlash();
 
   SkinnedWindow skinned_;
+  MousePresence mouse_;
   bool pressMarked_ = false;
   bool flash_ = false;  // the pressed look held after a release, until its timer
   WindowSubclass subclass_;

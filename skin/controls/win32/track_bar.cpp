@@ -47,6 +47,21 @@ TsTrackBar::TsTrackBar(ui::TrackBar& slider, const ui::ChildPlacement& placement
   skinned_.OwnCommands = [this](const EngineMessage& m) { return Command(m); };
   skinned_.Data().Initialize(true);
   ResolveMasks();
+  UpdatePlatformLayout();
+}
+
+// The platform's slider places its thumb anew only when its position changes, not when its range
+// does: a step away and back puts its thumb (which it hit-tests and reports) where the position
+// is in the new range.
+void TsTrackBar::UpdatePlatformLayout() {
+  const auto platform = reinterpret_cast<WNDPROC>(GetClassLongPtrW(handle_, GCLP_WNDPROC));
+  const auto send = [&](UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return CallWindowProcW(platform, handle_, message, wParam, lParam);
+  };
+  const LRESULT position = send(TBM_GETPOS);
+  const LRESULT step = position < send(TBM_GETRANGEMAX) ? 1 : -1;
+  send(TBM_SETPOS, TRUE, position + step);
+  send(TBM_SETPOS, TRUE, position);
 }
 
 void TsTrackBar::ResolveMasks() {
@@ -82,6 +97,8 @@ std::optional<LRESULT> TsTrackBar::React(UINT message, WPARAM wParam, LPARAM lPa
   TsCommonData& data = skinned_.Data();
   if (!data.IsSkinned()) return std::nullopt;  // the platform draws its own slider
   const bool enabled = IsWindowEnabled(handle_);
+  if (mouse_.Entered(handle_, message)) MouseEntered();
+  if (mouse_.Left(message)) MouseLeft();
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -115,6 +132,7 @@ std::optional<LRESULT> TsTrackBar::React(UINT message, WPARAM wParam, LPARAM lPa
     default:
       if (IsRangeOrPosition(message)) {
         const LRESULT result = DefSubclassProc(handle_, message, wParam, lParam);
+        UpdatePlatformLayout();
         data.RequestRepaint(false);
         return result;
       }
@@ -147,14 +165,20 @@ std::optional<intptr_t> TsTrackBar::Command(const EngineMessage& message) {
       return skin ? skin->Indexes().TrackBars[1].SkinIndex + 1 : 0;
     }
     case EngineCommand::PrepareCache: return BuildCache(), 0;
-    case EngineCommand::MouseEntered:
-      if (!thumbHeld_) ShowState(kFadeToHot);
-      return 0;
-    case EngineCommand::MouseLeft:
-      if (!thumbHeld_ && !data.MouseOver) ShowState(kFadeToNormal);
-      return 0;
+    case EngineCommand::MouseEntered: return MouseEntered(), 0;
+    case EngineCommand::MouseLeft: return MouseLeft(), 0;
     default: return std::nullopt;
   }
+}
+
+void TsTrackBar::MouseEntered() {
+  skinned_.Data().MouseOver = true;
+  if (!thumbHeld_) ShowState(kFadeToHot);
+}
+
+void TsTrackBar::MouseLeft() {
+  skinned_.Data().MouseOver = false;
+  if (!thumbHeld_) ShowState(kFadeToNormal);
 }
 
 void TsTrackBar::ShowState(int32_t kind) {

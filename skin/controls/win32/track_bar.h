@@ -5,6 +5,7 @@
 
 #include "skin/controls/track_bar_events.h"
 #include "skin/controls/track_bar_paint.h"
+#include "skin/controls/win32/mouse_presence.h"
 #include "skin/controls/win32/skinned_window.h"
 #include "ui/win32/track_bar_view.h"
 
@@ -36,9 +37,13 @@ class TsTrackBar : public ui::TrackBarView {
   void Release();
   void EndDrag();
   void ShowState(int32_t kind);
+  void MouseEntered();
+  void MouseLeft();
   void ResolveMasks();
+  void UpdatePlatformLayout();
 
   SkinnedWindow skinned_;
+  MousePresence mouse_;
   TrackBarMasks masks_;
   bool thumbHeld_ = false;
   std::optional<bool> savedHints_;  // the hint switch while a press holds it off

@@ -74,6 +74,14 @@ struct SliderFixture : ::testing::Test {
   }
 };
 
+TEST_F(SliderFixture, TheThumbFollowsARangeChangeThatKeepsThePosition) {
+  slider.SetMin(-5);  // the position 0 stays, now in the middle of the range
+  RECT channel{};
+  SendMessageW(Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+  const RECT thumb = Thumb();
+  EXPECT_NEAR((thumb.left + thumb.right) / 2, (channel.left + channel.right) / 2, 1);
+}
+
 TEST_F(SliderFixture, TheThumbShowsNormalHotAndPressed) {
   ASSERT_GE(bar->SkinData().SectionIndex, 0);
   EXPECT_EQ(ThumbPixel(), kRed & 0xFFFFFF);
