@@ -2,6 +2,7 @@
 // The program's own skinned controls. For now each is its standard control; painting from the
 // skin replaces what these draw, not how they behave.
 #include "skin/controls/win32/button.h"
+#include "skin/controls/win32/image.h"
 #include "skin/controls/win32/track_bar.h"
 #include "ui/win32/button_views.h"
 #include "ui/win32/static_views.h"
@@ -16,11 +17,6 @@ class TsRadioButton : public ui::RadioButtonView {
 class TsPanel : public ui::PanelView {
  public:
   using PanelView::PanelView;
-};
-
-class TsImage : public ui::ImageView {
- public:
-  using ImageView::ImageView;
 };
 
 }  // namespace velmora::skin
