@@ -1,6 +1,6 @@
 """The window's own skinned controls under real mouse input: a slider's thumb turns hot under the
-pointer and back when it leaves, and a drag still moves the slider and the sound; no slider is
-drawn by the platform."""
+pointer and back when it leaves, and a drag still moves the slider and the sound; no slider,
+button or radio button is drawn by the platform."""
 
 import os
 import subprocess
@@ -108,7 +108,7 @@ class SkinnedControlsTest(unittest.TestCase):
                            2 * audio.rms(LEFT, end - 2.5, end - 0.5) + 1e-4,
                            "balance at the right end moves the brook to the right channel")
 
-    def test_no_slider_is_drawn_by_the_platform(self):
+    def test_no_slider_button_or_radio_button_is_drawn_by_the_platform(self):
         window, controls, origin = self.start("skinned-look")
         self.move(origin[0] + 600, origin[1] + 450)
         shot = self.shot("skinned-look.png")
@@ -119,6 +119,14 @@ class SkinnedControlsTest(unittest.TestCase):
             self.assertNotIn((255, 255, 255), pixels, f"slider at {x}, {y}")
             dark = sum(1 for r, g, b in pixels if r + g + b < 120)
             self.assertGreater(dark, 40, f"the skin's channel and thumb at {x}, {y}")
+        # The defaults button and the wind radio buttons (inside their panel at 260, 105): no
+        # platform face or white box, the skin's dark face and radio marks.
+        for x, y, least in ((581, 485, 2000), (267, 106, 20), (371, 106, 20)):
+            control = control_at(controls, origin, x, y)
+            pixels = [p for row in shot.crop(control["rect"]) for p in row]
+            self.assertNotIn((255, 255, 255), pixels, f"control at {x}, {y}")
+            dark = sum(1 for r, g, b in pixels if r + g + b < 200 and g > r)
+            self.assertGreater(dark, least, f"the skin's face or mark at {x}, {y}")
 
 
 if __name__ == "__main__":
