@@ -5,6 +5,7 @@
 #include "skin/controls/state_fade.h"
 #include "skin/controls/win32/control_caption.h"
 #include "skin/controls/win32/dib_cache.h"
+#include "skin/controls/win32/window_painting.h"
 #include "skin/data/skin_registry.h"
 #include "skin/paint/disabled_look.h"
 #include "ui/win32/application.h"
@@ -15,12 +16,6 @@ namespace {
 constexpr uint8_t kButtonKind = 93;
 constexpr UINT_PTR kFlashTimer = 1;
 constexpr UINT kFlashMs = 30;
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(size_t(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(size_t(GetWindowTextW(window, text.data(), int(text.size()))));
-  return text;
-}
 
 Size2 MeasureText(HDC dc, HFONT font, const std::wstring& text, int32_t width, UINT format) {
   const HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
@@ -65,13 +60,10 @@ std::optional<LRESULT> TsButton::React(UINT message, WPARAM wParam, LPARAM lPara
   if (mouse_.Entered(handle_, message)) MouseEntered();
   if (mouse_.Left(message)) MouseLeft();
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      const HDC dc = BeginPaint(handle_, &paint);
-      if (!data.Updating) Paint(dc);
-      EndPaint(handle_, &paint);
-      return 0;
-    }
+    case WM_PAINT:
+      return PaintWindow(handle_, [&](HDC dc, const RECT&) {
+        if (!data.Updating) Paint(dc);
+      });
     case WM_PRINTCLIENT:
       data.Updating = false;
       Paint(reinterpret_cast<HDC>(wParam));

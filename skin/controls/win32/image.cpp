@@ -2,6 +2,7 @@
 
 #include "skin/controls/engine_commands.h"
 #include "skin/controls/win32/dib_cache.h"
+#include "skin/controls/win32/window_painting.h"
 
 namespace velmora::skin {
 namespace {
@@ -48,16 +49,12 @@ std::optional<LRESULT> TsImage::React(UINT message, WPARAM, LPARAM) {
     case WM_ERASEBKGND: return data.IsSkinned() ? std::optional<LRESULT>(1) : std::nullopt;
     case WM_PAINT: {
       if (!data.IsSkinned() || data.Updating) return std::nullopt;  // the plain picture
-      PAINTSTRUCT paint;
-      const HDC dc = BeginPaint(handle_, &paint);
-      if (Compose()) {
+      return PaintWindow(handle_, [&](HDC dc, const RECT& r) {
+        if (!Compose()) return;
         const auto& cache = static_cast<const DibCache&>(*data.Cache());
-        const RECT& r = paint.rcPaint;
         BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, cache.Dc(), r.left, r.top,
                SRCCOPY);
-      }
-      EndPaint(handle_, &paint);
-      return 0;
+      });
     }
     default: return std::nullopt;
   }

@@ -2,6 +2,7 @@
 
 #include "skin/controls/cache_image.h"
 #include "skin/controls/engine_commands.h"
+#include "skin/controls/win32/window_painting.h"
 #include "skin/data/skin_registry.h"
 
 namespace velmora::skin {
@@ -31,13 +32,10 @@ std::optional<LRESULT> TsPanel::React(UINT message, WPARAM wParam, LPARAM) {
   TsCommonData& data = skinned_.Data();
   if (!data.IsSkinned()) return std::nullopt;
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      const HDC dc = BeginPaint(handle_, &paint);
-      if (!data.Updating) Paint(dc, paint.rcPaint);
-      EndPaint(handle_, &paint);
-      return 0;
-    }
+    case WM_PAINT:
+      return PaintWindow(handle_, [&](HDC dc, const RECT& area) {
+        if (!data.Updating) Paint(dc, area);
+      });
     case WM_PRINTCLIENT: {
       data.Updating = false;
       RECT client;

@@ -3,18 +3,13 @@
 #include "skin/controls/cache_image.h"
 #include "skin/controls/win32/control_caption.h"
 #include "skin/controls/win32/dib_cache.h"
+#include "skin/controls/win32/window_painting.h"
 #include "skin/data/skin_registry.h"
 
 namespace velmora::skin {
 namespace {
 
 constexpr uint8_t kRadioKind = 33;
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(size_t(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(size_t(GetWindowTextW(window, text.data(), int(text.size()))));
-  return text;
-}
 
 }  // namespace
 
@@ -46,13 +41,10 @@ std::optional<LRESULT> TsRadioButton::React(UINT message, WPARAM wParam, LPARAM 
   if (mouse_.Entered(handle_, message) && enabled) data.MouseOver = true, Repaint();
   if (mouse_.Left(message) && enabled) data.MouseOver = pressed_ = false, Repaint();
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      const HDC dc = BeginPaint(handle_, &paint);
-      if (!data.Updating) Paint(dc);
-      EndPaint(handle_, &paint);
-      return 0;
-    }
+    case WM_PAINT:
+      return PaintWindow(handle_, [&](HDC dc, const RECT&) {
+        if (!data.Updating) Paint(dc);
+      });
     case WM_PRINTCLIENT:
       data.Updating = false;
       Paint(reinterpret_cast<HDC>(wParam));

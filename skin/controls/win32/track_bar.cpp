@@ -5,6 +5,7 @@
 #include "skin/controls/engine_commands.h"
 #include "skin/controls/state_fade.h"
 #include "skin/controls/win32/dib_cache.h"
+#include "skin/controls/win32/window_painting.h"
 #include "skin/data/skin_registry.h"
 #include "skin/paint/disabled_look.h"
 #include "ui/win32/application.h"
@@ -100,13 +101,10 @@ std::optional<LRESULT> TsTrackBar::React(UINT message, WPARAM wParam, LPARAM lPa
   if (mouse_.Entered(handle_, message)) MouseEntered();
   if (mouse_.Left(message)) MouseLeft();
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      const HDC dc = BeginPaint(handle_, &paint);
-      if (Paintable()) Paint(dc);
-      EndPaint(handle_, &paint);
-      return 0;
-    }
+    case WM_PAINT:
+      return PaintWindow(handle_, [&](HDC dc, const RECT&) {
+        if (Paintable()) Paint(dc);
+      });
     case WM_PRINTCLIENT:
       data.Updating = false;
       Paint(reinterpret_cast<HDC>(wParam));
