@@ -75,7 +75,9 @@ struct SliderFixture : ::testing::Test {
 };
 
 TEST_F(SliderFixture, TheThumbFollowsARangeChangeThatKeepsThePosition) {
-  slider.SetMin(-5);  // the position 0 stays, now in the middle of the range
+  // The position 0 stays, now in the middle of the range.
+  slider.SetMin(-5);
+  slider.SetMax(5);
   RECT channel{};
   SendMessageW(Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
   const RECT thumb = Thumb();
