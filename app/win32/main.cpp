@@ -7,6 +7,7 @@
 #include "app/win32/main_window.h"
 #include "skin/data/win32/win32_skin_platform.h"
 #include "skin/manager/engine_start.h"
+#include "skin/paint/win32/dib_bitmap.h"
 #include "ui/win32/application.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/text.h"
@@ -30,6 +31,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     velmora::skin::Win32SkinPlatform platform(application.Title());
     velmora::skin::StartEngine(CommandLineArguments(), platform);
+    // Without it every system colour falls back to one grey: captions in the button-text colour
+    // vanish on a button-face background.
+    velmora::skin::UsePlatformSystemColours();
     velmora::app::MainWindow mainWindow;
     return application.Run(mainWindow);
   } catch (...) {

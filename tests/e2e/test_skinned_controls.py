@@ -1,6 +1,6 @@
 """The window's own skinned controls under real mouse input: a slider's thumb turns hot under the
 pointer and back when it leaves, and a drag still moves the slider and the sound; no slider,
-button or radio button is drawn by the platform."""
+button or radio button is drawn by the platform, and the radio buttons' captions show."""
 
 import os
 import subprocess
@@ -127,6 +127,14 @@ class SkinnedControlsTest(unittest.TestCase):
             self.assertNotIn((255, 255, 255), pixels, f"control at {x}, {y}")
             dark = sum(1 for r, g, b in pixels if r + g + b < 200 and g > r)
             self.assertGreater(dark, least, f"the skin's face or mark at {x}, {y}")
+        # Their captions stand out from what lies behind them: right of the 13-pixel mark, the
+        # text's pixels differ from the commonest (background) colour.
+        for x, y in ((267, 106), (371, 106)):
+            left, top, right, bottom = control_at(controls, origin, x, y)["rect"]
+            pixels = [p for row in shot.crop((left + 19, top, right, bottom)) for p in row]
+            background = max(set(pixels), key=pixels.count)
+            text = sum(1 for p in pixels if sum(abs(a - b) for a, b in zip(p, background)) > 90)
+            self.assertGreater(text, 30, f"the caption of the radio button at {x}, {y}")
 
 
 if __name__ == "__main__":
