@@ -57,6 +57,7 @@ MainWindow::MainWindow()
       skinPlatform_(ui::Application::Instance().Title()),
       player_(*this, ui::AnsiFromWide(ui::ExecutableFolder())),
       TrayIcon1(ProgramIcon(), ui::Application::Instance().Title()) {
+  skin::TsCommonData::SetDefaultManager(&skinLink_);
   CreateControls();
   LoadPictures();
   CreatePopupMenu();
@@ -70,6 +71,8 @@ MainWindow::MainWindow()
   player_.sknmngr1.ReadDefinition(MainWindowSkinManager(StoredSkinPackage()));
   player_.FormCreate();
 }
+
+MainWindow::~MainWindow() { skin::TsCommonData::SetDefaultManager(nullptr); }
 
 void MainWindow::CreateControls() {
   std::map<std::string_view, HWND> windows;
@@ -119,10 +122,13 @@ void MainWindow::LoadPictures() {
            static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(VELMORA_PROGRAM_ICON),
                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
-  const skin::Image32 fern =
-      skin::ReadJpeg(ui::ResourceBytes(VELMORA_FERN_PICTURE, RT_RCDATA)).Pixels;
-  if (auto* image = dynamic_cast<ui::ImageView*>(ViewOfControl(player_.img1))) {
+  skin::Image32 fern = skin::ReadJpeg(ui::ResourceBytes(VELMORA_FERN_PICTURE, RT_RCDATA)).Pixels;
+  if (auto* image = dynamic_cast<skin::TsImage*>(ViewOfControl(player_.img1))) {
+    // Unskinned, the picture shows as it is; skinned, faintly over the window's texture.
     image->SetPicture(ui::BitmapFromPixels(fern.Width, fern.Height, fern.Pixels));
+    image->SetBlend(93);
+    image->SkinData().SetSkinSection("CHECKBOX");
+    image->SetPicture(std::move(fern));
   }
   for (int id : {VELMORA_TRAY_SOUND_OFF, VELMORA_TRAY_SOUND_ON}) {
     if (ui::UniqueBitmap picture = ui::LoadBitmapResource(id)) ImageList1.Add(picture.get());

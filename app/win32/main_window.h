@@ -6,6 +6,7 @@
 
 #include "app/form_platform.h"
 #include "app/form_player.h"
+#include "skin/controls/manager_link.h"
 #include "skin/data/win32/win32_skin_platform.h"
 #include "skin/manager/win32/win32_manager_host.h"
 #include "ui/control_definition.h"
@@ -22,6 +23,7 @@ namespace velmora::app {
 class MainWindow : public ui::Form, private FormPlatform {
  public:
   MainWindow();
+  ~MainWindow() override;
 
  protected:
   bool CloseQuery() override { return player_.FormCloseQuery(); }
@@ -61,6 +63,8 @@ class MainWindow : public ui::Form, private FormPlatform {
   skin::Win32SkinPlatform skinPlatform_;
   skin::Win32ManagerHost skinHost_{skinPlatform_};
   TForm_player player_;
+  // The manager as the skinned controls' skin data see it; theirs by default.
+  skin::TsSkinManagerLink skinLink_{player_.sknmngr1};
   ui::ImageList ImageList1{20, 20};
   ui::PopupMenu PopupMenu1;
   ui::TTrayIcon TrayIcon1;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "ui/app_title.h"
@@ -48,6 +49,18 @@ void Application::FormDestroyed(const Form* form) {
   mainForm_ = nullptr;
   PostQuitMessage(0);
 }
+
+void Application::SetShowHint(bool on) {
+  showHint_ = on;
+  for (HWND hints : hintWindows_) SendMessageW(hints, TTM_ACTIVATE, on, 0);
+}
+
+void Application::AddHintWindow(HWND hints) {
+  hintWindows_.push_back(hints);
+  SendMessageW(hints, TTM_ACTIVATE, showHint_, 0);
+}
+
+void Application::RemoveHintWindow(HWND hints) { std::erase(hintWindows_, hints); }
 
 void Application::ShowException(std::exception_ptr error) const {
   std::wstring text = L"Unknown error";

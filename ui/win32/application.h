@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <string>
+#include <vector>
 
 namespace velmora::ui {
 
@@ -28,10 +29,18 @@ class Application {
   void FormDestroyed(const Form* form);
   void ShowException(std::exception_ptr error) const;
 
+  // The application's hint display: every registered hint window shows hints only while it is on.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool on);
+  void AddHintWindow(HWND hints);
+  void RemoveHintWindow(HWND hints);
+
  private:
   HINSTANCE module_;
   const Form* mainForm_ = nullptr;
   std::wstring title_;
+  bool showHint_ = true;
+  std::vector<HWND> hintWindows_;
 };
 
 }  // namespace velmora::ui

@@ -29,7 +29,8 @@ class ChildView : public ControlView {
   void Refresh() override;
 
   virtual void Command(WORD /*code*/) {}
-  virtual void Scroll() {}
+  // A slider moved; code is the platform's scroll code.
+  virtual void Scroll(WORD /*code*/) {}
   virtual void MeasureItem(MEASUREITEMSTRUCT& /*item*/) {}
   virtual void DrawItem(const DRAWITEMSTRUCT& /*item*/) {}
 

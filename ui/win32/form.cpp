@@ -45,6 +45,7 @@ Form::Form(const FormDefinition& definition) : screenDpi_(QueryScreenDpi()) {
   hints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_,
                            nullptr, Application::Instance().Module(), nullptr);
+  Application::Instance().AddHintWindow(hints_);
 }
 
 Form::~Form() {
@@ -124,7 +125,7 @@ bool Form::RouteToView(UINT message, WPARAM wParam, LPARAM lParam) {
       return false;
     case WM_HSCROLL:
       if (ChildView* view = ViewOf(reinterpret_cast<HWND>(lParam))) {
-        view->Scroll();
+        view->Scroll(LOWORD(wParam));
         return true;
       }
       return false;
@@ -157,6 +158,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (CloseQuery()) DestroyWindow(handle_);
       return 0;
     case WM_NCDESTROY:
+      Application::Instance().RemoveHintWindow(hints_);
       handle_ = nullptr;
       Application::Instance().FormDestroyed(this);
       return 0;

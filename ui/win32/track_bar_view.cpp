@@ -4,8 +4,9 @@
 
 namespace velmora::ui {
 
-TrackBarView::TrackBarView(TrackBar& slider, const ChildPlacement& placement, int thumbLength)
-    : ChildView(slider, placement, TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTH | TBS_FIXEDLENGTH),
+TrackBarView::TrackBarView(TrackBar& slider, const ChildPlacement& placement, int thumbLength,
+                           DWORD marks)
+    : ChildView(slider, placement, TRACKBAR_CLASSW, TBS_HORZ | marks | TBS_FIXEDLENGTH),
       slider_(slider) {
   SendMessageW(handle_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(thumbLength), 0);
   Refresh();
@@ -18,7 +19,7 @@ void TrackBarView::Refresh() {
   SendMessageW(handle_, TBM_SETPOS, TRUE, slider_.Position());
 }
 
-void TrackBarView::Scroll() {
+void TrackBarView::Scroll(WORD) {
   slider_.SetPosition(static_cast<int>(SendMessageW(handle_, TBM_GETPOS, 0, 0)));
 }
 

@@ -1,35 +1,8 @@
 #pragma once
-// The program's own skinned controls. For now each is its standard control; painting from the
-// skin replaces what these draw, not how they behave.
-#include "ui/win32/button_views.h"
-#include "ui/win32/static_views.h"
-#include "ui/win32/track_bar_view.h"
-
-namespace velmora::skin {
-
-class TsTrackBar : public ui::TrackBarView {
- public:
-  using TrackBarView::TrackBarView;
-};
-
-class TsButton : public ui::ButtonView {
- public:
-  using ButtonView::ButtonView;
-};
-
-class TsRadioButton : public ui::RadioButtonView {
- public:
-  using ui::RadioButtonView::CheckableView;
-};
-
-class TsPanel : public ui::PanelView {
- public:
-  using PanelView::PanelView;
-};
-
-class TsImage : public ui::ImageView {
- public:
-  using ImageView::ImageView;
-};
-
-}  // namespace velmora::skin
+// The program's own skinned controls: the platform's controls keep their behaviour, the skin
+// draws them.
+#include "skin/controls/win32/button.h"
+#include "skin/controls/win32/image.h"
+#include "skin/controls/win32/panel.h"
+#include "skin/controls/win32/radio_button.h"
+#include "skin/controls/win32/track_bar.h"

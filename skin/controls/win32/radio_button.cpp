@@ -1,0 +1,142 @@
+#include "skin/controls/win32/radio_button.h"
+
+#include "skin/controls/cache_image.h"
+#include "skin/controls/win32/control_caption.h"
+#include "skin/controls/win32/dib_cache.h"
+#include "skin/controls/win32/window_painting.h"
+#include "skin/data/skin_registry.h"
+
+namespace velmora::skin {
+namespace {
+
+constexpr uint8_t kRadioKind = 33;
+
+}  // namespace
+
+TsRadioButton::TsRadioButton(ui::RadioButton& button, const ui::ChildPlacement& placement)
+    : CheckableView(button, placement),
+      skinned_(handle_, nullptr, kRadioKind, false),
+      subclass_(handle_, Procedure, this) {
+  skinned_.OwnCommands = [this](const EngineMessage& m) { return Command(m); };
+  skinned_.Data().Initialize(true);
+}
+
+LRESULT CALLBACK TsRadioButton::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR self) {
+  auto* radio = reinterpret_cast<TsRadioButton*>(self);
+  if (message == WM_NCDESTROY) radio->subclass_.Remove();
+  else if (const auto answer = radio->React(message, wParam, lParam)) return *answer;
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void TsRadioButton::Repaint() {
+  skinned_.Data().StopFade();
+  skinned_.Data().RequestRepaint(true);
+}
+
+std::optional<LRESULT> TsRadioButton::React(UINT message, WPARAM wParam, LPARAM lParam) {
+  TsCommonData& data = skinned_.Data();
+  if (!data.IsSkinned()) return std::nullopt;
+  const bool enabled = IsWindowEnabled(handle_);
+  if (mouse_.Entered(handle_, message) && enabled) data.MouseOver = true, Repaint();
+  if (mouse_.Left(message) && enabled) data.MouseOver = pressed_ = false, Repaint();
+  switch (message) {
+    case WM_PAINT:
+      return PaintWindow(handle_, [&](HDC dc, const RECT&) {
+        if (!data.Updating) Paint(dc);
+      });
+    case WM_PRINTCLIENT:
+      data.Updating = false;
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+    case WM_ENABLE:
+    case WM_NCPAINT:
+    case BM_SETSTATE: return 1;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (!enabled || ReadOnly) return 0;
+      pressed_ = true;
+      SetFocus(handle_);
+      Repaint();
+      return 0;
+    case WM_LBUTTONUP:
+      if (!enabled) return 0;
+      // The platform's click notification: the form checks this button and runs its handler.
+      if (pressed_ && !ReadOnly)
+        SendMessageW(GetParent(handle_), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(handle_), BN_CLICKED), reinterpret_cast<LPARAM>(handle_));
+      pressed_ = false;
+      Repaint();
+      return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (wParam == VK_SPACE && ReadOnly) return 0;
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case BM_SETCHECK:
+    case WM_SETTEXT: {
+      const LRESULT result = DefSubclassProc(handle_, message, wParam, lParam);
+      Repaint();
+      return result;
+    }
+    default: break;
+  }
+  return std::nullopt;
+}
+
+std::optional<intptr_t> TsRadioButton::Command(const EngineMessage& message) {
+  TsCommonData& data = skinned_.Data();
+  switch (message.Command) {
+    case EngineCommand::DefaultSectionIndex: {
+      const SkinRegistry* skin = data.Skin();
+      return skin ? skin->GetSkinIndex("CHECKBOX") + 1 : 0;
+    }
+    case EngineCommand::PrepareCache: return BuildCache(), 0;
+    default: return std::nullopt;
+  }
+}
+
+bool TsRadioButton::BuildCache() {
+  TsCommonData& data = skinned_.Data();
+  const SkinRegistry* skin = data.Skin();
+  if (!skin || !data.IsSkinned()) return false;
+  const bool checked = (SendMessageW(handle_, BM_GETCHECK, 0, 0) & BST_CHECKED) != 0;
+  const int32_t mask = skin->Indexes().RadioGlyphs[checked ? 1 : 0];
+  const Size2 glyph = skin->IsValidMaskIndex(mask)
+                          ? Size2{skin->Masks()[size_t(mask)].FrameWidth,
+                                  skin->Masks()[size_t(mask)].FrameHeight}
+                          : Size2{16, 16};
+  RECT client;
+  GetClientRect(handle_, &client);
+  const int32_t width = client.right, height = client.bottom;
+  const Rect at = RadioGlyphRect(width, height, glyph, Layout);
+  CacheLayers layers{.GlyphMask = mask, .GlyphX = at.Left, .GlyphY = at.Top,
+                     .GlyphState = RadioGlyphState(pressed_, data.CurrentState(), ReadOnly)};
+  const std::wstring text = WindowText(handle_);
+  if (!text.empty()) {
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
+    const HDC dc = GetDC(handle_);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    RECT measured{0, 0, RadioTextWidth(width, glyph, Layout), 0};
+    DrawTextW(dc, text.c_str(), int(text.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, previous);
+    ReleaseDC(handle_, dc);
+    const Rect place = RadioCaptionRect(
+        width, height, glyph, {int32_t(measured.right), int32_t(measured.bottom)}, Layout);
+    layers.Caption = ControlCaption(skinned_, {text, font, place, DT_LEFT | DT_SINGLELINE});
+  }
+  data.CacheStale = true;
+  return RebuildCache(data, layers);
+}
+
+void TsRadioButton::Paint(HDC dc) {
+  TsCommonData& data = skinned_.Data();
+  if (!BuildCache()) return;
+  const auto& cache = static_cast<const DibCache&>(*data.Cache());
+  const PixelView pixels = cache.Pixels();
+  BitBlt(dc, 0, 0, pixels.Width, pixels.Height, cache.Dc(), 0, 0, SRCCOPY);
+}
+
+}  // namespace velmora::skin

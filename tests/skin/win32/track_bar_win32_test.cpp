@@ -1,0 +1,134 @@
+// The skinned slider on a real platform slider: its thumb's look in each state read back from the
+// window's own painting, and the application's hints through presses that end in every way.
+#include "skin/controls/win32/track_bar.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "skin/manager/win32/window_receivers.h"
+#include "skin/paint/win32/dib_bitmap.h"
+#include "tests/skin/controls/fake_owner.h"
+#include "tests/skin/controls/slider_skin.h"
+#include "ui/win32/application.h"
+#include "ui/win32/window_class.h"
+
+namespace velmora::skin {
+namespace {
+
+using namespace test::slider;
+
+LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+class Sliders : public ui::ComponentOwner {};
+
+struct SliderFixture : ::testing::Test {
+  ui::Application application;
+  SliderSkin skin;
+  test::FakeManager manager{skin.loaded.registry.get()};
+  Sliders owner;
+  ui::TrackBar slider{owner, "slider"};
+  HWND form = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraSliderTest", Plain), L"",
+                              WS_POPUP | WS_VISIBLE, 0, 0, 300, 80, nullptr, nullptr,
+                              application.Module(), nullptr);
+  std::unique_ptr<TsTrackBar> bar;
+
+  SliderFixture() {
+    TsCommonData::SetDefaultManager(&manager);
+    slider.SetMax(10);
+    bar = std::make_unique<TsTrackBar>(slider, ui::ChildPlacement{form, 1, {10, 10, 128, 31}},
+                                       14);
+  }
+  ~SliderFixture() override {
+    DestroyWindow(form);
+    bar.reset();
+    TsCommonData::SetDefaultManager(nullptr);
+  }
+
+  HWND Handle() const { return bar->Handle(); }
+  RECT Thumb() const {
+    RECT r{};
+    SendMessageW(Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&r));
+    return r;
+  }
+  LPARAM ThumbCentre() const {
+    const RECT r = Thumb();
+    return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+  // The thumb frame's top-left pixel as the window paints it.
+  uint32_t ThumbPixel() const {
+    DibBitmap image = DibBitmap::Make(118, 21);
+    SendMessageW(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(image.Dc()), PRF_CLIENT);
+    // Along the bar where the platform puts the thumb; across it, 14 high around the channel's
+    // middle: the 4 x 4 frame's top row is the channel's middle row less 2.
+    const RECT r = Thumb();
+    RECT channel{};
+    SendMessageW(Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    const int h = int(channel.bottom - channel.top);
+    const int x = r.left + (r.right - r.left - 4) / 2, y = (21 - h) / 2 + h / 2 - 2;
+    GdiFlush();
+    return image.Pixels().At(x, y) & 0xFFFFFF;
+  }
+};
+
+TEST_F(SliderFixture, TheThumbFollowsARangeChangeThatKeepsThePosition) {
+  // The position 0 stays, now in the middle of the range.
+  slider.SetMin(-5);
+  slider.SetMax(5);
+  RECT channel{};
+  SendMessageW(Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+  const RECT thumb = Thumb();
+  EXPECT_NEAR((thumb.left + thumb.right) / 2, (channel.left + channel.right) / 2, 1);
+}
+
+TEST_F(SliderFixture, TheThumbShowsNormalHotAndPressed) {
+  ASSERT_GE(bar->SkinData().SectionIndex, 0);
+  EXPECT_EQ(ThumbPixel(), kRed & 0xFFFFFF);
+  SendEngineCommand(Handle(), {EngineCommand::MouseEntered});
+  EXPECT_EQ(ThumbPixel(), kGreen & 0xFFFFFF);
+  SendMessageW(Handle(), WM_LBUTTONDOWN, MK_LBUTTON, ThumbCentre());
+  EXPECT_TRUE(bar->ThumbHeld());
+  EXPECT_EQ(ThumbPixel(), kBlue & 0xFFFFFF);
+  SendMessageW(Handle(), WM_LBUTTONUP, 0, ThumbCentre());
+  EXPECT_EQ(ThumbPixel(), kGreen & 0xFFFFFF);
+}
+
+TEST_F(SliderFixture, APageClickMovesThePositionWithoutThePressedLook) {
+  const RECT thumb = Thumb();
+  SendMessageW(Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, (thumb.top + thumb.bottom) / 2));
+  EXPECT_FALSE(bar->ThumbHeld());
+  EXPECT_NE(ThumbPixel(), kBlue & 0xFFFFFF);
+  SendMessageW(Handle(), WM_LBUTTONUP, 0, MAKELPARAM(110, 5));
+}
+
+TEST_F(SliderFixture, HintsComeBackOnAReleaseOutsideTheThumb) {
+  SendMessageW(Handle(), WM_LBUTTONDOWN, MK_LBUTTON, ThumbCentre());
+  EXPECT_FALSE(application.ShowHint());
+  SendMessageW(Handle(), WM_LBUTTONUP, 0, MAKELPARAM(200, 200));
+  EXPECT_TRUE(application.ShowHint());
+  EXPECT_FALSE(bar->ThumbHeld());
+}
+
+TEST_F(SliderFixture, HintsAndTheThumbComeBackWhenTheDragLosesTheMouse) {
+  SendMessageW(Handle(), WM_LBUTTONDOWN, MK_LBUTTON, ThumbCentre());
+  ASSERT_EQ(GetCapture(), Handle());
+  EXPECT_FALSE(application.ShowHint());
+  SetCapture(form);  // another window takes the mouse: no button-up ever reaches the slider
+  EXPECT_TRUE(application.ShowHint());
+  EXPECT_FALSE(bar->ThumbHeld());
+  EXPECT_NE(ThumbPixel(), kBlue & 0xFFFFFF);
+  ReleaseCapture();
+}
+
+TEST_F(SliderFixture, AnEndedDragLeavesHintsOffWhenTheyWereOff) {
+  application.SetShowHint(false);
+  SendMessageW(Handle(), WM_LBUTTONDOWN, MK_LBUTTON, ThumbCentre());
+  SendMessageW(Handle(), WM_LBUTTONUP, 0, ThumbCentre());
+  EXPECT_FALSE(application.ShowHint());
+}
+
+}  // namespace
+}  // namespace velmora::skin
