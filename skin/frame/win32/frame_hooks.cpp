@@ -32,18 +32,17 @@ bool EngineHandled(HWND window) {
   return GetPropW(window, kSkinDataProperty) || GetPropW(window, kAdapterProperty);
 }
 
+BOOL CALLBACK FindToolbar(HWND child, LPARAM found) {
+  std::wstring name = ClassOf(child);
+  std::transform(name.begin(), name.end(), name.begin(), ::towlower);
+  if (name != L"toolbarwindow32") return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
 bool HasToolbar(HWND window) {
   bool found = false;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM found) {
-        std::wstring name = ClassOf(child);
-        std::transform(name.begin(), name.end(), name.begin(), ::towlower);
-        if (name != L"toolbarwindow32") return TRUE;
-        *reinterpret_cast<bool*>(found) = true;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumChildWindows(window, FindToolbar, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 

@@ -43,6 +43,7 @@ std::wstring WindowText(HWND window) {
 TsSkinProvider::TsSkinProvider(HWND window, ManagerLink* manager, Kind kind)
     : window_(window),
       kind_(kind),
+      manager_(manager),
       hadSystemMenu_((Style(window) & WS_SYSMENU) != 0),
       data_(window, manager, 0, true),
       captionFont_(CaptionFont()),
@@ -72,9 +73,8 @@ void TsSkinProvider::Detach() {
 }
 
 bool TsSkinProvider::Skinned() const {
-  const ManagerLink* manager = data_.Data().SkinManager();
-  const SkinRegistry* skin = manager ? manager->Registry() : nullptr;
-  return skin && skin->CommonData().Applied && manager->Active() && !manager->BeingDestroyed();
+  const SkinRegistry* skin = manager_ ? manager_->Registry() : nullptr;
+  return skin && skin->CommonData().Applied && manager_->Active() && !manager_->BeingDestroyed();
 }
 
 FrameGeometry TsSkinProvider::Geometry() const {

@@ -52,6 +52,7 @@ class TsSkinProvider {
 
   HWND window_;
   Kind kind_;
+  ManagerLink* manager_;
   bool gone_ = false;
   bool prepared_ = false;
   bool drawActive_ = true;
