@@ -7,6 +7,7 @@
 
 #include "skin/controls/control_kinds.h"
 #include "skin/manager/win32/window_receivers.h"
+#include "ui/win32/child_view.h"
 
 namespace velmora::skin {
 namespace {
@@ -44,6 +45,28 @@ bool HasToolbar(HWND window) {
   bool found = false;
   EnumChildWindows(window, FindToolbar, reinterpret_cast<LPARAM>(&found));
   return found;
+}
+
+std::optional<ControlFacts> ApplicationControl(HWND window) {
+  const ui::Control* control = ui::ControlOfWindow(window);
+  if (!control) return std::nullopt;
+  return ControlFacts{std::string(control->ClassName())};
+}
+
+// A message box holds the platform's own buttons and texts, which no list names: they take the
+// adapters of the framework classes they stand for. Its icon stays as it is.
+std::optional<ControlFacts> DialogControl(HWND window) {
+  const std::wstring name = ClassOf(window);
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  if (name == L"Button") {
+    const LONG type = style & BS_TYPEMASK;
+    const bool push = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+    return ControlFacts{push ? "TButton" : "TCheckBox"};
+  }
+  const LONG type = style & SS_TYPEMASK;
+  if (name == L"Static" && (type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP))
+    return ControlFacts{std::string(kLabelClass)};
+  return std::nullopt;
 }
 
 bool TopLevel(HWND window) { return GetAncestor(window, GA_PARENT) == GetDesktopWindow(); }
@@ -117,7 +140,8 @@ void FrameHooks::AttachForm(HWND window, int32_t tag) {
   if (std::binary_search(kExcludedForms.begin(), kExcludedForms.end(), name)) return;
   const uint8_t rule = name == L"TMessageForm" ? srStdDialogs : srStdForms;
   if (!(manager_.SkinningRules() & rule)) return;
-  auto frame = std::make_unique<TsSkinProvider>(window, &link_, TsSkinProvider::Kind::Form);
+  auto frame = std::make_unique<TsSkinProvider>(window, manager_, &link_,
+                                                TsSkinProvider::Kind::Form, ApplicationControl);
   providers_.push_back(std::make_unique<TacProvider>(
       TacProvider{window, TsSkinProvider::Kind::Form, std::move(frame)}));
   RedrawWindow(window, nullptr, nullptr,
@@ -127,7 +151,8 @@ void FrameHooks::AttachForm(HWND window, int32_t tag) {
 void FrameHooks::AttachDialog(HWND window) {
   // The dialog's owner keeps receiving idle messages while it runs.
   SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) & ~DS_NOIDLEMSG);
-  auto frame = std::make_unique<TsSkinProvider>(window, &link_, TsSkinProvider::Kind::Dialog);
+  auto frame = std::make_unique<TsSkinProvider>(window, manager_, &link_,
+                                                TsSkinProvider::Kind::Dialog, DialogControl);
   providers_.push_back(std::make_unique<TacProvider>(
       TacProvider{window, TsSkinProvider::Kind::Dialog, std::move(frame)}));
 }

@@ -40,12 +40,15 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-TsSkinProvider::TsSkinProvider(HWND window, ManagerLink* manager, Kind kind)
+TsSkinProvider::TsSkinProvider(HWND window, const TsSkinManager& manager, ManagerLink* link,
+                               Kind kind, ControlLookup lookup)
     : window_(window),
       kind_(kind),
-      manager_(manager),
+      skinManager_(manager),
+      manager_(link),
+      lookup_(std::move(lookup)),
       hadSystemMenu_((Style(window) & WS_SYSMENU) != 0),
-      data_(window, manager, 0, true),
+      data_(window, link, 0, true),
       captionFont_(CaptionFont()),
       subclass_(window, Procedure, this) {
   data_.Data().SetSkinSection(kind == Kind::Form ? "FORM" : "DIALOG");
@@ -108,6 +111,14 @@ void TsSkinProvider::Prepare() {
   regionDirty_ = true;
   prepared_ = true;
   RemoveSystemMenuStyle();
+  AdaptControls();
+}
+
+// The standard controls inside get their adapters, the labels the skin's colour.
+void TsSkinProvider::AdaptControls() {
+  if (!adapters_) adapters_ = std::make_unique<TacCtrlAdapter>(skinManager_, manager_, lookup_);
+  adapters_->RecolourLabels();
+  adapters_->AddAllItems(window_);
 }
 
 void TsSkinProvider::RemoveSystemMenuStyle() {
@@ -119,6 +130,7 @@ void TsSkinProvider::RemoveSkin() {
   if (!prepared_) return;
   prepared_ = false;
   sections_ = {};
+  adapters_.reset();
   data_.Data().EmptyCache();
   if (gone_ || !IsWindow(window_)) return;
   if (hadSystemMenu_) SetWindowLongW(window_, GWL_STYLE, Style(window_) | WS_SYSMENU);
@@ -269,6 +281,9 @@ std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM
       regionDirty_ = true;
       if (prepared_) UpdateRegion();
       break;
+    case WM_PARENTNOTIFY:
+      if (LOWORD(wParam) == WM_CREATE && prepared_) AdaptControls();
+      break;
     case WM_SHOWWINDOW:
       if (wParam && prepared_ && regionDirty_) UpdateRegion();
       break;
@@ -322,6 +337,9 @@ std::optional<intptr_t> TsSkinProvider::Command(const EngineMessage& message) {
       if (!gone_ && IsWindowVisible(window_))
         RedrawWindow(window_, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      return 0;
+    case C::AdaptChildren:
+      if (prepared_) AdaptControls();
       return 0;
     case C::GetProvider:
       return reinterpret_cast<intptr_t>(this);

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "skin/controls/win32/adapter_registry.h"
 #include "skin/controls/win32/skinned_window.h"
 #include "skin/controls/win32/window_subclass.h"
 #include "skin/frame/frame_geometry.h"
@@ -18,7 +19,8 @@ class TsSkinProvider {
  public:
   enum class Kind { Form, Dialog };
 
-  TsSkinProvider(HWND window, ManagerLink* manager, Kind kind);
+  TsSkinProvider(HWND window, const TsSkinManager& manager, ManagerLink* link, Kind kind,
+                 ControlLookup lookup);
   TsSkinProvider(const TsSkinProvider&) = delete;
   TsSkinProvider& operator=(const TsSkinProvider&) = delete;
   ~TsSkinProvider();
@@ -26,6 +28,7 @@ class TsSkinProvider {
   HWND Handle() const { return window_; }
   bool WindowGone() const { return gone_; }
   bool DrawActive() const { return drawActive_; }
+  const TacCtrlAdapter* ControlAdapter() const { return adapters_.get(); }
   // Gives the window its own frame, style and region back; painting passes on until a new skin.
   void RemoveSkin();
 
@@ -49,10 +52,13 @@ class TsSkinProvider {
   LRESULT HitTest(LPARAM lParam) const;
   void AnswerBackground(TacBgQuery& query);
   void Detach();
+  void AdaptControls();
 
   HWND window_;
   Kind kind_;
+  const TsSkinManager& skinManager_;
   ManagerLink* manager_;
+  ControlLookup lookup_;
   bool gone_ = false;
   bool prepared_ = false;
   bool drawActive_ = true;
@@ -61,6 +67,7 @@ class TsSkinProvider {
   FrameSections sections_;
   SkinnedWindow data_;
   ui::UniqueFont captionFont_;
+  std::unique_ptr<TacCtrlAdapter> adapters_;
   // Last, so that it goes first: no message reaches this object once destruction has begun.
   WindowSubclass subclass_;
 };
