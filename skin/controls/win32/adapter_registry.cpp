@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/controls/control_kinds.h"
+#include "skin/data/skin_registry.h"
 #include "skin/manager/win32/window_receivers.h"
 
 namespace velmora::skin {
@@ -12,12 +13,12 @@ bool EngineHandledWindow(HWND window) {
   return SendEngineCommand(window, {EngineCommand::IsHandled}) == 1;
 }
 
-TacCtrlAdapter::TacCtrlAdapter(const TsSkinManager& manager, ManagerLink* link,
+TacCtrlAdapter::TacCtrlAdapter(ManagerLink* link, const ClassNameLists& lists,
                                ControlLookup lookup)
-    : manager_(manager), link_(link), lookup_(std::move(lookup)) {}
+    : link_(link), lists_(lists), lookup_(std::move(lookup)) {}
 
 void TacCtrlAdapter::AddAllItems(HWND container) {
-  if (walking_ || !container || !(manager_.SkinningRules() & srThirdParty)) return;
+  if (walking_ || !container) return;
   walking_ = true;
   PurgeItems();
   Walk(container);
@@ -40,7 +41,7 @@ void TacCtrlAdapter::Walk(HWND container) {
 
 void TacCtrlAdapter::AddItem(HWND window, const ControlFacts& facts) {
   if (SkinningRefused(facts.Tag) || !GetParent(window) || EngineHandledWindow(window)) return;
-  const int index = KindOfClass(manager_.ClassLists(), facts.ClassName);
+  const int index = KindOfClass(lists_, facts.ClassName);
   if (index < 0) return;
   items_.push_back(std::make_unique<TacMainWnd>(window, link_, index));
 }
@@ -57,7 +58,7 @@ void TacCtrlAdapter::FreeAllItems() {
 }
 
 uint32_t TacCtrlAdapter::LabelColour() const {
-  const SkinRegistry* skin = manager_.Registry();
+  const SkinRegistry* skin = link_ ? link_->Registry() : nullptr;
   return skin ? uint32_t(skin->LabelColor()) : 0xFF000012;
 }
 

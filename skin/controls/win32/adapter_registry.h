@@ -13,7 +13,7 @@
 
 #include "skin/controls/win32/label_adjustment.h"
 #include "skin/controls/win32/main_wnd.h"
-#include "skin/manager/skin_manager.h"
+#include "skin/manager/third_party_lists.h"
 
 namespace velmora::skin {
 
@@ -29,7 +29,8 @@ inline constexpr std::string_view kLabelClass = "TLabel";
 
 class TacCtrlAdapter {
  public:
-  TacCtrlAdapter(const TsSkinManager& manager, ManagerLink* link, ControlLookup lookup);
+  // `lists`: the manager's class-name lists, which outlive the registry.
+  TacCtrlAdapter(ManagerLink* link, const ClassNameLists& lists, ControlLookup lookup);
   TacCtrlAdapter(const TacCtrlAdapter&) = delete;
   TacCtrlAdapter& operator=(const TacCtrlAdapter&) = delete;
   ~TacCtrlAdapter() { FreeAllItems(); }
@@ -53,8 +54,8 @@ class TacCtrlAdapter {
   void AdjustLabel(HWND label);
   uint32_t LabelColour() const;
 
-  const TsSkinManager& manager_;
   ManagerLink* link_;
+  const ClassNameLists& lists_;
   ControlLookup lookup_;
   bool walking_ = false;
   std::vector<std::unique_ptr<TacMainWnd>> items_;

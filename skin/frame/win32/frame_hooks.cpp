@@ -140,8 +140,8 @@ void FrameHooks::AttachForm(HWND window, int32_t tag) {
   if (std::binary_search(kExcludedForms.begin(), kExcludedForms.end(), name)) return;
   const uint8_t rule = name == L"TMessageForm" ? srStdDialogs : srStdForms;
   if (!(manager_.SkinningRules() & rule)) return;
-  auto frame = std::make_unique<TsSkinProvider>(window, manager_, &link_,
-                                                TsSkinProvider::Kind::Form, ApplicationControl);
+  auto frame = std::make_unique<TsSkinProvider>(window, &link_, TsSkinProvider::Kind::Form,
+                                                Adapting(ApplicationControl));
   providers_.push_back(std::make_unique<TacProvider>(
       TacProvider{window, TsSkinProvider::Kind::Form, std::move(frame)}));
   RedrawWindow(window, nullptr, nullptr,
@@ -151,10 +151,15 @@ void FrameHooks::AttachForm(HWND window, int32_t tag) {
 void FrameHooks::AttachDialog(HWND window) {
   // The dialog's owner keeps receiving idle messages while it runs.
   SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) & ~DS_NOIDLEMSG);
-  auto frame = std::make_unique<TsSkinProvider>(window, manager_, &link_,
-                                                TsSkinProvider::Kind::Dialog, DialogControl);
+  auto frame = std::make_unique<TsSkinProvider>(window, &link_, TsSkinProvider::Kind::Dialog,
+                                                Adapting(DialogControl));
   providers_.push_back(std::make_unique<TacProvider>(
       TacProvider{window, TsSkinProvider::Kind::Dialog, std::move(frame)}));
+}
+
+TsSkinProvider::Adapting FrameHooks::Adapting(ControlLookup lookup) const {
+  return {&manager_.ClassLists(), (manager_.SkinningRules() & srThirdParty) != 0,
+          std::move(lookup)};
 }
 
 int FrameHooks::VisibleDialogs() const {

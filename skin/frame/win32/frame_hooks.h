@@ -8,6 +8,7 @@
 
 #include "skin/controls/manager_link.h"
 #include "skin/frame/win32/skin_provider.h"
+#include "skin/manager/skin_manager.h"
 #include "skin/manager/win32/win32_manager_host.h"
 #include "ui/win32/handles.h"
 
@@ -34,6 +35,7 @@ class FrameHooks : public WindowHooks {
   void WindowCreated(HWND window, const CREATESTRUCTW& create);
   void AttachForm(HWND window, int32_t tag);
   void AttachDialog(HWND window);
+  TsSkinProvider::Adapting Adapting(ControlLookup lookup) const;
   int VisibleDialogs() const;
   void DropGoneProviders();
 

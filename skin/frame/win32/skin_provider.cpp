@@ -40,13 +40,11 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-TsSkinProvider::TsSkinProvider(HWND window, const TsSkinManager& manager, ManagerLink* link,
-                               Kind kind, ControlLookup lookup)
+TsSkinProvider::TsSkinProvider(HWND window, ManagerLink* link, Kind kind, Adapting adapting)
     : window_(window),
       kind_(kind),
-      skinManager_(manager),
       manager_(link),
-      lookup_(std::move(lookup)),
+      adapting_(std::move(adapting)),
       hadSystemMenu_((Style(window) & WS_SYSMENU) != 0),
       data_(window, link, 0, true),
       captionFont_(CaptionFont()),
@@ -116,7 +114,9 @@ void TsSkinProvider::Prepare() {
 
 // The standard controls inside get their adapters, the labels the skin's colour.
 void TsSkinProvider::AdaptControls() {
-  if (!adapters_) adapters_ = std::make_unique<TacCtrlAdapter>(skinManager_, manager_, lookup_);
+  if (!adapting_.Allowed || !adapting_.Lists) return;
+  if (!adapters_)
+    adapters_ = std::make_unique<TacCtrlAdapter>(manager_, *adapting_.Lists, adapting_.Lookup);
   adapters_->RecolourLabels();
   adapters_->AddAllItems(window_);
 }

@@ -19,8 +19,15 @@ class TsSkinProvider {
  public:
   enum class Kind { Form, Dialog };
 
-  TsSkinProvider(HWND window, const TsSkinManager& manager, ManagerLink* link, Kind kind,
-                 ControlLookup lookup);
+  // What the frame needs of its manager beyond the skin: the class-name lists and whether
+  // standard controls get adapters at all.
+  struct Adapting {
+    const ClassNameLists* Lists = nullptr;
+    bool Allowed = true;
+    ControlLookup Lookup;
+  };
+
+  TsSkinProvider(HWND window, ManagerLink* link, Kind kind, Adapting adapting);
   TsSkinProvider(const TsSkinProvider&) = delete;
   TsSkinProvider& operator=(const TsSkinProvider&) = delete;
   ~TsSkinProvider();
@@ -56,9 +63,8 @@ class TsSkinProvider {
 
   HWND window_;
   Kind kind_;
-  const TsSkinManager& skinManager_;
   ManagerLink* manager_;
-  ControlLookup lookup_;
+  Adapting adapting_;
   bool gone_ = false;
   bool prepared_ = false;
   bool drawActive_ = true;
