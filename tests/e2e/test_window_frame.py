@@ -40,6 +40,8 @@ class WindowFrameTest(unittest.TestCase):
         cls.harness = Harness.attach(os.environ["VELMORA_HARNESS_STATE"])
 
     def start(self, name, settings=settings_text()):
+        # Away from where windows appear: a pointer resting on a new box's button is no click.
+        self.harness.xdotool("mousemove", "--sync", 5, 5)
         folder = self.harness.install(OUTPUT, name, settings)
         program = self.harness.start_program(folder)
         self.addCleanup(lambda: program.poll() is None and program.kill())
