@@ -213,7 +213,7 @@ void TsSkinProvider::UpdateRegion() {
 
 // The platform repaints its own caption on activation unless told not to; the frame paints
 // the new state itself.
-LRESULT TsSkinProvider::Activate(WPARAM wParam, LPARAM lParam) {
+LRESULT TsSkinProvider::Activate(WPARAM wParam) {
   if (!prepared_) Prepare();
   const bool active = wParam != 0;
   if (active != drawActive_) {
@@ -222,7 +222,6 @@ LRESULT TsSkinProvider::Activate(WPARAM wParam, LPARAM lParam) {
   }
   const LRESULT result = DefSubclassProc(window_, WM_NCACTIVATE, wParam, -1);
   PaintNonClient();
-  (void)lParam;
   return result;
 }
 
@@ -264,7 +263,7 @@ std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM
       PaintNonClient();
       return 0;
     case WM_NCACTIVATE:
-      return Activate(wParam, lParam);
+      return Activate(wParam);
     case WM_NCHITTEST:
       if (!prepared_) Prepare();
       return HitTest(lParam);

@@ -54,7 +54,7 @@ class TsSkinProvider {
   void PaintNonClient();
   bool EraseClient(HDC dc);
   void UpdateRegion();
-  LRESULT Activate(WPARAM wParam, LPARAM lParam);
+  LRESULT Activate(WPARAM wParam);
   LRESULT WithoutPlatformCaption(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HitTest(LPARAM lParam) const;
   void AnswerBackground(TacBgQuery& query);
