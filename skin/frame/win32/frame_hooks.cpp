@@ -64,7 +64,10 @@ std::optional<ControlFacts> DialogControl(HWND window) {
     return ControlFacts{push ? "TButton" : "TCheckBox"};
   }
   const LONG type = style & SS_TYPEMASK;
-  if (name == L"Static" && (type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP))
+  // An icon place without an icon (a box without one) shows what lies beneath, as a label does.
+  const bool emptyIcon = type == SS_ICON && !SendMessageW(window, STM_GETICON, 0, 0);
+  if (name == L"Static" &&
+      (type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP || emptyIcon))
     return ControlFacts{std::string(kLabelClass)};
   return std::nullopt;
 }
