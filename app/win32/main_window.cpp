@@ -16,6 +16,7 @@
 #include "scene/win32/device_volume.h"
 #include "scene/win32/settings_storage.h"
 #include "skin/controls/win32/skinned_controls.h"
+#include "skin/frame/win32/frame_hooks.h"
 #include "skin/data/decoded_image.h"
 #include "ui/win32/application.h"
 #include "ui/win32/bitmap.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow()
   }
   // The skin comes once every window exists, so that its one broadcast reaches them all.
   skinHost_.AddForm(Handle());
+  skinHost_.SetWindowHooksFactory(skin::MakeFrameHooks);
   player_.sknmngr1.ReadDefinition(MainWindowSkinManager(StoredSkinPackage()));
   player_.FormCreate();
 }

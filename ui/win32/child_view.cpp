@@ -7,6 +7,13 @@
 
 namespace velmora::ui {
 
+namespace {
+
+// Where a window's control is found: the skin engine adapts windows by their control's class.
+constexpr const wchar_t* kControlProperty = L"VelmoraControl";
+
+}  // namespace
+
 ChildView::ChildView(Control& control, const ChildPlacement& placement, const wchar_t* className,
                      DWORD style, DWORD exStyle)
     : control_(control) {
@@ -19,10 +26,18 @@ ChildView::ChildView(Control& control, const ChildPlacement& placement, const wc
                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(placement.id)), Application::Instance().Module(), nullptr);
   if (!handle_) throw std::runtime_error("the control " + control.Name() + " was not created");
   SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(placement.font), FALSE);
+  SetPropW(handle_, kControlProperty, &control_);
   control_.AttachView(this);
 }
 
-ChildView::~ChildView() { control_.AttachView(nullptr); }
+ChildView::~ChildView() {
+  control_.AttachView(nullptr);
+  RemovePropW(handle_, kControlProperty);
+}
+
+const Control* ControlOfWindow(HWND window) {
+  return static_cast<const Control*>(GetPropW(window, kControlProperty));
+}
 
 void ChildView::Refresh() { RefreshCommon(); }
 

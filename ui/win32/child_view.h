@@ -44,4 +44,7 @@ class ChildView : public ControlView {
   HWND handle_;
 };
 
+// The control whose view made the window, or nullptr for any other window.
+const Control* ControlOfWindow(HWND window);
+
 }  // namespace velmora::ui

@@ -23,6 +23,8 @@ using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenu>;
+using UniqueRegion = UniqueHandle<HRGN, DeleteObject>;
+using UniqueHook = UniqueHandle<HHOOK, UnhookWindowsHookEx>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageList_Destroy>;
 using UniqueFile = UniqueHandle<HANDLE, CloseHandle>;
 using UniqueFind = UniqueHandle<HANDLE, FindClose>;
@@ -39,6 +41,20 @@ class WindowDc {
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
   ~WindowDc() { ReleaseDC(window_, dc_); }
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// The whole window's device context, frame included, for as long as this lives.
+class WindowFrameDc {
+ public:
+  explicit WindowFrameDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  WindowFrameDc(const WindowFrameDc&) = delete;
+  WindowFrameDc& operator=(const WindowFrameDc&) = delete;
+  ~WindowFrameDc() { ReleaseDC(window_, dc_); }
   HDC Get() const { return dc_; }
 
  private:

@@ -69,15 +69,20 @@ void ImageView::SetPicture(UniqueBitmap picture) {
 LRESULT CALLBACK ImageView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* view = reinterpret_cast<ImageView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_PAINT && view) {
-    view->Paint();
+    PAINTSTRUCT paint;
+    view->Paint(BeginPaint(window, &paint));
+    EndPaint(window, &paint);
+    return 0;
+  }
+  // Labels over the picture draw it beneath their text.
+  if (message == WM_PRINTCLIENT && view) {
+    view->Paint(reinterpret_cast<HDC>(wParam));
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void ImageView::Paint() const {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(handle_, &paint);
+void ImageView::Paint(HDC dc) const {
   BITMAP info{};
   if (picture_ && GetObjectW(picture_.get(), sizeof info, &info)) {
     RECT client;
@@ -93,7 +98,6 @@ void ImageView::Paint() const {
     SelectObject(source, previous);
     DeleteDC(source);
   }
-  EndPaint(handle_, &paint);
 }
 
 }  // namespace velmora::ui

@@ -36,7 +36,7 @@ class ImageView : public ChildView {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void Paint() const;
+  void Paint(HDC dc) const;
 
   UniqueBitmap picture_;
 };

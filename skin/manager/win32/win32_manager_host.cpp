@@ -45,9 +45,13 @@ void Win32ManagerHost::DeclareDpiAware() {
 
 void Win32ManagerHost::InstallHooks(const TsSkinManager& manager, bool redirectSystemColours) {
   SetSystemColourRedirection(manager, redirectSystemColours);
+  if (hooksFactory_) windowHooks_ = hooksFactory_(*this);
 }
 
-void Win32ManagerHost::RemoveHooks() { colours_.reset(); }
+void Win32ManagerHost::RemoveHooks() {
+  windowHooks_.reset();
+  colours_.reset();
+}
 
 void Win32ManagerHost::SetSystemColourRedirection(const TsSkinManager& manager, bool on) {
   colours_.reset();

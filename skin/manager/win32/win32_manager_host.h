@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -11,6 +12,15 @@
 namespace velmora::skin {
 
 class SystemColourRedirection;
+class Win32ManagerHost;
+
+// The window frame's hooks: made by the frame layer when the default manager installs its hooks
+// and freed, with every frame they attached, when it removes them.
+class WindowHooks {
+ public:
+  virtual ~WindowHooks() = default;
+};
+using WindowHooksFactory = std::function<std::unique_ptr<WindowHooks>(Win32ManagerHost& host)>;
 
 // The desktop side of the skin manager: the application's forms, the display scale setting,
 // DPI awareness, the application window and its hook, and the system colour redirection.
@@ -21,8 +31,11 @@ class Win32ManagerHost : public ManagerHost {
   Win32ManagerHost& operator=(const Win32ManagerHost&) = delete;
   ~Win32ManagerHost();
 
-  void AddForm(HWND form) { forms_.AddForm(form); }
+  // An application form; a tag with the no-skin bit keeps it out of the frame hook's reach.
+  void AddForm(HWND form, int32_t tag = 0) { forms_.AddForm(form, tag); }
   void RemoveForm(HWND form) { forms_.RemoveForm(form); }
+  const FormDirectory& Forms() const { return forms_; }
+  void SetWindowHooksFactory(WindowHooksFactory factory) { hooksFactory_ = std::move(factory); }
 
   SkinPlatform& Platform() override { return platform_; }
   ReceiverDirectory& Receivers() override { return forms_; }
@@ -42,6 +55,8 @@ class Win32ManagerHost : public ManagerHost {
   TsSkinManager* hooked_ = nullptr;
   std::unique_ptr<ApplicationWindow> applicationWindow_;
   std::unique_ptr<SystemColourRedirection> colours_;
+  WindowHooksFactory hooksFactory_;
+  std::unique_ptr<WindowHooks> windowHooks_;
 };
 
 }  // namespace velmora::skin

@@ -71,12 +71,24 @@ void WindowReceiver::Redraw() {
 }
 
 void FormDirectory::RemoveForm(HWND form) {
-  std::erase_if(forms_, [form](const auto& f) { return f->Handle() == form; });
+  std::erase_if(forms_, [form](const Form& f) { return f.Receiver->Handle() == form; });
+}
+
+std::optional<int32_t> FormDirectory::TagOf(HWND window) const {
+  for (const Form& form : forms_)
+    if (form.Receiver->Handle() == window) return form.Tag;
+  return std::nullopt;
+}
+
+std::vector<HWND> FormDirectory::Handles() const {
+  std::vector<HWND> out;
+  for (const Form& form : forms_) out.push_back(form.Receiver->Handle());
+  return out;
 }
 
 std::vector<CommandReceiver*> FormDirectory::ApplicationForms() const {
   std::vector<CommandReceiver*> out;
-  for (const auto& form : forms_) out.push_back(form.get());
+  for (const Form& form : forms_) out.push_back(form.Receiver.get());
   return out;
 }
 

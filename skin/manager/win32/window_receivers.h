@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "skin/manager/command_receivers.h"
@@ -44,15 +45,24 @@ class WindowReceiver : public CommandReceiver {
 // window frame; until then those lists are empty.
 class FormDirectory : public ReceiverDirectory {
  public:
-  void AddForm(HWND form) { forms_.push_back(std::make_unique<WindowReceiver>(form)); }
+  void AddForm(HWND form, int32_t tag = 0) {
+    forms_.push_back({std::make_unique<WindowReceiver>(form), tag});
+  }
   void RemoveForm(HWND form);
+  // The form's tag, or nullopt when the window is not a form of the application.
+  std::optional<int32_t> TagOf(HWND window) const;
+  std::vector<HWND> Handles() const;
   std::vector<CommandReceiver*> ApplicationForms() const override;
   std::vector<CommandReceiver*> SkinnedForms() const override { return {}; }
   std::vector<CommandReceiver*> Providers() const override { return {}; }
   void FreeProviders() override {}
 
  private:
-  std::vector<std::unique_ptr<WindowReceiver>> forms_;
+  struct Form {
+    std::unique_ptr<WindowReceiver> Receiver;
+    int32_t Tag = 0;
+  };
+  std::vector<Form> forms_;
 };
 
 }  // namespace velmora::skin

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,6 +39,41 @@ std::string JsonString(const wchar_t* text) {
   return quoted + "\"";
 }
 
+// The window region's rectangles in window coordinates, or null without a region.
+std::string RegionJson(HWND window) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  std::string json = "null";
+  if (GetWindowRgn(window, region) != ERROR) {
+    const DWORD size = GetRegionData(region, 0, nullptr);
+    std::vector<char> buffer(size);
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    if (size && GetRegionData(region, size, data)) {
+      const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
+      std::string list;
+      for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+        char item[80];
+        std::snprintf(item, sizeof item, "%s[%ld, %ld, %ld, %ld]", i ? ", " : "", rects[i].left,
+                      rects[i].top, rects[i].right, rects[i].bottom);
+        list += item;
+      }
+      json = "[" + list + "]";
+    }
+  }
+  DeleteObject(region);
+  return json;
+}
+
+// The skin engine's marks on a window.
+std::string PropsJson(HWND window) {
+  std::string json = "[";
+  for (const wchar_t* name : {L"ACSDATA", L"ACSBSC"}) {
+    if (!GetPropW(window, name)) continue;
+    if (json.size() > 1) json += ", ";
+    json += JsonString(name);
+  }
+  return json + "]";
+}
+
 BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
   wchar_t caption[512] = {};
   wchar_t className[256] = {};
@@ -52,11 +88,13 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
   const LONG style = GetWindowLongW(window, GWL_STYLE);
   std::printf(
       "{\"hwnd\": %lu, \"pid\": %lu, \"caption\": %s, \"class\": %s, \"visible\": %s, "
-      "\"client\": [%ld, %ld], \"frame\": [%ld, %ld, %ld, %ld], \"style\": %lu}\n",
+      "\"client\": [%ld, %ld], \"frame\": [%ld, %ld, %ld, %ld], \"style\": %lu, "
+      "\"region\": %s}\n",
       static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)),
       static_cast<unsigned long>(pid), JsonString(caption).c_str(), JsonString(className).c_str(),
       IsWindowVisible(window) ? "true" : "false", client.right, client.bottom, frame.left,
-      frame.top, frame.right, frame.bottom, static_cast<unsigned long>(style));
+      frame.top, frame.right, frame.bottom, static_cast<unsigned long>(style),
+      RegionJson(window).c_str());
   return TRUE;
 }
 
@@ -69,12 +107,12 @@ BOOL CALLBACK PrintChild(HWND window, LPARAM) {
   GetWindowRect(window, &frame);
   std::printf(
       "{\"hwnd\": %lu, \"id\": %d, \"caption\": %s, \"class\": %s, \"visible\": %s, "
-      "\"enabled\": %s, \"rect\": [%ld, %ld, %ld, %ld], \"style\": %lu}\n",
+      "\"enabled\": %s, \"rect\": [%ld, %ld, %ld, %ld], \"style\": %lu, \"props\": %s}\n",
       static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)), GetDlgCtrlID(window),
       JsonString(caption).c_str(), JsonString(className).c_str(),
       IsWindowVisible(window) ? "true" : "false", IsWindowEnabled(window) ? "true" : "false",
       frame.left, frame.top, frame.right, frame.bottom,
-      static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
+      static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)), PropsJson(window).c_str());
   return TRUE;
 }
 

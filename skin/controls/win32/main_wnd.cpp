@@ -1,0 +1,30 @@
+#include "skin/controls/win32/main_wnd.h"
+
+#include "skin/manager/win32/window_receivers.h"
+
+namespace velmora::skin {
+namespace {
+
+// Owner kinds of the adapted classes, by list index; the rest take the generic kind.
+uint8_t KindOfList(int listIndex) {
+  switch (listIndex) {
+    case 0: return 7;    // edit
+    case 1: return 32;   // button
+    case 3: return 50;   // check box
+    case 4: return 18;   // combo box
+    case 8: return 51;   // panel
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+TacMainWnd::TacMainWnd(HWND window, ManagerLink* manager, int listIndex)
+    : window_(window),
+      listIndex_(listIndex),
+      data_(window, manager, KindOfList(listIndex), true),
+      mark_(window, kAdapterProperty, this) {
+  data_.Data().Initialize(false);
+}
+
+}  // namespace velmora::skin

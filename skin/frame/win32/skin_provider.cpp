@@ -1,0 +1,359 @@
+#include "skin/frame/win32/skin_provider.h"
+
+#include <algorithm>
+#include <string>
+
+#include "skin/controls/win32/dib_cache.h"
+#include "skin/manager/skin_manager.h"
+#include "skin/manager/win32/window_receivers.h"
+#include "skin/paint/section_paint.h"
+#include "skin/paint/win32/text_output.h"
+
+namespace velmora::skin {
+namespace {
+
+constexpr int kFormTitleSlot = 32;
+constexpr int kDialogTitleSlot = 40;
+constexpr int kIconGap = 4;
+
+LONG Style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
+
+ui::UniqueFont CaptionFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
+  return ui::UniqueFont(CreateFontIndirectW(&metrics.lfCaptionFont));
+}
+
+HICON SmallIcon(HWND window) {
+  auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
+  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+  return icon;
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+  return text;
+}
+
+}  // namespace
+
+TsSkinProvider::TsSkinProvider(HWND window, ManagerLink* link, Kind kind, Adapting adapting)
+    : window_(window),
+      kind_(kind),
+      manager_(link),
+      adapting_(std::move(adapting)),
+      hadSystemMenu_((Style(window) & WS_SYSMENU) != 0),
+      data_(window, link, 0, true),
+      captionFont_(CaptionFont()),
+      subclass_(window, Procedure, this) {
+  data_.Data().SetSkinSection(kind == Kind::Form ? "FORM" : "DIALOG");
+  data_.OwnCommands = [this](const EngineMessage& m) { return Command(m); };
+}
+
+TsSkinProvider::~TsSkinProvider() {
+  if (!gone_ && prepared_) RemoveSkin();
+}
+
+LRESULT CALLBACK TsSkinProvider::Procedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+  auto* provider = reinterpret_cast<TsSkinProvider*>(self);
+  if (message == WM_NCDESTROY) {
+    provider->Detach();
+  } else if (const auto answer = provider->React(message, wParam, lParam)) {
+    return *answer;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void TsSkinProvider::Detach() {
+  subclass_.Remove();
+  gone_ = true;
+}
+
+bool TsSkinProvider::Skinned() const {
+  const SkinRegistry* skin = manager_ ? manager_->Registry() : nullptr;
+  return skin && skin->CommonData().Applied && manager_->Active() && !manager_->BeingDestroyed();
+}
+
+FrameGeometry TsSkinProvider::Geometry() const {
+  RECT w{}, c{};
+  GetWindowRect(window_, &w);
+  GetClientRect(window_, &c);
+  const LONG style = Style(window_);
+  const LONG exStyle = GetWindowLongW(window_, GWL_EXSTYLE);
+  FrameGeometry g;
+  g.Width = w.right - w.left, g.Height = w.bottom - w.top;
+  g.ClientWidth = c.right, g.ClientHeight = c.bottom;
+  g.HasBorderStyle = (style & WS_BORDER) != 0;
+  g.Border = GetSystemMetrics((style & WS_THICKFRAME) ? SM_CXFRAME : SM_CXFIXEDFRAME);
+  if (!(style & (WS_THICKFRAME | WS_BORDER | WS_DLGFRAME))) g.Border = 0;
+  if ((style & WS_CAPTION) == WS_CAPTION || IsIconic(window_))
+    g.Caption = GetSystemMetrics((exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
+  return g;
+}
+
+// Resolves the sections of the active skin and takes the platform's caption buttons away.
+void TsSkinProvider::Prepare() {
+  if (gone_ || !Skinned()) return;
+  TsCommonData& data = data_.Data();
+  data.ResolveSectionIndex(true);
+  const SkinRegistry& skin = *data.Skin();
+  sections_.Form = data.SectionIndex;
+  const auto& slots = skin.Indexes().Sections;
+  sections_.Title = slots[kFormTitleSlot];
+  if (kind_ == Kind::Dialog && slots[kDialogTitleSlot] >= 0) sections_.Title = slots[kDialogTitleSlot];
+  data.CacheStale = true;
+  regionDirty_ = true;
+  prepared_ = true;
+  RemoveSystemMenuStyle();
+  AdaptControls();
+}
+
+// The standard controls inside get their adapters, the labels the skin's colour.
+void TsSkinProvider::AdaptControls() {
+  if (!adapting_.Allowed || !adapting_.Lists) return;
+  if (!adapters_)
+    adapters_ = std::make_unique<TacCtrlAdapter>(manager_, *adapting_.Lists, adapting_.Lookup);
+  adapters_->RecolourLabels();
+  adapters_->AddAllItems(window_);
+}
+
+void TsSkinProvider::RemoveSystemMenuStyle() {
+  const LONG style = Style(window_);
+  if (style & WS_SYSMENU) SetWindowLongW(window_, GWL_STYLE, style & ~WS_SYSMENU);
+}
+
+void TsSkinProvider::RemoveSkin() {
+  if (!prepared_) return;
+  prepared_ = false;
+  sections_ = {};
+  adapters_.reset();
+  data_.Data().EmptyCache();
+  if (gone_ || !IsWindow(window_)) return;
+  if (hadSystemMenu_) SetWindowLongW(window_, GWL_STYLE, Style(window_) | WS_SYSMENU);
+  SetWindowRgn(window_, nullptr, FALSE);
+  SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(window_, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+bool TsSkinProvider::FrameImageReady() {
+  if (!prepared_) Prepare();
+  if (!prepared_) return false;
+  if (data_.Data().CacheStale || data_.Data().CacheEmpty()) RebuildFrameImage();
+  return !data_.Data().CacheStale;
+}
+
+void TsSkinProvider::RebuildFrameImage() {
+  TsCommonData& data = data_.Data();
+  data.PrepareCacheImage();
+  const auto* cache = static_cast<const DibCache*>(data.Cache());
+  if (!cache || cache->Pixels().Empty()) return;
+  const FrameGeometry g = Geometry();
+  ComposeFrameImage(cache->Pixels(), *data.Skin(), sections_, drawActive_, TopBandHeight(g));
+  DrawTitleContent(g, ClampedState(*data.Skin(), sections_.Title, drawActive_ ? 1 : 0));
+  data.CacheStale = false;
+}
+
+// The icon and the caption over the title band.
+void TsSkinProvider::DrawTitleContent(const FrameGeometry& g, int32_t state) {
+  if (g.Caption <= 0) return;
+  const auto* cache = static_cast<const DibCache*>(data_.Data().Cache());
+  const int32_t top = g.Border, height = TopBandHeight(g) - g.Border;
+  int32_t x = g.Border + kIconGap;
+  const int icon = GetSystemMetrics(SM_CXSMICON);
+  if (const HICON small = kind_ == Kind::Form ? SmallIcon(window_) : nullptr) {
+    DrawIconEx(cache->Dc(), x, top + (height - icon) / 2, small, icon, icon, 0, nullptr, DI_NORMAL);
+    x += icon + kIconGap;
+  }
+  // The caption in the title band's own text colours.
+  const int32_t textSection = sections_.Title >= 0 ? sections_.Title : sections_.Form;
+  const TextCanvas canvas{cache->Pixels(), cache->Dc(), captionFont_.get(), 0};
+  DrawSectionText32(canvas, WindowText(window_), false, data_.Data().Skin(), std::max(state, 0),
+                    textSection,
+                    DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX,
+                    Rect{x, top, g.Width - g.Border - kIconGap, top + height});
+}
+
+void TsSkinProvider::PaintNonClient() {
+  if (!IsWindowVisible(window_)) return;
+  if (regionDirty_) UpdateRegion();
+  if (!FrameImageReady()) return;
+  const auto* cache = static_cast<const DibCache*>(data_.Data().Cache());
+  const ui::WindowFrameDc dc(window_);
+  for (const Rect& r : NonClientStrips(Geometry()))
+    BitBlt(dc.Get(), r.Left, r.Top, r.Width(), r.Height(), cache->Dc(), r.Left, r.Top, SRCCOPY);
+}
+
+bool TsSkinProvider::EraseClient(HDC dc) {
+  if (!IsWindowVisible(window_) || !FrameImageReady()) return false;
+  RECT client;
+  GetClientRect(window_, &client);
+  const FramePoint offset = ClientOffset(Geometry());
+  data_.CopyCacheToDC(dc, {offset.X, offset.Y}, client);
+  return true;
+}
+
+void TsSkinProvider::UpdateRegion() {
+  const FrameGeometry g = Geometry();
+  if (!prepared_ || g.Width <= 0 || g.Height <= 0) return;
+  regionDirty_ = false;
+  ui::UniqueRegion region(CreateRectRgn(0, 0, g.Width, g.Height));
+  for (const Rect& r : FrameCornerRects(*data_.Data().Skin(), sections_, g.Width, g.Height)) {
+    const ui::UniqueRegion corner(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
+    CombineRgn(region.get(), region.get(), corner.get(), RGN_DIFF);
+  }
+  // The window owns the region once it has taken it.
+  if (SetWindowRgn(window_, region.get(), IsWindowVisible(window_))) region.release();
+}
+
+// The platform repaints its own caption on activation unless told not to; the frame paints
+// the new state itself.
+LRESULT TsSkinProvider::Activate(WPARAM wParam) {
+  if (!prepared_) Prepare();
+  const bool active = wParam != 0;
+  if (active != drawActive_) {
+    drawActive_ = active;
+    data_.Data().CacheStale = true;
+  }
+  const LRESULT result = DefSubclassProc(window_, WM_NCACTIVATE, wParam, -1);
+  PaintNonClient();
+  return result;
+}
+
+// Messages whose default handling draws the platform's caption run with the window marked
+// hidden, so nothing reaches the screen; the frame then paints its own.
+LRESULT TsSkinProvider::WithoutPlatformCaption(UINT message, WPARAM wParam, LPARAM lParam) {
+  const LONG style = Style(window_);
+  const bool visible = (style & WS_VISIBLE) != 0;
+  if (visible) SetWindowLongW(window_, GWL_STYLE, style & ~WS_VISIBLE);
+  const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+  if (visible) SetWindowLongW(window_, GWL_STYLE, Style(window_) | WS_VISIBLE);
+  data_.Data().CacheStale = true;
+  PaintNonClient();
+  return result;
+}
+
+LRESULT TsSkinProvider::HitTest(LPARAM lParam) const {
+  RECT w;
+  GetWindowRect(window_, &w);
+  const POINT p{short(LOWORD(lParam)) - w.left, short(HIWORD(lParam)) - w.top};
+  const FrameGeometry g = Geometry();
+  if (p.x < 0 || p.y < 0 || p.x >= g.Width || p.y >= g.Height) return HTNOWHERE;
+  const FramePoint client = ClientOffset(g);
+  if (p.x >= client.X && p.x < client.X + g.ClientWidth && p.y >= client.Y &&
+      p.y < client.Y + g.ClientHeight) {
+    return HTCLIENT;
+  }
+  if (g.Caption > 0 && p.y >= g.Border && p.y < TopBandHeight(g) && p.x >= g.Border &&
+      p.x < g.Width - g.Border) {
+    return HTCAPTION;
+  }
+  return HTBORDER;
+}
+
+std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (gone_ || !Skinned()) return std::nullopt;
+  switch (message) {
+    case WM_NCPAINT:
+      PaintNonClient();
+      return 0;
+    case WM_NCACTIVATE:
+      return Activate(wParam);
+    case WM_NCHITTEST:
+      if (!prepared_) Prepare();
+      return HitTest(lParam);
+    case WM_ERASEBKGND:
+      if (EraseClient(reinterpret_cast<HDC>(wParam))) return 1;
+      break;
+    case WM_PRINTCLIENT:
+      return 0;
+    case WM_SETTEXT:
+    case WM_SETICON:
+      return WithoutPlatformCaption(message, wParam, lParam);
+    case WM_SIZE:
+      data_.Data().CacheStale = true;
+      regionDirty_ = true;
+      if (prepared_) UpdateRegion();
+      break;
+    case WM_PARENTNOTIFY:
+      if (LOWORD(wParam) == WM_CREATE && prepared_) AdaptControls();
+      break;
+    case WM_SHOWWINDOW:
+      if (wParam && prepared_ && regionDirty_) UpdateRegion();
+      break;
+    case WM_STYLECHANGED:
+      // Something gave the window its system menu again: the platform would draw its buttons.
+      if (wParam == WPARAM(GWL_STYLE) && prepared_ &&
+          (reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew & WS_SYSMENU)) {
+        RemoveSystemMenuStyle();
+        data_.Data().CacheStale = true;
+      }
+      break;
+    default: break;
+  }
+  return std::nullopt;
+}
+
+void TsSkinProvider::AnswerBackground(TacBgQuery& query) {
+  const FramePoint offset = ClientOffset(Geometry());
+  if (!FrameImageReady()) {
+    query.Kind = kBgColour;
+    query.Color = uint32_t(data_.Data().Skin() ? data_.Data().Skin()->MainColor() : 0xFF00000F);
+    return;
+  }
+  const auto* cache = static_cast<const DibCache*>(data_.Data().Cache());
+  query.Kind = kBgBitmap;
+  if (query.PleaseDraw) {
+    if (query.DC)
+      BitBlt(static_cast<HDC>(query.DC), query.R.Left, query.R.Top, query.R.Width(),
+             query.R.Height(), cache->Dc(), query.OffsetX + offset.X, query.OffsetY + offset.Y,
+             SRCCOPY);
+    return;
+  }
+  query.Bitmap = cache->Pixels();
+  query.OffsetX += offset.X, query.OffsetY += offset.Y;
+}
+
+std::optional<intptr_t> TsSkinProvider::Command(const EngineMessage& message) {
+  using C = EngineCommand;
+  switch (message.Command) {
+    case C::NewSkin:
+      prepared_ = false;
+      Prepare();
+      if (!gone_) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+      return 0;
+    case C::RemoveSkin:
+      RemoveSkin();
+      return std::nullopt;
+    case C::Refresh:
+      data_.Data().CacheStale = true;
+      regionDirty_ = true;
+      if (!gone_ && IsWindowVisible(window_))
+        RedrawWindow(window_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      return 0;
+    case C::AdaptChildren:
+      if (prepared_) AdaptControls();
+      return 0;
+    case C::GetProvider:
+      return reinterpret_cast<intptr_t>(this);
+    case C::PrepareCache:
+      if (!TsSkinManager::SkinIsChanging() && !data_.Data().Updating) RebuildFrameImage();
+      return 0;
+    case C::GetBackground:
+      if (message.Argument) AnswerBackground(*reinterpret_cast<TacBgQuery*>(message.Argument));
+      return 0;
+    case C::GetClientOffset: {
+      const FramePoint offset = ClientOffset(Geometry());
+      return intptr_t(MAKELONG(offset.X, offset.Y));
+    }
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace velmora::skin

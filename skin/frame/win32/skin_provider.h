@@ -1,0 +1,81 @@
+#pragma once
+// The frame component of a form or a system dialog: it paints the title band, the borders and
+// the client background from the frame image, answers hit tests, cuts the key-coloured corners
+// out of the window region, and gives the window its own frame back when the skin goes.
+#include <windows.h>
+
+#include <optional>
+
+#include "skin/controls/win32/adapter_registry.h"
+#include "skin/controls/win32/skinned_window.h"
+#include "skin/controls/win32/window_subclass.h"
+#include "skin/frame/frame_geometry.h"
+#include "skin/frame/frame_image.h"
+#include "ui/win32/handles.h"
+
+namespace velmora::skin {
+
+class TsSkinProvider {
+ public:
+  enum class Kind { Form, Dialog };
+
+  // What the frame needs of its manager beyond the skin: the class-name lists and whether
+  // standard controls get adapters at all.
+  struct Adapting {
+    const ClassNameLists* Lists = nullptr;
+    bool Allowed = true;
+    ControlLookup Lookup;
+  };
+
+  TsSkinProvider(HWND window, ManagerLink* link, Kind kind, Adapting adapting);
+  TsSkinProvider(const TsSkinProvider&) = delete;
+  TsSkinProvider& operator=(const TsSkinProvider&) = delete;
+  ~TsSkinProvider();
+
+  HWND Handle() const { return window_; }
+  bool WindowGone() const { return gone_; }
+  bool DrawActive() const { return drawActive_; }
+  const TacCtrlAdapter* ControlAdapter() const { return adapters_.get(); }
+  // Gives the window its own frame, style and region back; painting passes on until a new skin.
+  void RemoveSkin();
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR self);
+  std::optional<LRESULT> React(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<intptr_t> Command(const EngineMessage& message);
+  bool Skinned() const;
+  FrameGeometry Geometry() const;
+  void Prepare();
+  void RemoveSystemMenuStyle();
+  bool FrameImageReady();
+  void RebuildFrameImage();
+  void DrawTitleContent(const FrameGeometry& g, int32_t state);
+  void PaintNonClient();
+  bool EraseClient(HDC dc);
+  void UpdateRegion();
+  LRESULT Activate(WPARAM wParam);
+  LRESULT WithoutPlatformCaption(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HitTest(LPARAM lParam) const;
+  void AnswerBackground(TacBgQuery& query);
+  void Detach();
+  void AdaptControls();
+
+  HWND window_;
+  Kind kind_;
+  ManagerLink* manager_;
+  Adapting adapting_;
+  bool gone_ = false;
+  bool prepared_ = false;
+  bool drawActive_ = true;
+  bool regionDirty_ = true;
+  bool hadSystemMenu_;
+  FrameSections sections_;
+  SkinnedWindow data_;
+  ui::UniqueFont captionFont_;
+  std::unique_ptr<TacCtrlAdapter> adapters_;
+  // Last, so that it goes first: no message reaches this object once destruction has begun.
+  WindowSubclass subclass_;
+};
+
+}  // namespace velmora::skin
