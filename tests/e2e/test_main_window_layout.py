@@ -111,8 +111,9 @@ def tab_sequence(parent=None):
 def kind_of(control):
     button_type = control["style"] & 0xF
     if control["class"] == "Button":
-        # The automatic variants (3 and 9) count as the plain ones.
-        return "Button", {3: 2, 9: 4, 1: 0}.get(button_type, button_type)
+        # The automatic variants (3 and 9) count as the plain ones; a push button the skin draws
+        # itself (owner-drawn, 11) is still a push button.
+        return "Button", {3: 2, 9: 4, 1: 0, 11: 0}.get(button_type, button_type)
     return control["class"], None
 
 

@@ -93,6 +93,14 @@ class WindowFrameTest(unittest.TestCase):
         dark = [p for p in seen if max(p) < 0x60]
         self.assertGreater(len(near), 10, "no text in the label colour")
         self.assertGreater(len(dark), len(seen) // 2, "the label draws a box of its own")
+        # What shows through a label is what lies around it: its blank top row continues the
+        # rows above it.
+        for caption in ("Громкость", "Баланс", "Скорость"):
+            l, t, r, _ = next(c for c in controls if c["caption"] == caption)["rect"]
+            inside = [p for _, _, p in pixels(shot, l, t, r - l, 1)]
+            above = [p for _, _, p in pixels(shot, l, t - 1, r - l, 1)]
+            step = sum(abs(a - b) for p, q in zip(inside, above) for a, b in zip(p, q))
+            self.assertLess(step / (3 * len(inside)), 8, f"a seam at the top of {caption}")
 
         self.harness.post(window, WM_CLOSE)
         self.assertEqual(program.wait(timeout=30), 0)

@@ -38,7 +38,7 @@ LRESULT CALLBACK TsImage::Procedure(HWND window, UINT message, WPARAM wParam, LP
   return DefSubclassProc(window, message, wParam, lParam);
 }
 
-std::optional<LRESULT> TsImage::React(UINT message, WPARAM, LPARAM) {
+std::optional<LRESULT> TsImage::React(UINT message, WPARAM wParam, LPARAM) {
   TsCommonData& data = skinned_.Data();
   switch (message) {
     case WM_SIZE:
@@ -55,6 +55,14 @@ std::optional<LRESULT> TsImage::React(UINT message, WPARAM, LPARAM) {
         BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, cache.Dc(), r.left, r.top,
                SRCCOPY);
       });
+    }
+    // Labels over the picture draw what it shows beneath their text: the composed image.
+    case WM_PRINTCLIENT: {
+      if (!data.IsSkinned() || !Compose()) return std::nullopt;
+      const PixelView pixels = data.Cache()->Pixels();
+      BitBlt(reinterpret_cast<HDC>(wParam), 0, 0, pixels.Width, pixels.Height,
+             static_cast<const DibCache&>(*data.Cache()).Dc(), 0, 0, SRCCOPY);
+      return 0;
     }
     default: return std::nullopt;
   }
