@@ -12,6 +12,7 @@ struct FormDefinition {
   int clientHeight = 0;
   std::string_view fontName;
   int fontHeight = 0;  // pixels
+  bool dialog = false;  // a dialog's frame: no minimise box
 };
 
 }  // namespace velmora::ui

@@ -23,6 +23,7 @@
 #include "ui/win32/combo_box_view.h"
 #include "ui/win32/executable.h"
 #include "ui/win32/message_box.h"
+#include "ui/win32/message_form.h"
 #include "ui/win32/text.h"
 
 namespace velmora::app {
@@ -203,8 +204,12 @@ void MainWindow::ShowErrorBox(const std::string& text) {
 void MainWindow::EndProcess(int exitCode) { std::exit(exitCode); }
 
 void MainWindow::ShowMessage(const std::string& text) {
-  ui::ShowMessageBox(nullptr, ui::WideFromUtf8(text), ui::Application::Instance().Title().c_str(),
-                     MB_OK | MB_TASKMODAL);
+  ui::MessageForm form(ui::Utf8FromWide(ui::Application::Instance().Title()), text);
+  // Known to the skin before it first becomes active, so that it is skinned as a form.
+  const HWND handle = form.Handle();
+  skinHost_.AddForm(handle);
+  form.ShowModal();
+  skinHost_.RemoveForm(handle);
 }
 
 std::optional<std::string> MainWindow::ReadSettingsFile() {

@@ -18,6 +18,7 @@ WM_SYSCOMMAND, SC_MINIMIZE = 0x0112, 0xF020
 SW_MINIMIZE = 6
 WM_ENDSESSION = 0x0016
 TRAY_CLASS = "__winex11_standalone_tray"
+BOX_CLASSES = ("TMessageForm", "#32770")
 LOUD, SILENT = 0.01, 0.0005
 
 
@@ -60,11 +61,12 @@ class SettingsAndTrayTest(unittest.TestCase):
         return next(c for c in self.harness.children(window) if c["caption"] == caption)
 
     def dismiss_box(self, pid=None):
-        """Clicks OK in the program's visible message box; returns the box's text."""
+        """Clicks OK in the program's visible message box (a settings message form, or the
+        platform's box that shows an error); returns the box's caption and text."""
         deadline = time.monotonic() + 60
         while time.monotonic() < deadline:
             boxes = [w for w in self.harness.windows()
-                     if w["class"] == "#32770" and w["visible"] and pid in (None, w["pid"])]
+                     if w["class"] in BOX_CLASSES and w["visible"] and pid in (None, w["pid"])]
             if boxes:
                 parts = self.harness.children(boxes[0])
                 text = " ".join(c["caption"] for c in parts if c["class"] == "Static").strip()

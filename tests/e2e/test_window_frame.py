@@ -111,7 +111,7 @@ class WindowFrameTest(unittest.TestCase):
         boxes = []
         while not boxes and time.monotonic() < deadline:
             boxes = [w for w in self.harness.windows()
-                     if w["class"] == "#32770" and w["visible"]]
+                     if w["class"] == "TMessageForm" and w["visible"]]
             time.sleep(0.2)
         self.assertTrue(boxes, "no message box")
         time.sleep(1)

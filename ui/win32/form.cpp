@@ -14,6 +14,7 @@ namespace {
 
 constexpr DWORD kFormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
 int QueryScreenDpi() {
   HDC screen = GetDC(nullptr);
@@ -30,14 +31,15 @@ UniqueFont CreateFormFont(std::string_view name, int pixelHeight) {
 
 }  // namespace
 
-Form::Form(const FormDefinition& definition) : screenDpi_(QueryScreenDpi()) {
+Form::Form(const FormDefinition& definition)
+    : screenDpi_(QueryScreenDpi()), style_(definition.dialog ? kDialogStyle : kFormStyle) {
   const std::wstring className = WideFromUtf8(definition.className);
   RegisterWindowClass(className.c_str(), WindowProc);
   font_ = CreateFormFont(definition.fontName, Scale(definition.fontHeight));
   const RECT frame =
       CentredWindowRect(Scale(definition.clientWidth), Scale(definition.clientHeight));
   handle_ = CreateWindowExW(0, className.c_str(), WideFromUtf8(definition.caption).c_str(),
-                            kFormStyle, frame.left, frame.top, frame.right - frame.left,
+                            style_, frame.left, frame.top, frame.right - frame.left,
                             frame.bottom - frame.top, nullptr, nullptr,
                             Application::Instance().Module(), this);
   if (!handle_) throw std::runtime_error("the window could not be created");
@@ -186,7 +188,7 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 RECT Form::CentredWindowRect(int clientWidth, int clientHeight) const {
   RECT frame{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
+  AdjustWindowRectEx(&frame, style_, FALSE, 0);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;

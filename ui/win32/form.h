@@ -15,8 +15,8 @@
 
 namespace velmora::ui {
 
-// A top-level window with a fixed single border, the system menu and a minimise box, centred
-// on the desktop and scaled, font included, from its design resolution to the screen's. It keeps
+// A top-level window with a fixed single border, the system menu and a minimise box (or a
+// dialog's frame without it), centred on the desktop and scaled, font included, from its design resolution to the screen's. It keeps
 // the views of its controls and its timers, and hands each notification to the view it concerns.
 class Form {
  public:
@@ -57,6 +57,7 @@ class Form {
 
   HWND handle_ = nullptr;
   int screenDpi_;
+  DWORD style_;
   UniqueFont font_;
   HWND hints_ = nullptr;  // destroyed with the form
   std::vector<std::unique_ptr<ChildView>> views_;
