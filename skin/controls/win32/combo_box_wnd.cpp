@@ -114,18 +114,20 @@ std::optional<intptr_t> TacComboBoxWnd::Command(const EngineMessage& message) {
 }
 
 // The platform paints the client (the edit field through the owner-drawn item); the frame band
-// and the button then come from the cache.
+// and the button then come from the cache, rebuilt only when stale.
 LRESULT TacComboBoxWnd::Paint(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND combo = Handle();
   const LRESULT answer = DefSubclassProc(combo, message, wParam, lParam);
-  SkinData().CacheStale = true;
   if (!BuildFrameCache()) return answer;
   const auto* cache = static_cast<const DibCache*>(SkinData().Cache());
-  const HDC given = reinterpret_cast<HDC>(wParam);
-  const ui::WindowDc own(given ? nullptr : combo);
-  const HDC dc = given ? given : own.Get();
-  CopyFrameBand(dc, *cache, kFrameBand);
-  PaintButton(dc);
+  if (const HDC given = reinterpret_cast<HDC>(wParam)) {
+    CopyFrameBand(given, *cache, kFrameBand);
+    PaintButton(given);
+  } else {
+    const ui::WindowDc own(combo);
+    CopyFrameBand(own.Get(), *cache, kFrameBand);
+    PaintButton(own.Get());
+  }
   return answer;
 }
 
@@ -208,8 +210,9 @@ LRESULT TacComboBoxWnd::ListColour(UINT message, WPARAM wParam, LPARAM lParam) {
     state_.ListAdapter = std::make_unique<TacComboListWnd>(state_.ListWindow, SkinData().SkinManager(),
                                                            [this] { UpdateButton(); });
   LRESULT answer = 0;
-  TsCommonData& listData = state_.ListAdapter->SkinData();
-  const TsGenState* normal = listData.IsSkinned() ? listData.StateBlock(0) : nullptr;
+  TacComboListWnd* adapter = state_.ListAdapter.get();
+  const TsGenState* normal =
+      adapter && adapter->SkinData().IsSkinned() ? adapter->SkinData().StateBlock(0) : nullptr;
   if (normal) {
     const HDC dc = reinterpret_cast<HDC>(wParam);
     if (normal->FontColor >= 0) SetTextColor(dc, ResolveColour(uint32_t(normal->FontColor)));
