@@ -137,8 +137,8 @@ Rect TacComboBoxWnd::ButtonRect() const {
   RECT window;
   GetWindowRect(Handle(), &window);
   const TsCommonData& data = const_cast<TacComboBoxWnd*>(this)->SkinData();
-  const int scroll = std::max(data.SkinManager()->Options().ScrollSize,
-                              GetSystemMetrics(SM_CXVSCROLL));
+  // The manager's scroll size is never set narrower than the platform's here: the platform's.
+  const int scroll = GetSystemMetrics(SM_CXVSCROLL);
   const int margin = data.Skin() ? data.Skin()->CommonData().ComboMargin : 2;
   const bool rightToLeft = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
   return ComboButtonRect(window.right - window.left, window.bottom - window.top, scroll, margin,
