@@ -19,6 +19,8 @@ TacComboListWnd::TacComboListWnd(HWND list, ManagerLink* manager,
   state_.ShownChanged = std::move(shownChanged);
   data_.Data().Initialize(false);
   ApplyLook();
+  // Made while the list first paints: its frame was painted by the platform already.
+  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
 LRESULT CALLBACK TacComboListWnd::Procedure(HWND window, UINT message, WPARAM wParam,
