@@ -68,6 +68,8 @@ std::optional<LRESULT> TacComboBoxWnd::React(UINT message, WPARAM wParam, LPARAM
   TsCommonData& data = SkinData();
   switch (message) {
     case WM_PAINT: return Paint(message, wParam, lParam);
+    // Printed as painted, into the print's device context.
+    case WM_PRINT: return Paint(WM_PAINT, wParam, 0);
     case WM_ERASEBKGND: return 1;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

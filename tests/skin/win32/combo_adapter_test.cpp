@@ -38,7 +38,12 @@ std::string Sections() {
          n(kButton[1]) + "\r\nCOLOR2=" + n(kButton[2]) + "\r\n";
 }
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// A form that hands draw requests back to their control, as the program's forms do.
+LRESULT CALLBACK Reflecting(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    return SendMessageW(item->hwndItem, ui::kReflectedDrawItem, 0, lParam) != 0;
+  }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -50,7 +55,7 @@ void Pump() {
 class ComboAdapter : public ::testing::Test {
  protected:
   ComboAdapter() {
-    const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraComboTest", Plain);
+    const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraComboTest", Reflecting);
     form = CreateWindowExW(0, cls, L"", WS_POPUP | WS_VISIBLE, 300, 300, 300, 200, nullptr,
                            nullptr, ui::Application::Instance().Module(), nullptr);
     combo = CreateWindowExW(0, L"COMBOBOX", L"",
@@ -163,6 +168,23 @@ TEST_F(ComboAdapter, ItemsAreDrawnFromTheSkinThroughTheReflectedRequest) {
   EXPECT_EQ(SendMessageW(combo, ui::kReflectedDrawItem, 0, reinterpret_cast<LPARAM>(&item)), 1);
   // A list row of a two-state edit section lies on its hot colour.
   EXPECT_EQ(GetPixel(target.Dc(), 0, 34), ResolveColour(kEditHot));
+}
+
+TEST_F(ComboAdapter, AnEmptySelectionPrintsTheFrameWithAnEmptyEditField) {
+  TacComboBoxWnd adapter(combo, &manager, 4);
+  SendMessageW(combo, CB_SETCURSEL, WPARAM(-1), 0);
+  RECT r;
+  GetWindowRect(combo, &r);
+  DibBitmap target = DibBitmap::Make(r.right - r.left, r.bottom - r.top);
+  PaintSolidGdi(target.Dc(), {0, 0, r.right - r.left, r.bottom - r.top}, 0x00FF00FF);
+  SendMessageW(combo, WM_PRINT, WPARAM(target.Dc()), PRF_CLIENT | PRF_NONCLIENT);
+  const Rect button = adapter.ButtonRect();
+  // The frame band, the edit field between it and the button, and the button from the skin.
+  EXPECT_EQ(GetPixel(target.Dc(), 0, 0), ResolveColour(kEdit));
+  const uint32_t field = GetFocus() == combo ? kSelection : kEdit;
+  for (int x = 4; x < button.Left - 2; x += 5)
+    EXPECT_EQ(GetPixel(target.Dc(), x, (r.bottom - r.top) / 2), ResolveColour(field)) << x;
+  EXPECT_EQ(GetPixel(target.Dc(), button.Left + 1, button.Top + 1), ResolveColour(kButton[0]));
 }
 
 TEST_F(ComboAdapter, RemovingTheSkinDropsTheListAdapterAndTheNextSkinMakesItAgain) {
