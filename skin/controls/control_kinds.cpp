@@ -50,7 +50,8 @@ DefaultSection DefaultSectionFor(uint8_t kind) {
     case 152: return {DefaultSection::Named, "CHECKBOX"};
     case 56: return {DefaultSection::Named, "DRAGBAR"};
     case 98: return {DefaultSection::Named, "TOOLBUTTON"};
-    case 230: return {DefaultSection::Named, "EDIT"};
+    case 230:
+    case 231: return {DefaultSection::Named, "EDIT"};
     default: break;
   }
   static const Kinds askOwner =

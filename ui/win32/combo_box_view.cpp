@@ -7,7 +7,7 @@ namespace {
 
 // The dropped list shows every item; the face keeps the height the definition gives.
 ChildPlacement WithDroppedList(ChildPlacement placement, int itemHeight, size_t items) {
-  placement.bounds.bottom += itemHeight * static_cast<int>(items) + 2;
+  placement.bounds.bottom += itemHeight * (static_cast<int>(items) + 1) + 2;
   return placement;
 }
 

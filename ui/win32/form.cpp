@@ -6,6 +6,7 @@
 
 #include "ui/dpi_scale.h"
 #include "ui/win32/application.h"
+#include "ui/win32/reflected_messages.h"
 #include "ui/win32/text.h"
 #include "ui/win32/window_class.h"
 
@@ -15,6 +16,13 @@ namespace {
 constexpr DWORD kFormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+// Whether the control the draw request concerns has drawn the item itself (menus are no window).
+bool DrawnByControl(LPARAM lParam) {
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  return item->CtlType != ODT_MENU &&
+         SendMessageW(item->hwndItem, kReflectedDrawItem, 0, lParam) != 0;
+}
 
 int QueryScreenDpi() {
   HDC screen = GetDC(nullptr);
@@ -120,6 +128,7 @@ ChildView* Form::ViewOf(HWND window) const {
 bool Form::RouteToView(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
+      if (lParam) SendMessageW(reinterpret_cast<HWND>(lParam), kReflectedCommand, wParam, lParam);
       if (ChildView* view = ViewOf(reinterpret_cast<HWND>(lParam))) {
         view->Command(HIWORD(wParam));
         return true;
@@ -138,6 +147,7 @@ bool Form::RouteToView(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return false;
     case WM_DRAWITEM:
+      if (DrawnByControl(lParam)) return true;
       if (ChildView* view = ViewWithId(static_cast<UINT>(wParam))) {
         view->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return true;

@@ -21,6 +21,7 @@ using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleDelete
 
 using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, DeleteObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenu>;
 using UniqueRegion = UniqueHandle<HRGN, DeleteObject>;

@@ -3,10 +3,25 @@
 #include <algorithm>
 
 #include "skin/controls/control_kinds.h"
+#include "skin/controls/win32/combo_box_wnd.h"
+#include "skin/controls/win32/edit_wnd.h"
 #include "skin/data/skin_registry.h"
 #include "skin/manager/win32/window_receivers.h"
 
 namespace velmora::skin {
+
+namespace {
+
+// The adapter of a class-name list; the lists without one of their own get the base.
+std::unique_ptr<TacMainWnd> MakeAdapter(HWND window, ManagerLink* link, int listIndex) {
+  switch (listIndex) {
+    case 0: return std::make_unique<TacEditWnd>(window, link, listIndex);
+    case 4: return std::make_unique<TacComboBoxWnd>(window, link, listIndex);
+    default: return std::make_unique<TacMainWnd>(window, link, listIndex);
+  }
+}
+
+}  // namespace
 
 bool EngineHandledWindow(HWND window) {
   if (GetPropW(window, kSkinDataProperty) || GetPropW(window, kAdapterProperty)) return true;
@@ -43,7 +58,7 @@ void TacCtrlAdapter::AddItem(HWND window, const ControlFacts& facts) {
   if (SkinningRefused(facts.Tag) || !GetParent(window) || EngineHandledWindow(window)) return;
   const int index = KindOfClass(lists_, facts.ClassName);
   if (index < 0) return;
-  items_.push_back(std::make_unique<TacMainWnd>(window, link_, index));
+  items_.push_back(MakeAdapter(window, link_, index));
 }
 
 void TacCtrlAdapter::PurgeItems() {

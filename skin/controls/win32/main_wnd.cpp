@@ -8,10 +8,10 @@ namespace {
 // Owner kinds of the adapted classes, by list index; the rest take the generic kind.
 uint8_t KindOfList(int listIndex) {
   switch (listIndex) {
-    case 0: return 7;    // edit
+    case 0: return 231;  // edit family
     case 1: return 32;   // button
     case 3: return 50;   // check box
-    case 4: return 18;   // combo box
+    case 4: return 231;  // combo box
     case 8: return 51;   // panel
     default: return 0;
   }

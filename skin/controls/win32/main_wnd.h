@@ -23,6 +23,9 @@ class TacMainWnd {
   // The window went away (its adapter let go of it during its destruction).
   bool Detached() const { return !IsWindow(window_) || data_.Facts().Destroying; }
 
+ protected:
+  SkinnedWindow& Skinned() { return data_; }
+
  private:
   HWND window_;
   int listIndex_;
