@@ -38,11 +38,17 @@ class TitleBarTest(unittest.TestCase):
     def start(self, name):
         self.harness.xdotool("mousemove", "--sync", 5, 5)
         folder = self.harness.install(OUTPUT, name, settings_text())
+        self.settings = Path(folder) / SETTINGS_FILE
+        self.written_at_start = self.settings.stat().st_mtime_ns
         program = self.harness.start_program(folder)
         self.addCleanup(lambda: program.poll() is None and program.kill())
         self.harness.wait_for_window("Velmora")
         time.sleep(2)
-        return program, folder, self.harness.wait_for_window("Velmora")
+        return program, self.harness.wait_for_window("Velmora")
+
+    def assert_settings_written(self):
+        self.assertGreater(self.settings.stat().st_mtime_ns, self.written_at_start,
+                           "settings not written")
 
     def button_centre(self, window, code):
         # The probe answers a point 4 in from the button's top-right corner; the pictures are 24
@@ -76,7 +82,7 @@ class TitleBarTest(unittest.TestCase):
         return [w for w in self.harness.windows() if w["class"] == TRAY_CLASS and w["visible"]]
 
     def test_close_and_minimise_show_and_close_turns_hot_under_the_pointer(self):
-        program, _, window = self.start("title_hot")
+        program, window = self.start("title_hot")
         close = self.button_centre(window, HTCLOSE)
         minimise = self.button_centre(window, HTMINBUTTON)
         # Minimise's first column left of close: the buttons lie side by side.
@@ -104,7 +110,7 @@ class TitleBarTest(unittest.TestCase):
         self.assertEqual(program.wait(timeout=30), 0)
 
     def test_a_press_released_off_minimise_does_nothing_a_click_goes_to_the_tray(self):
-        program, _, window = self.start("title_minimise")
+        program, window = self.start("title_minimise")
         minimise = self.button_centre(window, HTMINBUTTON)
         left, top, right, _ = window["frame"]
         self.harness.xdotool("mousemove", "--sync", *minimise)
@@ -127,9 +133,7 @@ class TitleBarTest(unittest.TestCase):
         self.assertEqual(program.wait(timeout=30), 0)
 
     def test_alt_space_opens_the_system_menu_under_the_icon_and_close_ends_the_program(self):
-        program, folder, window = self.start("title_menu")
-        settings = Path(folder) / SETTINGS_FILE
-        written_before = settings.stat().st_mtime_ns
+        program, window = self.start("title_menu")
         left, top, right, _ = window["frame"]
         b = self.border(window)
         # A click on the caption makes the window the keyboard's.
@@ -142,10 +146,10 @@ class TitleBarTest(unittest.TestCase):
         m_left, _, _, m_bottom = menu["frame"]
         self.harness.click(m_left + 30, m_bottom - 8)
         self.assertEqual(program.wait(timeout=30), 0)
-        self.assertGreater(settings.stat().st_mtime_ns, written_before, "settings not written")
+        self.assert_settings_written()
 
     def test_the_system_menu_opens_under_the_icon_and_at_a_right_click(self):
-        program, _, window = self.start("title_menu_mouse")
+        program, window = self.start("title_menu_mouse")
         left, top, right, _ = window["frame"]
         b = self.border(window)
         self.harness.click(left + b + 4 + ICON // 2, top + b + 8)  # the icon
@@ -164,9 +168,7 @@ class TitleBarTest(unittest.TestCase):
         self.assertEqual(program.wait(timeout=30), 0)
 
     def test_a_double_click_on_the_caption_does_nothing_on_the_icon_it_closes(self):
-        program, folder, window = self.start("title_double")
-        settings = Path(folder) / SETTINGS_FILE
-        written_before = settings.stat().st_mtime_ns
+        program, window = self.start("title_double")
         left, top, right, _ = window["frame"]
         b = self.border(window)
         self.harness.xdotool("mousemove", "--sync", (left + right) // 2, top + b + 6)
@@ -177,7 +179,7 @@ class TitleBarTest(unittest.TestCase):
         self.harness.xdotool("mousemove", "--sync", left + b + 4 + ICON // 2, top + b + 8)
         self.harness.xdotool("click", "--repeat", 2, "--delay", 60, 1)
         self.assertEqual(program.wait(timeout=30), 0)
-        self.assertGreater(settings.stat().st_mtime_ns, written_before, "settings not written")
+        self.assert_settings_written()
 
 
 if __name__ == "__main__":
