@@ -261,6 +261,11 @@ std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM
       regionDirty_ = true;
       if (prepared_) UpdateRegion();
       break;
+    case WM_ENABLE:
+      // A disabled form shows its title buttons faded.
+      data_.Data().CacheStale = true;
+      PaintNonClient();
+      break;
     case WM_PARENTNOTIFY:
       if (LOWORD(wParam) == WM_CREATE && prepared_) AdaptControls();
       break;
