@@ -105,6 +105,12 @@ class TitleBarTest(unittest.TestCase):
         self.harness.xdotool("mousemove", "--sync", (left + right) // 2, top + 200)
         left_again = self.shot("title-close-left.png")
         self.assertEqual(self.warm(left_again, close), 0, "close stays hot after the pointer left")
+        # Off the window altogether, straight from the button.
+        self.harness.xdotool("mousemove", "--sync", *close)
+        self.assertGreater(self.warm(self.shot("title-close-hot-again.png"), close), 100)
+        self.harness.xdotool("mousemove", "--sync", close[0], top - 20)
+        outside = self.shot("title-close-outside.png")
+        self.assertEqual(self.warm(outside, close), 0, "close stays hot after the pointer left")
 
         # As the other tests close the window: a click where the frame answers the close code.
         self.harness.click(*self.harness.frame_point(window, HTCLOSE))
