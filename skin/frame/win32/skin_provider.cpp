@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kFormTitleSlot = 32;
 constexpr int kDialogTitleSlot = 40;
-constexpr int kIconGap = 4;
+constexpr int kCaptionSlot = 28;
 
 LONG Style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
 
@@ -23,19 +23,6 @@ ui::UniqueFont CaptionFont() {
   metrics.cbSize = sizeof metrics;
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
   return ui::UniqueFont(CreateFontIndirectW(&metrics.lfCaptionFont));
-}
-
-HICON SmallIcon(HWND window) {
-  auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
-  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
-  return icon;
-}
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(size_t(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(size_t(GetWindowTextW(window, text.data(), int(text.size()))));
-  return text;
 }
 
 }  // namespace
@@ -48,6 +35,7 @@ TsSkinProvider::TsSkinProvider(HWND window, ManagerLink* link, Kind kind, Adapti
       hadSystemMenu_((Style(window) & WS_SYSMENU) != 0),
       data_(window, link, 0, true),
       captionFont_(CaptionFont()),
+      title_(window, *this),
       subclass_(window, Procedure, this) {
   data_.Data().SetSkinSection(kind == Kind::Form ? "FORM" : "DIALOG");
   data_.OwnCommands = [this](const EngineMessage& m) { return Command(m); };
@@ -105,6 +93,8 @@ void TsSkinProvider::Prepare() {
   const auto& slots = skin.Indexes().Sections;
   sections_.Title = slots[kFormTitleSlot];
   if (kind_ == Kind::Dialog && slots[kDialogTitleSlot] >= 0) sections_.Title = slots[kDialogTitleSlot];
+  captionIndex_ = slots[kCaptionSlot];
+  title_.Reset();
   data.CacheStale = true;
   regionDirty_ = true;
   prepared_ = true;
@@ -130,6 +120,8 @@ void TsSkinProvider::RemoveSkin() {
   if (!prepared_) return;
   prepared_ = false;
   sections_ = {};
+  captionIndex_ = -1;
+  title_.Reset();
   adapters_.reset();
   data_.Data().EmptyCache();
   if (gone_ || !IsWindow(window_)) return;
@@ -155,28 +147,12 @@ void TsSkinProvider::RebuildFrameImage() {
   if (!cache || cache->Pixels().Empty()) return;
   const FrameGeometry g = Geometry();
   ComposeFrameImage(cache->Pixels(), *data.Skin(), sections_, drawActive_, TopBandHeight(g));
-  DrawTitleContent(g, ClampedState(*data.Skin(), sections_.Title, drawActive_ ? 1 : 0));
+  title_.DrawTitleBand(*cache, {sections_.Title, captionIndex_}, captionFont_.get());
   data.CacheStale = false;
 }
 
-// The icon and the caption over the title band.
-void TsSkinProvider::DrawTitleContent(const FrameGeometry& g, int32_t state) {
-  if (g.Caption <= 0) return;
-  const auto* cache = static_cast<const DibCache*>(data_.Data().Cache());
-  const int32_t top = g.Border, height = TopBandHeight(g) - g.Border;
-  int32_t x = g.Border + kIconGap;
-  const int icon = GetSystemMetrics(SM_CXSMICON);
-  if (const HICON small = kind_ == Kind::Form ? SmallIcon(window_) : nullptr) {
-    DrawIconEx(cache->Dc(), x, top + (height - icon) / 2, small, icon, icon, 0, nullptr, DI_NORMAL);
-    x += icon + kIconGap;
-  }
-  // The caption in the title band's own text colours.
-  const int32_t textSection = sections_.Title >= 0 ? sections_.Title : sections_.Form;
-  const TextCanvas canvas{cache->Pixels(), cache->Dc(), captionFont_.get(), 0};
-  DrawSectionText32(canvas, WindowText(window_), false, data_.Data().Skin(), std::max(state, 0),
-                    textSection,
-                    DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX,
-                    Rect{x, top, g.Width - g.Border - kIconGap, top + height});
+const DibCache* TsSkinProvider::FreshFrameImage() {
+  return FrameImageReady() ? static_cast<const DibCache*>(data_.Data().Cache()) : nullptr;
 }
 
 void TsSkinProvider::PaintNonClient() {
@@ -238,7 +214,7 @@ LRESULT TsSkinProvider::WithoutPlatformCaption(UINT message, WPARAM wParam, LPAR
   return result;
 }
 
-LRESULT TsSkinProvider::HitTest(LPARAM lParam) const {
+LRESULT TsSkinProvider::HitTest(LPARAM lParam) {
   RECT w;
   GetWindowRect(window_, &w);
   const POINT p{short(LOWORD(lParam)) - w.left, short(HIWORD(lParam)) - w.top};
@@ -249,6 +225,8 @@ LRESULT TsSkinProvider::HitTest(LPARAM lParam) const {
       p.y < client.Y + g.ClientHeight) {
     return HTCLIENT;
   }
+  if (const auto title = title_.TitleHitTest({short(LOWORD(lParam)), short(HIWORD(lParam))}))
+    return *title;
   if (g.Caption > 0 && p.y >= g.Border && p.y < TopBandHeight(g) && p.x >= g.Border &&
       p.x < g.Width - g.Border) {
     return HTCAPTION;
@@ -258,6 +236,9 @@ LRESULT TsSkinProvider::HitTest(LPARAM lParam) const {
 
 std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM lParam) {
   if (gone_ || !Skinned()) return std::nullopt;
+  // The title band may carry out a command that destroys the window, and this frame with it.
+  if (prepared_)
+    if (const auto answer = title_.React(message, wParam, lParam)) return answer;
   switch (message) {
     case WM_NCPAINT:
       PaintNonClient();
@@ -279,6 +260,11 @@ std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM
       data_.Data().CacheStale = true;
       regionDirty_ = true;
       if (prepared_) UpdateRegion();
+      break;
+    case WM_ENABLE:
+      // A disabled form shows its title buttons faded.
+      data_.Data().CacheStale = true;
+      PaintNonClient();
       break;
     case WM_PARENTNOTIFY:
       if (LOWORD(wParam) == WM_CREATE && prepared_) AdaptControls();
@@ -339,6 +325,9 @@ std::optional<intptr_t> TsSkinProvider::Command(const EngineMessage& message) {
       return 0;
     case C::AdaptChildren:
       if (prepared_) AdaptControls();
+      return 0;
+    case C::MouseLeft:
+      title_.MouseLeft();
       return 0;
     case C::GetProvider:
       return reinterpret_cast<intptr_t>(this);

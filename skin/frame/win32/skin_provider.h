@@ -11,11 +11,12 @@
 #include "skin/controls/win32/window_subclass.h"
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_image.h"
+#include "skin/frame/win32/title_bar.h"
 #include "ui/win32/handles.h"
 
 namespace velmora::skin {
 
-class TsSkinProvider {
+class TsSkinProvider : private TitleOwner {
  public:
   enum class Kind { Form, Dialog };
 
@@ -45,18 +46,20 @@ class TsSkinProvider {
   std::optional<LRESULT> React(UINT message, WPARAM wParam, LPARAM lParam);
   std::optional<intptr_t> Command(const EngineMessage& message);
   bool Skinned() const;
-  FrameGeometry Geometry() const;
+  FrameGeometry Geometry() const override;
+  const DibCache* FreshFrameImage() override;
+  const SkinRegistry* Skin() override { return data_.Data().Skin(); }
+  bool TitleActive() const override { return drawActive_; }
   void Prepare();
   void RemoveSystemMenuStyle();
   bool FrameImageReady();
   void RebuildFrameImage();
-  void DrawTitleContent(const FrameGeometry& g, int32_t state);
   void PaintNonClient();
   bool EraseClient(HDC dc);
   void UpdateRegion();
   LRESULT Activate(WPARAM wParam);
   LRESULT WithoutPlatformCaption(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HitTest(LPARAM lParam) const;
+  LRESULT HitTest(LPARAM lParam);
   void AnswerBackground(TacBgQuery& query);
   void Detach();
   void AdaptControls();
@@ -71,9 +74,11 @@ class TsSkinProvider {
   bool regionDirty_ = true;
   bool hadSystemMenu_;
   FrameSections sections_;
+  int32_t captionIndex_ = -1;
   SkinnedWindow data_;
   ui::UniqueFont captionFont_;
   std::unique_ptr<TacCtrlAdapter> adapters_;
+  TitleBar title_;
   // Last, so that it goes first: no message reaches this object once destruction has begun.
   WindowSubclass subclass_;
 };
