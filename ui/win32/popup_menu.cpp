@@ -5,6 +5,16 @@
 #include "ui/win32/text.h"
 
 namespace velmora::ui {
+namespace {
+
+PopupMenu::Preparer& CurrentPreparer() {
+  static PopupMenu::Preparer preparer;
+  return preparer;
+}
+
+}  // namespace
+
+void PopupMenu::SetPreparer(Preparer preparer) { CurrentPreparer() = std::move(preparer); }
 
 PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {
   if (!menu_) throw std::runtime_error("popup menu not created");
@@ -16,6 +26,7 @@ void PopupMenu::AddItem(std::string_view caption, std::function<void()> onClick)
 }
 
 void PopupMenu::Popup(HWND owner, POINT at) const {
+  if (CurrentPreparer()) CurrentPreparer()(menu_.get(), owner);
   const UINT chosen = static_cast<UINT>(TrackPopupMenu(
       menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
   if (chosen >= 1 && chosen <= handlers_.size() && handlers_[chosen - 1]) handlers_[chosen - 1]();

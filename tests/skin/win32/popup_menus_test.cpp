@@ -1,0 +1,168 @@
+// Popup menus on the desktop: items become owner-drawn with ids only this painter knows, their
+// owner answers the measure requests, the menu window shows MAINMENU at the options' opacity
+// with a background prepared per opening, and a hostile 0xBCB3 does nothing.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "skin/frame/win32/frame_hooks.h"
+#include "skin/manager/skin_manager.h"
+#include "skin/manager/win32/win32_manager_host.h"
+#include "skin/popups/win32/skinable_menus.h"
+#include "tests/skin/fake_platform.h"
+#include "tests/skin/package_builder.h"
+#include "ui/win32/application.h"
+#include "ui/win32/window_class.h"
+
+namespace velmora::skin {
+namespace {
+
+// MAINMENU 0x204060 (pixel 0x604020), MENUITEM transparent with a green hot state.
+constexpr const char* kSkin =
+    "[GLOBALINFO]\nVERSION=10.25\n"
+    "[MAINMENU]\nSTATES=1\nCOLOR=2113632\n"
+    "[MENUITEM]\nSTATES=2\nTRANSPARENCY=100\nHOTTRANSPARENCY=0\nHOTCOLOR=65280\n"
+    "FONTCOLOR=16777215\nHOTFONTCOLOR=0\n";
+constexpr COLORREF kGround = 0x204060;
+
+std::function<void(HWND)> g_whileOpen;
+
+LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER) {
+    KillTimer(window, wParam);
+    if (g_whileOpen) g_whileOpen(FindWindowW(L"#32768", nullptr));
+    EndMenu();
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+class PopupMenus : public ::testing::Test {
+ protected:
+  PopupMenus() {
+    host.SetWindowHooksFactory(MakeFrameHooks);
+    package = test::PackageBuilder().Member("OPTIONS.DAT", kSkin).Build();
+    definition.InternalSkins = {{.Name = "Stored", .Data = package}};
+    definition.SkinName = "Stored";
+    manager.ReadDefinition(definition);
+    const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraMenuOwner", OwnerProcedure);
+    owner = CreateWindowExW(0, cls, L"owner", WS_POPUP | WS_VISIBLE, 10, 10, 50, 50, nullptr,
+                            nullptr, ui::Application::Instance().Module(), nullptr);
+    AppendMenuW(menu, MF_STRING, 1, L"Показать окно настроек");
+    AppendMenuW(menu, MF_STRING, 2, L"Закрыть\tAlt+F4");
+  }
+  ~PopupMenus() override {
+    g_whileOpen = nullptr;
+    DestroyMenu(menu);
+    DestroyWindow(owner);
+  }
+
+  ULONG_PTR ItemData(UINT position) const {
+    MENUITEMINFOW info{sizeof(info), MIIM_FTYPE | MIIM_DATA};
+    GetMenuItemInfoW(menu, position, TRUE, &info);
+    return (info.fType & MFT_OWNERDRAW) ? info.dwItemData : 0;
+  }
+  // Shows the menu, runs `whileOpen` on its window once it is painted, and closes it.
+  void Open(std::function<void(HWND)> whileOpen) {
+    g_whileOpen = std::move(whileOpen);
+    SetForegroundWindow(owner);
+    SetTimer(owner, 1, 400, nullptr);
+    TrackPopupMenu(menu, TPM_RETURNCMD, 100, 100, 0, owner, nullptr);
+  }
+
+  ui::Application application;
+  test::FakePlatform platform;
+  Win32ManagerHost host{platform};
+  ui::ComponentOwner components;
+  TsSkinManager manager{components, "sknmngr1", host};
+  TsSkinableMenus menus{manager, host};
+  test::Bytes package;
+  SkinManagerDefinition definition;
+  HWND owner = nullptr;
+  HMENU menu = CreatePopupMenu();
+};
+
+TEST_F(PopupMenus, PreparedItemsAreOwnerDrawnAndMeasuredOnTheirOwner) {
+  EXPECT_EQ(TsSkinableMenus::Default(), &menus);
+  menus.PrepareMenu(menu, owner);
+  const ULONG_PTR first = ItemData(0), second = ItemData(1);
+  ASSERT_NE(first, 0u);
+  ASSERT_NE(second, 0u);
+  EXPECT_NE(first, second);
+  menus.PrepareMenu(menu, owner);  // once is enough: the same records stay
+  EXPECT_EQ(ItemData(0), first);
+
+  MEASUREITEMSTRUCT measure{ODT_MENU, 0, 0, 0, 0, first};
+  EXPECT_EQ(SendMessageW(owner, WM_MEASUREITEM, 0, LPARAM(&measure)), TRUE);
+  // Margin 2 on both sides and 2 more around the taller of text and the 16-pixel glyph.
+  EXPECT_GE(measure.itemHeight, 16u + 4 + 2);
+  EXPECT_GT(measure.itemWidth, 2 * 16u + 3 * 2 + 8);
+  MEASUREITEMSTRUCT withShortcut{ODT_MENU, 0, 0, 0, 0, second};
+  SendMessageW(owner, WM_MEASUREITEM, 0, LPARAM(&withShortcut));
+  EXPECT_EQ(withShortcut.itemHeight, measure.itemHeight);
+
+  // An id no item of this painter carries is nobody's.
+  MEASUREITEMSTRUCT unknown{ODT_MENU, 0, 0, 0, 0, second + 1000};
+  EXPECT_EQ(SendMessageW(owner, WM_MEASUREITEM, 0, LPARAM(&unknown)), FALSE);
+  EXPECT_EQ(unknown.itemHeight, 0u);
+}
+
+TEST_F(PopupMenus, TheMenuWindowShowsMainMenuAndEachOpeningPreparesItsBackground) {
+  menus.PrepareMenu(menu, owner);
+  COLORREF ground = 0;
+  bool layered = true;
+  Open([&](HWND window) {
+    ASSERT_NE(window, nullptr);
+    RECT box{};
+    GetWindowRect(window, &box);
+    const HDC dc = GetWindowDC(window);
+    ground = GetPixel(dc, (box.right - box.left) - 6, (box.bottom - box.top) / 4);
+    ReleaseDC(window, dc);
+    layered = GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED;
+  });
+  EXPECT_EQ(ground, kGround);
+  EXPECT_FALSE(layered);  // AlphaBlend 255: opaque
+  EXPECT_EQ(menus.PreparedCount(), 1);
+  Open(nullptr);
+  EXPECT_EQ(menus.PreparedCount(), 2);
+}
+
+TEST_F(PopupMenus, WithAlphaBlend200TheMenuWindowIsLayeredAt200) {
+  manager.MenuSupport.AlphaBlend = 200;
+  menus.PrepareMenu(menu, owner);
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  bool layered = false;
+  Open([&](HWND window) {
+    layered = GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED;
+    GetLayeredWindowAttributes(window, nullptr, &alpha, &flags);
+  });
+  EXPECT_TRUE(layered);
+  EXPECT_EQ(alpha, 200);
+  EXPECT_TRUE(flags & LWA_ALPHA);
+}
+
+TEST_F(PopupMenus, AnItemShownMessageThisPainterDidNotPostDoesNothing) {
+  menus.PrepareMenu(menu, owner);
+  const HWND application = FindWindowW(L"TApplication", nullptr);
+  ASSERT_NE(application, nullptr);
+  SendMessageW(application, kPopupItemShown, 0, LPARAM(ItemData(0)));
+  SendMessageW(application, kPopupItemShown, 0, LPARAM(0x7FFF0000));  // a pointer of nobody's
+  SendMessageW(application, kPopupWindowCreated, 0, LPARAM(owner));     // no menu window
+  EXPECT_EQ(menus.PreparedCount(), 0);
+}
+
+TEST_F(PopupMenus, WithPopupsNotSkinnedTheItemsGetTheirOwnLookBack) {
+  menus.PrepareMenu(menu, owner);
+  ASSERT_NE(ItemData(0), 0u);
+  manager.SetSkinnedPopups(false);
+  menus.PrepareMenu(menu, owner);
+  EXPECT_EQ(ItemData(0), 0u);
+  wchar_t caption[64] = {};
+  GetMenuStringW(menu, 1, caption, 64, MF_BYCOMMAND);
+  EXPECT_STREQ(caption, L"Показать окно настроек");
+}
+
+}  // namespace
+}  // namespace velmora::skin
