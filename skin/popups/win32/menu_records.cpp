@@ -11,8 +11,8 @@ uint32_t MenuItemRecords::Add(MenuItemRecord record) {
 }
 
 MenuItemRecord* MenuItemRecords::Find(ULONG_PTR id) {
-  const auto found = id > UINT32_MAX ? records_.end() : records_.find(uint32_t(id));
-  return found == records_.end() ? nullptr : &found->second;
+  const auto found = records_.find(uint32_t(id));
+  return found == records_.end() || found->first != id ? nullptr : &found->second;
 }
 
 const MenuItemRecord* MenuItemRecords::Find(ULONG_PTR id) const {

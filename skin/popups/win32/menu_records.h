@@ -34,12 +34,6 @@ class MenuItemRecords {
   void RestoreAll();
   // Forgets the records of menus that are gone and of items no longer in their menu.
   void DropGone();
-  bool Empty() const { return records_.empty(); }
-  template <typename Visit>
-  void ForEachOf(HMENU menu, Visit visit) const {
-    for (const auto& [id, record] : records_)
-      if (record.Menu == menu) visit(id, record);
-  }
 
  private:
   uint32_t next_ = 1;

@@ -52,7 +52,9 @@ TEST_F(MenuPaint, TheBackgroundIsMainMenuWithTheIconColumnAndTheBordersMask) {
   EXPECT_EQ(background.At(28, 3), kColumn);
   EXPECT_EQ(background.At(29, 20), kGround);
   EXPECT_EQ(background.At(28, 36), kColumn);
-  EXPECT_EQ(background.At(28, 37), kRing);  // the frame's bottom ring is 2 rows of the mask
+  // The column stops at the skin frame (3); the mask's ring is only 2 rows deep.
+  EXPECT_EQ(background.At(28, 37), kGround);
+  EXPECT_EQ(background.At(28, 38), kRing);
   EXPECT_EQ(background.At(1, 20), kRing);
   EXPECT_EQ(background.At(59, 20), kRing);
   EXPECT_EQ(background.At(30, 0), kRing);
@@ -154,8 +156,8 @@ TEST_F(MenuPaint, ADisabledItemIsFadedTowardsTheBackgroundAndNeverHot) {
   MenuItemLook disabled = Item(L"Sound");
   disabled.Checked = disabled.Selected = disabled.Disabled = true;
   Paint(disabled);
-  const auto faded = [](uint32_t d, uint32_t s, int c) {
-    return (Channel(d, c) * 100 + Channel(s, c) * 156) >> 8;
+  const auto faded = [](uint32_t d, uint32_t behind, int c) {
+    return (Channel(d, c) * 100 + Channel(behind, c) * 156) >> 8;
   };
   const uint32_t p = item.At(12, 9);
   for (int c = 0; c < 4; ++c) EXPECT_EQ(Channel(p, c), faded(kCheck0, kColumn, c)) << c;
