@@ -145,11 +145,11 @@ TEST_F(PopupMenus, WithAlphaBlend200TheMenuWindowIsLayeredAt200) {
 
 TEST_F(PopupMenus, AnItemShownMessageThisPainterDidNotPostDoesNothing) {
   menus.PrepareMenu(menu, owner);
-  const HWND application = FindWindowW(L"TApplication", nullptr);
-  ASSERT_NE(application, nullptr);
-  SendMessageW(application, kPopupItemShown, 0, LPARAM(ItemData(0)));
-  SendMessageW(application, kPopupItemShown, 0, LPARAM(0x7FFF0000));  // a pointer of nobody's
-  SendMessageW(application, kPopupWindowCreated, 0, LPARAM(owner));     // no menu window
+  const HWND applicationWindow = FindWindowW(L"TApplication", nullptr);
+  ASSERT_NE(applicationWindow, nullptr);
+  SendMessageW(applicationWindow, kPopupItemShown, 0, LPARAM(ItemData(0)));
+  SendMessageW(applicationWindow, kPopupItemShown, 0, LPARAM(0x7FFF0000));  // a pointer of nobody's
+  SendMessageW(applicationWindow, kPopupWindowCreated, 0, LPARAM(owner));     // no menu window
   EXPECT_EQ(menus.PreparedCount(), 0);
 }
 
