@@ -27,7 +27,6 @@ MenuSkin ResolveMenuSkin(const SkinRegistry* skin, std::string_view iconLineSect
   s.MenuCaption = skin->GetSkinIndex("MENUCAPTION");
   s.IconLine = skin->GetSkinIndex(iconLineSection);
   s.ExtraLine = skin->GetSkinIndex(extraLineSection);
-  s.SpeedButtonSmall = skin->GetSkinIndex("SPEEDBUTTON_SMALL");
   s.MainMenuBorders = BordersOf(*skin, s.MainMenu);
   s.DividerBorders = BordersOf(*skin, s.DividerV);
   s.CheckMark = MaskAt(*skin, skin->GlobalMask("CHECK"));

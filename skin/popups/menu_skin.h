@@ -11,7 +11,7 @@ namespace velmora::skin {
 struct MenuSkin {
   const SkinRegistry* Skin = nullptr;
   int32_t MainMenu = -1, MenuItem = -1, DividerV = -1, MenuCaption = -1, IconLine = -1,
-          ExtraLine = -1, SpeedButtonSmall = -1;
+          ExtraLine = -1;
   const TsMaskData* MainMenuBorders = nullptr;
   const TsMaskData* DividerBorders = nullptr;
   const TsMaskData* CheckMark = nullptr;  // CHECK of GLOBALINFO, else BOXCHECKED

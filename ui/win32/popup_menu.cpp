@@ -26,9 +26,14 @@ void PopupMenu::AddItem(std::string_view caption, std::function<void()> onClick)
 }
 
 void PopupMenu::Popup(HWND owner, POINT at) const {
-  if (CurrentPreparer()) CurrentPreparer()(menu_.get(), owner);
-  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-      menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
+  UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON;
+  // A prepared menu is drawn whole from its first frame: no opening animation.
+  if (CurrentPreparer()) {
+    CurrentPreparer()(menu_.get(), owner);
+    flags |= TPM_NOANIMATION;
+  }
+  const UINT chosen =
+      static_cast<UINT>(TrackPopupMenu(menu_.get(), flags, at.x, at.y, 0, owner, nullptr));
   if (chosen >= 1 && chosen <= handlers_.size() && handlers_[chosen - 1]) handlers_[chosen - 1]();
 }
 

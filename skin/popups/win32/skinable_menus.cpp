@@ -257,6 +257,10 @@ PopupBackground& TsSkinableMenus::Prepare(HMENU menu, HWND window, int32_t width
 void TsSkinableMenus::ApplyRegionAndFrame(PopupBackground& entry) {
   if (applying_ || !entry.Window || entry.Bitmap.Pixels().Empty()) return;
   applying_ = true;
+  const struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{applying_};
   SendEngineCommand(entry.Window, {EngineCommand::MenuQuery});
   const PixelView pixels = entry.Bitmap.Pixels();
   ui::UniqueRegion region(CreateRectRgn(0, 0, pixels.Width, pixels.Height));
@@ -269,7 +273,6 @@ void TsSkinableMenus::ApplyRegionAndFrame(PopupBackground& entry) {
   // The window owns its region once it is set.
   if (SetWindowRgn(entry.Window, region.get(), TRUE)) region.release();
   PaintMenuChrome(entry.Window, entry.Bitmap);
-  applying_ = false;
 }
 
 ItemSize TsSkinableMenus::EstimatedSize(HMENU menu) const {
