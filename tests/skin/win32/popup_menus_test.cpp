@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "skin/frame/win32/frame_hooks.h"
@@ -151,6 +152,41 @@ TEST_F(PopupMenus, AnItemShownMessageThisPainterDidNotPostDoesNothing) {
   SendMessageW(applicationWindow, kPopupItemShown, 0, LPARAM(0x7FFF0000));  // a pointer of nobody's
   SendMessageW(applicationWindow, kPopupWindowCreated, 0, LPARAM(owner));     // no menu window
   EXPECT_EQ(menus.PreparedCount(), 0);
+}
+
+// Drawn where no menu window can be found, an item takes a background of the measured menu's
+// size: MAINMENU behind a plain item, MENUITEM's hot colour behind the selected one.
+TEST_F(PopupMenus, AnItemDrawnIntoAnyDeviceContextShowsTheSkin) {
+  menus.PrepareMenu(menu, owner);
+  MEASUREITEMSTRUCT measure{ODT_MENU, 0, 0, 0, 0, ItemData(0)};
+  SendMessageW(owner, WM_MEASUREITEM, 0, LPARAM(&measure));
+  MEASUREITEMSTRUCT second{ODT_MENU, 0, 0, 0, 0, ItemData(1)};
+  SendMessageW(owner, WM_MEASUREITEM, 0, LPARAM(&second));
+  const int width = int(std::max(measure.itemWidth, second.itemWidth));
+  const int height = int(measure.itemHeight);
+
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -2 * height, 1, 32, BI_RGB}};
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, bitmap);
+  DRAWITEMSTRUCT plain{ODT_MENU, 0, 1, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(menu), dc,
+                       {0, 0, width, height}, ItemData(0)};
+  EXPECT_EQ(SendMessageW(owner, WM_DRAWITEM, 0, LPARAM(&plain)), TRUE);
+  DRAWITEMSTRUCT selected{ODT_MENU, 0, 2, ODA_DRAWENTIRE, ODS_SELECTED,
+                          reinterpret_cast<HWND>(menu), dc, {0, height, width, 2 * height},
+                          ItemData(1)};
+  EXPECT_EQ(SendMessageW(owner, WM_DRAWITEM, 0, LPARAM(&selected)), TRUE);
+  EXPECT_EQ(GetPixel(dc, width - 3, height / 2), kGround);
+  EXPECT_EQ(GetPixel(dc, width - 3, height + height / 2), COLORREF(0x00FF00));
+  EXPECT_EQ(menus.PreparedCount(), 1);
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+
+  DRAWITEMSTRUCT stale = plain;
+  stale.itemData = ItemData(1) + 1000;
+  EXPECT_EQ(SendMessageW(owner, WM_DRAWITEM, 0, LPARAM(&stale)), FALSE);
 }
 
 TEST_F(PopupMenus, WithPopupsNotSkinnedTheItemsGetTheirOwnLookBack) {
