@@ -74,6 +74,9 @@ class PopupMenusTest(unittest.TestCase):
         self.assertTrue(near(hovered, SELECTED), f"the hovered item is MENUITEM's: {hovered}")
         edge = shot.at(right - 1, middle)
         self.assertTrue(near(edge, FRAME_OUTER), f"the frame is MAINMENU's mask: {edge}")
+        corner = shot.at(right - 1, bottom - 1)
+        self.assertFalse(near(corner, FRAME_OUTER) or near(corner, (255, 0, 255)),
+                         f"the region cuts the mask's key corner: {corner}")
 
         self.harness.click(right - 12, top + (bottom - top) // 4)  # "Показать окно настроек"
         shown = self.harness.wait_for_window("Velmora")

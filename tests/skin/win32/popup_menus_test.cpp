@@ -112,9 +112,17 @@ TEST_F(PopupMenus, PreparedItemsAreOwnerDrawnAndMeasuredOnTheirOwner) {
 TEST_F(PopupMenus, TheMenuWindowShowsMainMenuAndEachOpeningPreparesItsBackground) {
   menus.PrepareMenu(menu, owner);
   COLORREF ground = 0;
-  bool layered = true;
+  bool layered = true, cornerCut = false, restKept = false;
   Open([&](HWND window) {
     ASSERT_NE(window, nullptr);
+    // This skin's MAINMENU has no borders mask to cut corners from: the region still takes
+    // the window's first pixel off.
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(window, region) != ERROR) {
+      cornerCut = !PtInRegion(region, 0, 0);
+      restKept = PtInRegion(region, 1, 0) && PtInRegion(region, 0, 1);
+    }
+    DeleteObject(region);
     RECT box{};
     GetWindowRect(window, &box);
     const HDC dc = GetWindowDC(window);
@@ -124,6 +132,8 @@ TEST_F(PopupMenus, TheMenuWindowShowsMainMenuAndEachOpeningPreparesItsBackground
   });
   EXPECT_EQ(ground, kGround);
   EXPECT_FALSE(layered);  // AlphaBlend 255: opaque
+  EXPECT_TRUE(cornerCut);
+  EXPECT_TRUE(restKept);
   EXPECT_EQ(menus.PreparedCount(), 1);
   Open(nullptr);
   EXPECT_EQ(menus.PreparedCount(), 2);
