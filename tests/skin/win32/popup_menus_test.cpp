@@ -39,6 +39,24 @@ LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// A 32-bit device context of its own, as items are drawn into when no menu window is found.
+struct Canvas {
+  Canvas(int width, int height) {
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}};
+    void* bits = nullptr;
+    bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    previous = SelectObject(dc, bitmap);
+  }
+  ~Canvas() {
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+  }
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ previous = nullptr;
+};
+
 class PopupMenus : public ::testing::Test {
  protected:
   PopupMenus() {
@@ -175,11 +193,8 @@ TEST_F(PopupMenus, AnItemDrawnIntoAnyDeviceContextShowsTheSkin) {
   const int width = int(std::max(measure.itemWidth, second.itemWidth));
   const int height = int(measure.itemHeight);
 
-  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -2 * height, 1, 32, BI_RGB}};
-  void* bits = nullptr;
-  const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HDC dc = CreateCompatibleDC(nullptr);
-  const HGDIOBJ previous = SelectObject(dc, bitmap);
+  const Canvas canvas(width, 2 * height);
+  const HDC dc = canvas.dc;
   DRAWITEMSTRUCT plain{ODT_MENU, 0, 1, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(menu), dc,
                        {0, 0, width, height}, ItemData(0)};
   EXPECT_EQ(SendMessageW(owner, WM_DRAWITEM, 0, LPARAM(&plain)), TRUE);
@@ -190,13 +205,37 @@ TEST_F(PopupMenus, AnItemDrawnIntoAnyDeviceContextShowsTheSkin) {
   EXPECT_EQ(GetPixel(dc, width - 3, height / 2), kGround);
   EXPECT_EQ(GetPixel(dc, width - 3, height + height / 2), COLORREF(0x00FF00));
   EXPECT_EQ(menus.PreparedCount(), 1);
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
 
   DRAWITEMSTRUCT stale = plain;
   stale.itemData = ItemData(1) + 1000;
   EXPECT_EQ(SendMessageW(owner, WM_DRAWITEM, 0, LPARAM(&stale)), FALSE);
+}
+
+// The system menu's close command shows its picture in the icon column; a plain item shows none.
+TEST_F(PopupMenus, ASystemMenuCommandShowsItsPicture) {
+  const HMENU system = CreatePopupMenu();
+  AppendMenuW(system, MF_STRING, SC_CLOSE, L"Закрыть");
+  menus.PrepareMenu(system, owner, PopupKind::SystemMenu);
+  menus.PrepareMenu(menu, owner);
+  const auto columnInked = [&](HMENU of, ULONG_PTR data) {
+    MEASUREITEMSTRUCT measure{ODT_MENU, 0, 0, 0, 0, data};
+    SendMessageW(owner, WM_MEASUREITEM, 0, LPARAM(&measure));
+    const int width = int(measure.itemWidth), height = int(measure.itemHeight);
+    const Canvas canvas(width, height);
+    const HDC dc = canvas.dc;
+    DRAWITEMSTRUCT draw{ODT_MENU, 0, 0, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(of), dc,
+                        {0, 0, width, height}, data};
+    SendMessageW(owner, WM_DRAWITEM, 0, LPARAM(&draw));
+    int inked = 0;
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < 24; ++x) inked += GetPixel(dc, x, y) != kGround;
+    return inked;
+  };
+  MENUITEMINFOW info{sizeof(info), MIIM_DATA};
+  GetMenuItemInfoW(system, 0, TRUE, &info);
+  EXPECT_GT(columnInked(system, info.dwItemData), 4);
+  EXPECT_EQ(columnInked(menu, ItemData(0)), 0);
+  DestroyMenu(system);
 }
 
 TEST_F(PopupMenus, WithPopupsNotSkinnedTheItemsGetTheirOwnLookBack) {
