@@ -73,16 +73,14 @@ std::optional<LRESULT> TacMnuWnd::React(UINT message, WPARAM wParam, LPARAM lPar
       if (Drawn() && (pos->flags & SWP_SHOWWINDOW) && !IsWindowVisible(window_)) HideUntilPainted();
       return std::nullopt;
     }
-    case WM_NCPAINT: {
-      if (!Drawn()) return std::nullopt;
-      DefSubclassProc(window_, message, wParam, lParam);
-      PaintChrome();
-      return 0;
-    }
+    case WM_NCPAINT:
     case WM_PAINT: {
-      if (!Drawn()) return std::nullopt;
       const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
-      PaintChrome();
+      // A menu hidden for its frame shows even when the skin went meanwhile.
+      if (Drawn())
+        PaintChrome();
+      else
+        FramePainted();
       return result;
     }
     case WM_ERASEBKGND:
