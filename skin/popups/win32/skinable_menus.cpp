@@ -159,7 +159,8 @@ void TsSkinableMenus::PrepareItems(HMENU menu, PopupKind kind) {
   for (int i = 0; i < count; ++i) {
     MENUITEMINFOW info{sizeof(info), MIIM_FTYPE | MIIM_DATA | MIIM_SUBMENU | MIIM_ID};
     if (!GetMenuItemInfoW(menu, UINT(i), TRUE, &info)) continue;
-    const bool ours = (info.fType & MFT_OWNERDRAW) && records_.Find(info.dwItemData);
+    const MenuItemRecord* record = records_.Find(info.dwItemData);
+    const bool ours = (info.fType & MFT_OWNERDRAW) && record && record->Menu == menu;
     if (!(info.fType & MFT_OWNERDRAW)) {
       const uint32_t id = records_.Add({menu, CaptionAt(menu, UINT(i), info.fType), info.wID, kind,
                                         info.fType, info.dwItemData});
@@ -291,9 +292,9 @@ ItemSize TsSkinableMenus::EstimatedSize(HMENU menu) const {
 }
 
 std::optional<LRESULT> TsSkinableMenus::DrawItem(const DRAWITEMSTRUCT& item) {
-  const MenuItemRecord* record = records_.Find(item.itemData);
-  if (!record || !Skinned()) return std::nullopt;
   const HMENU menu = reinterpret_cast<HMENU>(item.hwndItem);
+  const MenuItemRecord* record = records_.Find(item.itemData);
+  if (!record || record->Menu != menu || !Skinned()) return std::nullopt;
   const HWND window = WindowFromDC(item.hDC);
   PopupBackground* entry = nullptr;
   POINT offset{};
