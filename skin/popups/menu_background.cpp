@@ -21,7 +21,8 @@ int32_t IconColumnWidth(const MenuSkin& skin, const BackgroundLayout& layout) {
   return frame + m.Margin + layout.GlyphWidth + m.Spacing - m.BorderWidth;
 }
 
-void PaintMenuBackground(const PixelView& dest, const MenuSkin& skin, const BackgroundLayout& layout) {
+void PaintMenuBackground(const PixelView& dest, const MenuSkin& skin,
+                         const BackgroundLayout& layout) {
   if (dest.Empty() || !skin.Skin || !skin.Skin->IsValidSkinIndex(skin.MainMenu)) return;
   const Rect whole = dest.Bounds();
   const int32_t frame = layout.FrameWidth;
@@ -32,8 +33,7 @@ void PaintMenuBackground(const PixelView& dest, const MenuSkin& skin, const Back
     const Rect column{left, band.Top, left + IconColumnWidth(skin, layout), band.Bottom};
     PaintSection({dest, Intersect(column, whole)}, skin.Skin, skin.IconLine);
   }
-  if (skin.MainMenuBorders)
-    DrawBordersMask(dest, whole, {}, true, 0, *skin.MainMenuBorders);
+  if (skin.MainMenuBorders) DrawBordersMask(dest, whole, {}, true, 0, *skin.MainMenuBorders);
   if (layout.ExtraLineWidth > 0 && skin.Skin->IsValidSkinIndex(skin.ExtraLine)) {
     const Rect line{frame, band.Top, frame + layout.ExtraLineWidth, band.Bottom};
     PaintSection({dest, Intersect(line, whole)}, skin.Skin, skin.ExtraLine);
@@ -62,7 +62,8 @@ ItemSize MenuSizeFromColumns(const std::vector<ItemSize>& columns, int32_t borde
 }
 
 void CopyFrameBand(const PixelView& dest, const SourceView& background, int32_t width) {
-  const int32_t w = std::min(dest.Width, background.Width), h = std::min(dest.Height, background.Height);
+  const int32_t w = std::min(dest.Width, background.Width),
+                h = std::min(dest.Height, background.Height);
   if (w <= 0 || h <= 0 || width <= 0) return;
   const int32_t band = std::min({width, w, h});
   for (const Rect& r : {Rect{0, 0, w, band}, Rect{0, h - band, w, h}, Rect{0, band, band, h - band},

@@ -23,7 +23,8 @@ int32_t IconColumnWidth(const MenuSkin& skin, const BackgroundLayout& layout);
 // Paints the whole menu's background into `dest`: MAINMENU's background, the icon column band,
 // MAINMENU's borders mask, the extra-line band when shown; mirrored for right-to-left menus.
 // Without MAINMENU nothing is painted.
-void PaintMenuBackground(const PixelView& dest, const MenuSkin& skin, const BackgroundLayout& layout);
+void PaintMenuBackground(const PixelView& dest, const MenuSkin& skin,
+                         const BackgroundLayout& layout);
 
 // The rectangles the window's region leaves out: the key-coloured corners of MAINMENU's borders
 // mask along the top and bottom rows of a window of the size.

@@ -26,9 +26,7 @@ ItemSize MeasureMenuItem(const MenuMetrics& m, const MeasureFacts& f) {
   ItemSize size;
   const int32_t columns = 2 * f.Glyph.Width + 3 * m.Margin + m.Spacing;
   switch (f.Type) {
-    case TsMenuItemType::smDivider:
-      size = {columns, kDividerHeight};
-      break;
+    case TsMenuItemType::smDivider: size = {columns, kDividerHeight}; break;
     case TsMenuItemType::smCaption:
       size = {columns + f.Text.Width, f.Text.Height + 2 * m.Margin + 3};
       break;

@@ -39,7 +39,8 @@ void PaintDivider(const PixelView& dest, const MenuPaintContext& menu, const Men
   const int32_t left = menu.IconColumn + (column ? m.Margin + m.Spacing : 0);
   const int32_t right = dest.Width - (column ? 2 * m.Margin + m.Spacing : m.Margin);
   const int32_t grid = menu.Skin.Skin ? menu.Skin.Skin->Palette()[kGridLine] : -1;
-  const uint32_t colour = grid == -1 || uint32_t(grid) == kNoColour ? kButtonShadow : uint32_t(grid);
+  const uint32_t colour =
+      grid == -1 || uint32_t(grid) == kNoColour ? kButtonShadow : uint32_t(grid);
   PaintSolid32(dest, Intersect({left, 0, right, 1}, dest.Bounds()), ResolveColour(colour), 255);
 }
 
@@ -134,9 +135,9 @@ void PaintNormal(const PixelView& item, const MenuPaintContext& menu, const Menu
   PaintMarks(dest, menu, look, state, text);
   PaintCaption(dest, menu, look, !look.Disabled && (look.Selected || look.Hot), text);
   if (look.Disabled) {
-    WeighBitmapInto(dest, menu.Background, kDisabledWeight, 0, 0,
-                    {look.Place.Left + look.ExtraLine, look.Place.Top, look.Place.Right,
-                     look.Place.Bottom});
+    WeighBitmapInto(
+        dest, menu.Background, kDisabledWeight, 0, 0,
+        {look.Place.Left + look.ExtraLine, look.Place.Top, look.Place.Right, look.Place.Bottom});
   }
 }
 

@@ -15,7 +15,7 @@ enum class MenuFont { Item, Caption, Symbol };  // Symbol: the system menu's com
 // One piece of text of an item, for the platform to lay into the item's pixels.
 struct MenuText {
   std::wstring Text;
-  Rect Area;  // in the item's pixels
+  Rect Area;            // in the item's pixels
   uint32_t Colour = 0;  // colour value
   MenuTextAlign Align = MenuTextAlign::Left;
   bool WordBreak = false;

@@ -109,7 +109,8 @@ void FrameHooks::WindowCreated(HWND window, const CREATESTRUCTW& create) {
   }
   const std::wstring_view name = create.lpszClass;
   if (name == L"#32770") return AttachProvider(window);
-  if (name == L"#32768" && host_.PopupPainter()) return host_.PopupPainter()->MenuWindowCreated(window);
+  if (name == L"#32768" && host_.PopupPainter())
+    return host_.PopupPainter()->MenuWindowCreated(window);
   if (name != L"TPUtilWindow" && create.style && create.dwExStyle && !create.hwndParent)
     AttachProvider(window);
 }

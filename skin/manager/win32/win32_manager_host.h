@@ -52,7 +52,9 @@ class Win32ManagerHost : public ManagerHost {
   void SetPopupPainter(PopupMenuPainter* painter) { popups_ = painter; }
   PopupMenuPainter* PopupPainter() const { return popups_; }
   // The application's hidden main window; nullptr before the first manager hooks it.
-  HWND ApplicationHandle() const { return applicationWindow_ ? applicationWindow_->Handle() : nullptr; }
+  HWND ApplicationHandle() const {
+    return applicationWindow_ ? applicationWindow_->Handle() : nullptr;
+  }
 
   SkinPlatform& Platform() override { return platform_; }
   ReceiverDirectory& Receivers() override { return forms_; }

@@ -9,7 +9,6 @@ namespace {
 constexpr int kMeasureWidth = 800;
 constexpr int kSymbolPoints = 10;
 
-
 UINT FormatOf(const MenuText& text) {
   UINT format = DT_VCENTER | DT_EXPANDTABS | DT_NOCLIP;
   format |= text.WordBreak ? DT_WORDBREAK : DT_SINGLELINE;

@@ -25,7 +25,8 @@ void ExcludeItems(HDC dc, HWND window) {
   for (int i = 0; i < count; ++i) {
     RECT r{};
     if (GetMenuItemRect(nullptr, menu, UINT(i), &r))
-      ExcludeClipRect(dc, r.left - box.left, r.top - box.top, r.right - box.left, r.bottom - box.top);
+      ExcludeClipRect(dc, r.left - box.left, r.top - box.top, r.right - box.left,
+                      r.bottom - box.top);
   }
 }
 

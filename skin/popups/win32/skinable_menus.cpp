@@ -183,13 +183,15 @@ void TsSkinableMenus::Unprepare() {
 void TsSkinableMenus::HookOwner(HWND owner) {
   std::erase_if(owners_, [](const auto& o) { return o->Gone(); });
   if (!IsWindow(owner)) return;
-  if (std::none_of(owners_.begin(), owners_.end(), [&](const auto& o) { return o->Window() == owner; }))
+  if (std::none_of(owners_.begin(), owners_.end(),
+                   [&](const auto& o) { return o->Window() == owner; }))
     owners_.push_back(std::make_unique<MenuOwner>(owner, *this));
 }
 
 int32_t TsSkinableMenus::ExtraLineOf(HMENU menu, int position) const {
   if (!ShowsExtraLine(manager_.MenuSupport.UseExtraLine, true, L"")) return 0;
-  return InFirstColumn(menu, position) ? manager_.ScaledValue(manager_.MenuSupport.ExtraLineWidth) : 0;
+  return InFirstColumn(menu, position) ? manager_.ScaledValue(manager_.MenuSupport.ExtraLineWidth)
+                                       : 0;
 }
 
 MenuFonts& TsSkinableMenus::Fonts() {
@@ -214,7 +216,8 @@ std::optional<LRESULT> TsSkinableMenus::MeasureItem(MEASUREITEMSTRUCT& item) {
     const bool isDefault = GetMenuDefaultItem(record->Menu, FALSE, 0) == record->Command;
     facts.Text = MeasureMenuText(screen.Get(), Fonts().Item(isDefault), text);
   }
-  facts.ExtraLineWidth = ExtraLineOf(record->Menu, PositionOfRecord(record->Menu, uint32_t(item.itemData)));
+  facts.ExtraLineWidth =
+      ExtraLineOf(record->Menu, PositionOfRecord(record->Menu, uint32_t(item.itemData)));
   record->Measured = MeasureMenuItem(Metrics, facts);
   item.itemWidth = UINT(std::max(record->Measured.Width, 0));
   item.itemHeight = UINT(std::max(record->Measured.Height, 0));
@@ -373,7 +376,8 @@ void TsSkinableMenus::ItemShown(LPARAM id) {
   if (!record || !IsMenu(record->Menu)) return;
   RECT first{};
   if (!GetMenuItemRect(nullptr, record->Menu, 0, &first)) return;
-  const HWND window = WindowFromPoint({(first.left + first.right) / 2, (first.top + first.bottom) / 2});
+  const HWND window =
+      WindowFromPoint({(first.left + first.right) / 2, (first.top + first.bottom) / 2});
   if (!IsMenuWindow(window)) return;
   const SIZE size = WindowSize(window);
   Prepare(record->Menu, window, size.cx, size.cy);

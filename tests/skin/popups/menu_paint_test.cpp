@@ -170,7 +170,8 @@ TEST_F(MenuPaint, ADividerIsAGridLineAfterTheIconColumn) {
   divider.Place = {3, 10, 57, 12};
   Image32 line = test::Filled(54, 2, 0);
   PaintMenuItem(PixelRows(line), Menu(), divider, text);
-  // From the icon column plus margin and spacing to twice the margin and the spacing before the end.
+  // From the icon column plus margin and spacing to twice the margin and the spacing before the
+  // end.
   EXPECT_EQ(line.At(35, 0), kGround);
   EXPECT_EQ(line.At(36, 0), kGrid);
   EXPECT_EQ(line.At(41, 0), kGrid);

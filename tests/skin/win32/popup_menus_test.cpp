@@ -1,8 +1,8 @@
 // Popup menus on the desktop: items become owner-drawn with ids only this painter knows, their
 // owner answers the measure requests, the menu window shows MAINMENU at the options' opacity
 // with a background prepared per opening, and a hostile 0xBCB3 does nothing.
-#include <windows.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <functional>
@@ -178,7 +178,7 @@ TEST_F(PopupMenus, AnItemShownMessageThisPainterDidNotPostDoesNothing) {
   ASSERT_NE(applicationWindow, nullptr);
   SendMessageW(applicationWindow, kPopupItemShown, 0, LPARAM(ItemData(0)));
   SendMessageW(applicationWindow, kPopupItemShown, 0, LPARAM(0x7FFF0000));  // a pointer of nobody's
-  SendMessageW(applicationWindow, kPopupWindowCreated, 0, LPARAM(owner));     // no menu window
+  SendMessageW(applicationWindow, kPopupWindowCreated, 0, LPARAM(owner));   // no menu window
   EXPECT_EQ(menus.PreparedCount(), 0);
 }
 
@@ -195,11 +195,18 @@ TEST_F(PopupMenus, AnItemDrawnIntoAnyDeviceContextShowsTheSkin) {
 
   const Canvas canvas(width, 2 * height);
   const HDC dc = canvas.dc;
-  DRAWITEMSTRUCT plain{ODT_MENU, 0, 1, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(menu), dc,
-                       {0, 0, width, height}, ItemData(0)};
+  DRAWITEMSTRUCT plain{
+      ODT_MENU,   0, 1, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(menu), dc, {0, 0, width, height},
+      ItemData(0)};
   EXPECT_EQ(SendMessageW(owner, WM_DRAWITEM, 0, LPARAM(&plain)), TRUE);
-  DRAWITEMSTRUCT selected{ODT_MENU, 0, 2, ODA_DRAWENTIRE, ODS_SELECTED,
-                          reinterpret_cast<HWND>(menu), dc, {0, height, width, 2 * height},
+  DRAWITEMSTRUCT selected{ODT_MENU,
+                          0,
+                          2,
+                          ODA_DRAWENTIRE,
+                          ODS_SELECTED,
+                          reinterpret_cast<HWND>(menu),
+                          dc,
+                          {0, height, width, 2 * height},
                           ItemData(1)};
   EXPECT_EQ(SendMessageW(owner, WM_DRAWITEM, 0, LPARAM(&selected)), TRUE);
   EXPECT_EQ(GetPixel(dc, width - 3, height / 2), kGround);
@@ -223,8 +230,9 @@ TEST_F(PopupMenus, ASystemMenuCommandShowsItsPicture) {
     const int width = int(measure.itemWidth), height = int(measure.itemHeight);
     const Canvas canvas(width, height);
     const HDC dc = canvas.dc;
-    DRAWITEMSTRUCT draw{ODT_MENU, 0, 0, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(of), dc,
-                        {0, 0, width, height}, data};
+    DRAWITEMSTRUCT draw{
+        ODT_MENU, 0, 0, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(of), dc, {0, 0, width, height},
+        data};
     SendMessageW(owner, WM_DRAWITEM, 0, LPARAM(&draw));
     int inked = 0;
     for (int y = 0; y < height; ++y)
