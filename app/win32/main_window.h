@@ -9,6 +9,7 @@
 #include "skin/controls/manager_link.h"
 #include "skin/data/win32/win32_skin_platform.h"
 #include "skin/manager/win32/win32_manager_host.h"
+#include "skin/popups/win32/skinable_menus.h"
 #include "ui/control_definition.h"
 #include "ui/win32/form.h"
 #include "ui/win32/image_list.h"
@@ -65,6 +66,8 @@ class MainWindow : public ui::Form, private FormPlatform {
   TForm_player player_;
   // The manager as the skinned controls' skin data see it; theirs by default.
   skin::TsSkinManagerLink skinLink_{player_.sknmngr1};
+  // The manager's popup menu painter: every popup menu, the tray icon's among them, from the skin.
+  skin::TsSkinableMenus popupMenus_{player_.sknmngr1, skinHost_};
   ui::ImageList ImageList1{20, 20};
   ui::PopupMenu PopupMenu1;
   ui::TTrayIcon TrayIcon1;

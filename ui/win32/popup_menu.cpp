@@ -5,6 +5,16 @@
 #include "ui/win32/text.h"
 
 namespace velmora::ui {
+namespace {
+
+PopupMenu::Preparer& CurrentPreparer() {
+  static PopupMenu::Preparer preparer;
+  return preparer;
+}
+
+}  // namespace
+
+void PopupMenu::SetPreparer(Preparer preparer) { CurrentPreparer() = std::move(preparer); }
 
 PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {
   if (!menu_) throw std::runtime_error("popup menu not created");
@@ -16,8 +26,14 @@ void PopupMenu::AddItem(std::string_view caption, std::function<void()> onClick)
 }
 
 void PopupMenu::Popup(HWND owner, POINT at) const {
-  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-      menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
+  UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON;
+  // A prepared menu is drawn whole from its first frame: no opening animation.
+  if (CurrentPreparer()) {
+    CurrentPreparer()(menu_.get(), owner);
+    flags |= TPM_NOANIMATION;
+  }
+  const UINT chosen =
+      static_cast<UINT>(TrackPopupMenu(menu_.get(), flags, at.x, at.y, 0, owner, nullptr));
   if (chosen >= 1 && chosen <= handlers_.size() && handlers_[chosen - 1]) handlers_[chosen - 1]();
 }
 

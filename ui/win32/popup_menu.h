@@ -18,6 +18,11 @@ class PopupMenu {
   // Shows the menu at a screen point for `owner` and runs the chosen item's handler.
   void Popup(HWND owner, POINT at) const;
 
+  // Called with every menu and its owner just before it is shown, by whatever draws the
+  // application's popup menus; empty to show them as they are.
+  using Preparer = std::function<void(HMENU menu, HWND owner)>;
+  static void SetPreparer(Preparer preparer);
+
  private:
   UniqueMenu menu_;
   std::vector<std::function<void()>> handlers_;

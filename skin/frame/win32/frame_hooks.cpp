@@ -13,6 +13,7 @@ namespace velmora::skin {
 namespace {
 
 constexpr WORD kDialogAtom = 0x8002;
+constexpr WORD kMenuAtom = 0x8000;
 
 // Popup windows of other frameworks that look like forms but must keep their own frame.
 constexpr std::array<std::wstring_view, 7> kExcludedForms = {
@@ -102,12 +103,14 @@ LRESULT CALLBACK FrameHooks::CbtProcedure(int code, WPARAM wParam, LPARAM lParam
 void FrameHooks::WindowCreated(HWND window, const CREATESTRUCTW& create) {
   if (IS_INTRESOURCE(create.lpszClass)) {
     const WORD atom = LOWORD(reinterpret_cast<uintptr_t>(create.lpszClass));
-    // Menu windows (0x8000) get their adapter with the skinned popup menus.
     if (atom == kDialogAtom) AttachProvider(window);
+    if (atom == kMenuAtom && host_.PopupPainter()) host_.PopupPainter()->MenuWindowCreated(window);
     return;
   }
   const std::wstring_view name = create.lpszClass;
   if (name == L"#32770") return AttachProvider(window);
+  if (name == L"#32768" && host_.PopupPainter())
+    return host_.PopupPainter()->MenuWindowCreated(window);
   if (name != L"TPUtilWindow" && create.style && create.dwExStyle && !create.hwndParent)
     AttachProvider(window);
 }

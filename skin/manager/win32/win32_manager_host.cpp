@@ -90,6 +90,10 @@ std::optional<LRESULT> Win32ManagerHost::ApplicationMessage(UINT message, WPARAM
     hooked_->LoadReceivedSkin();
     return 0;
   }
+  if ((message == kPopupItemShown || message == kPopupWindowCreated) && popups_ &&
+      hooked_->SkinnedPopups()) {
+    return popups_->PopupMessage(message, wParam, lParam);
+  }
   if (message == WM_THEMECHANGED) return 0;
   if (message == kRepaintAllForms) {
     for (CommandReceiver* form : forms_.ApplicationForms()) {

@@ -22,6 +22,19 @@ class WindowHooks {
 };
 using WindowHooksFactory = std::function<std::unique_ptr<WindowHooks>(Win32ManagerHost& host)>;
 
+// The popup menu painter as the host reaches it: menu windows as the window hook sees them
+// created, and the application window's popup messages (0xBCB3, 0xBCB4).
+class PopupMenuPainter {
+ public:
+  virtual void MenuWindowCreated(HWND window) = 0;
+  virtual std::optional<LRESULT> PopupMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+ protected:
+  ~PopupMenuPainter() = default;
+};
+inline constexpr UINT kPopupItemShown = 0xBCB3;
+inline constexpr UINT kPopupWindowCreated = 0xBCB4;
+
 // The desktop side of the skin manager: the application's forms, the display scale setting,
 // DPI awareness, the application window and its hook, and the system colour redirection.
 class Win32ManagerHost : public ManagerHost {
@@ -36,6 +49,12 @@ class Win32ManagerHost : public ManagerHost {
   void RemoveForm(HWND form) { forms_.RemoveForm(form); }
   const FormDirectory& Forms() const { return forms_; }
   void SetWindowHooksFactory(WindowHooksFactory factory) { hooksFactory_ = std::move(factory); }
+  void SetPopupPainter(PopupMenuPainter* painter) { popups_ = painter; }
+  PopupMenuPainter* PopupPainter() const { return popups_; }
+  // The application's hidden main window; nullptr before the first manager hooks it.
+  HWND ApplicationHandle() const {
+    return applicationWindow_ ? applicationWindow_->Handle() : nullptr;
+  }
 
   SkinPlatform& Platform() override { return platform_; }
   ReceiverDirectory& Receivers() override { return forms_; }
@@ -57,6 +76,7 @@ class Win32ManagerHost : public ManagerHost {
   std::unique_ptr<SystemColourRedirection> colours_;
   WindowHooksFactory hooksFactory_;
   std::unique_ptr<WindowHooks> windowHooks_;
+  PopupMenuPainter* popups_ = nullptr;
 };
 
 }  // namespace velmora::skin
