@@ -1,5 +1,7 @@
 #include "skin/frame/win32/system_menu.h"
 
+#include "skin/popups/win32/skinable_menus.h"
+
 namespace velmora::skin {
 namespace {
 
@@ -73,15 +75,21 @@ void TsSystemMenu::UpdateSystemMenu(const TitleForm& form) {
   if (form.SystemMenu && closeItem) Append(SC_CLOSE, L"Close", form.CloseItemEnabled);
 }
 
-// The skinned popup painter prepares the menu's items here before it shows.
-void TsSystemMenu::PreparePopup() {}
+// The skinned popup painter prepares the menu's items before it shows; a skinned menu opens
+// without the platform's animation, which would show it unpainted.
+UINT TsSystemMenu::PreparePopup() {
+  TsSkinableMenus* menus = TsSkinableMenus::Default();
+  if (!menus) return 0;
+  menus->PrepareMenu(menu_.get(), window_, PopupKind::SystemMenu);
+  return TPM_NOANIMATION;
+}
 
 UINT TsSystemMenu::ShowSystemMenu(const TitleForm& form, int x, int y) {
   UpdateSystemMenu(form);
   if (!menu_) return 0;
-  PreparePopup();
-  return UINT(TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD |
-                                               TPM_RIGHTBUTTON | TPM_NONOTIFY,
+  const UINT flags = PreparePopup();
+  return UINT(TrackPopupMenu(menu_.get(), flags | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD |
+                                              TPM_RIGHTBUTTON | TPM_NONOTIFY,
                              x, y, 0, window_, nullptr));
 }
 

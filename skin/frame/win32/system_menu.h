@@ -34,7 +34,7 @@ class TsSystemMenu {
   };
   std::wstring Caption(UINT command, const wchar_t* fallback) const;
   void Append(UINT command, const wchar_t* fallback, bool enabled);
-  void PreparePopup();
+  UINT PreparePopup();
 
   HWND window_;
   HMENU platform_;  // the window's own system menu, owned by the window
