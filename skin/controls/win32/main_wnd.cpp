@@ -20,10 +20,15 @@ uint8_t KindOfList(int listIndex) {
 }  // namespace
 
 TacMainWnd::TacMainWnd(HWND window, ManagerLink* manager, int listIndex)
+    : TacMainWnd(window, manager, listIndex, KindOfList(listIndex), {}) {}
+
+TacMainWnd::TacMainWnd(HWND window, ManagerLink* manager, int listIndex, uint8_t kind,
+                       std::string_view section)
     : window_(window),
       listIndex_(listIndex),
-      data_(window, manager, KindOfList(listIndex), true),
+      data_(window, manager, kind, true),
       mark_(window, kAdapterProperty, this) {
+  if (!section.empty()) data_.Data().SetSkinSection(section);
   data_.Data().Initialize(false);
 }
 

@@ -1,0 +1,35 @@
+#include "skin/controls/win32/adapter_painting.h"
+
+#include "skin/controls/win32/dib_cache.h"
+
+namespace velmora::skin {
+
+POINT PositionInParent(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  POINT corner{r.left, r.top};
+  ScreenToClient(GetParent(window), &corner);
+  return corner;
+}
+
+HFONT ControlFont(HWND window) {
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+  return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+LRESULT WithRedrawOff(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool visible = IsWindowVisible(window);
+  if (visible) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  if (visible) SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+  return result;
+}
+
+void CopyCache(HDC dc, const TsCommonData& data) {
+  if (data.CacheEmpty()) return;
+  const auto& cache = static_cast<const DibCache&>(*data.Cache());
+  const PixelView pixels = cache.Pixels();
+  BitBlt(dc, 0, 0, pixels.Width, pixels.Height, cache.Dc(), 0, 0, SRCCOPY);
+}
+
+}  // namespace velmora::skin
