@@ -1,5 +1,7 @@
 #include "skin/controls/win32/adapter_painting.h"
 
+#include <commctrl.h>
+
 #include "skin/controls/win32/dib_cache.h"
 
 namespace velmora::skin {

@@ -5,14 +5,11 @@
 namespace velmora::skin {
 namespace {
 
-// Owner kinds of the adapted classes, by list index; the rest take the generic kind.
+// Owner kinds of the classes adapted by this base alone; the rest take the generic kind.
 uint8_t KindOfList(int listIndex) {
   switch (listIndex) {
     case 0: return 7;    // edit
-    case 1: return 32;   // button
-    case 3: return 50;   // check box
     case 4: return 18;   // combo box
-    case 8: return 51;   // panel
     default: return 0;
   }
 }

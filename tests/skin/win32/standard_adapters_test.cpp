@@ -22,7 +22,9 @@ namespace {
 using test::Bgra;
 
 // Five glyphs of three 2 x 2 pictures each; a picture's pixels spell glyph g and frame f.
-uint32_t GlyphPixel(int g, int f) { return Bgra(uint32_t(g * 40 + 10), uint32_t(f * 60 + 30), 100, 255); }
+uint32_t GlyphPixel(int g, int f) {
+  return Bgra(uint32_t(g * 40 + 10), uint32_t(f * 60 + 30), 100, 0);
+}
 
 Image32 Master() {
   Image32 image = test::Filled(16, 8, Bgra(0, 0, 0, 255));
@@ -31,7 +33,7 @@ Image32 Master() {
     for (int f = 0; f < 3; ++f)
       for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 2; ++x)
-          image.At(places[g][0] + 2 * f + x, places[g][1] + y) = GlyphPixel(g, f);
+          image.At(places[g][0] + 2 * f + x, places[g][1] + y) = GlyphPixel(g, f) | 0xFF000000u;
   return image;
 }
 enum Glyph { kBoxUnchecked, kBoxChecked, kBoxGrayed, kRadioUnchecked, kRadioChecked };
@@ -95,7 +97,7 @@ struct Adapters : ::testing::Test {
   static uint32_t CacheAt(HWND w, int32_t x, int32_t y) {
     Data(w).CacheStale = true;
     SendEngineCommand(w, {EngineCommand::PrepareCache});
-    return Data(w).Cache()->Pixels().At(x, y);
+    return Data(w).Cache()->Pixels().At(x, y) & 0xFFFFFF;
   }
 };
 
@@ -146,7 +148,7 @@ TEST_F(Adapters, TheSpaceKeyStillTogglesAFocusedAutomaticBox) {
   EXPECT_EQ(CacheAt(box, 0, kGlyphTop), GlyphPixel(kBoxChecked, 1));
 }
 
-uint32_t Face(uint32_t colour) { return 0xFF000000u | Swap(colour); }
+uint32_t Face(uint32_t colour) { return Swap(colour) & 0xFFFFFF; }
 
 TEST_F(Adapters, APushButtonReleasedUnderThePointerEndsHot) {
   const HWND button = Button(BS_PUSHBUTTON, L"", "TButton");
@@ -213,7 +215,7 @@ LRESULT CALLBACK Creating(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
     const HWND panel = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraAdaptersPanel", Plain),
                                        L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, window, nullptr,
-                                       nullptr, nullptr);
+                                       GetModuleHandleW(nullptr), nullptr);
     creating->test->facts[panel] = {"TPanel", 0};
     creating->test->registry.AddItem(panel, creating->test->facts[panel]);
     creating->panel = panel;
