@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "skin/controls/win32/adapter_registry.h"
+#include "skin/controls/win32/panel_wnd.h"
 #include "skin/manager/win32/window_receivers.h"
 #include "skin/paint/win32/dib_bitmap.h"
 #include "tests/skin/controls/fake_owner.h"
@@ -45,7 +46,7 @@ const char* kSkin =
     "[CHECKBOX]\r\nSTATES=3\r\nTRANSPARENCY=100\r\nHOTTRANSPARENCY=100\r\nFONTCOLOR=255\r\n"
     "HOTFONTCOLOR=65280\r\n"
     "[TRANSPARENT]\r\nSTATES=1\r\nTRANSPARENCY=100\r\nFONTCOLOR=255\r\n"
-    "[BUTTON]\r\nSTATES=3\r\nCOLOR=1118481\r\nHOTCOLOR=2236962\r\nCOLOR2=3355443\r\n"
+    "[BUTTON]\r\nSTATES=3\r\nUSESTATE2=1\r\nCOLOR=1118481\r\nHOTCOLOR=2236962\r\nCOLOR2=3355443\r\n"
     "FONTCOLOR=16777215\r\nHOTFONTCOLOR=16777215\r\nFONTCOLOR2=16777215\r\n";
 
 LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -187,10 +188,14 @@ TEST_F(Adapters, APlainPanelIsSeeThroughAndTag999HidesItsCaption) {
     registry.AddItem(w, facts[w]);
     return w;
   };
-  const HWND shown = panel(0), hidden = panel(999);
+  const HWND shown = panel(0), tagged = panel(999);
   EXPECT_EQ(Data(shown).SectionIndex, skin.Index("TRANSPARENT"));
   EXPECT_GT(CaptionPixels(shown), 20);
-  EXPECT_EQ(CaptionPixels(hidden), 0);
+  // Tag 999 carries the no-skin bit 0x100: the registry leaves such a panel alone, and an
+  // adapter made for it all the same draws no caption.
+  EXPECT_EQ(GetPropW(tagged, kAdapterProperty), nullptr);
+  const TacPanelWnd adapter(tagged, &manager, 8, 999);
+  EXPECT_EQ(CaptionPixels(tagged), 0);
 }
 
 // A form that creates and adapts a panel while it is itself being created, and asks the panel to
