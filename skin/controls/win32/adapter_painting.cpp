@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "skin/controls/state_fade.h"
 #include "skin/controls/win32/dib_cache.h"
 
 namespace velmora::skin {
@@ -25,6 +26,21 @@ LRESULT WithRedrawOff(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
   if (visible) SendMessageW(window, WM_SETREDRAW, TRUE, 0);
   return result;
+}
+
+void ShowPointerOver(HWND window, TsCommonData& data) {
+  const ManagerLink* manager = data.SkinManager();
+  if (data.MouseOver || !IsWindowEnabled(window) || (manager && manager->Options().NoMouseHover))
+    return;
+  data.MouseOver = true;
+  data.CacheStale = data.Updating = false;
+  StartStateFade(data, kFadeToHot, nullptr, true, false, true);
+}
+
+void ShowPointerLeft(TsCommonData& data, bool glow) {
+  if (!data.MouseOver) return;
+  data.MouseOver = data.Updating = data.CacheStale = false;
+  StartStateFade(data, kFadeToNormal, nullptr, glow, false, true);
 }
 
 void CopyCache(HDC dc, const TsCommonData& data) {

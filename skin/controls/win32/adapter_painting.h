@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "skin/controls/common_data.h"
+#include "ui/win32/handles.h"
 
 namespace velmora::skin {
 
@@ -13,15 +14,18 @@ HFONT ControlFont(HWND window);
 // The platform's handling of a message with the window's redraw switched off, so that its own
 // drawing of a state change never reaches the screen.
 LRESULT WithRedrawOff(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The hot look when the pointer comes over an enabled window (unless hover looks are off), and
+// the normal look when it leaves.
+void ShowPointerOver(HWND window, TsCommonData& data);
+void ShowPointerLeft(TsCommonData& data, bool glow);
 // Copies the cache to (0, 0) of the device context in one block; nothing while it is empty.
 void CopyCache(HDC dc, const TsCommonData& data);
 // Builds the cache with `build` and copies it to the window's own device context.
 template <typename Build>
 void PaintNow(HWND window, const TsCommonData& data, Build&& build) {
   if (!IsWindowVisible(window) || !build()) return;
-  const HDC dc = GetDC(window);
-  CopyCache(dc, data);
-  ReleaseDC(window, dc);
+  const ui::WindowDc dc(window);
+  CopyCache(dc.Get(), data);
 }
 
 }  // namespace velmora::skin

@@ -99,22 +99,9 @@ std::optional<intptr_t> TacBtnWnd::Command(const EngineMessage& message) {
   }
 }
 
-void TacBtnWnd::MouseEntered() {
-  TsCommonData& data = SkinData();
-  const ManagerLink* manager = data.SkinManager();
-  if (data.MouseOver || !IsWindowEnabled(Handle()) || (manager && manager->Options().NoMouseHover))
-    return;
-  data.MouseOver = true;
-  data.CacheStale = data.Updating = false;
-  StartStateFade(data, kFadeToHot, nullptr, true, false, true);
-}
+void TacBtnWnd::MouseEntered() { ShowPointerOver(Handle(), SkinData()); }
 
-void TacBtnWnd::MouseLeft() {
-  TsCommonData& data = SkinData();
-  if (!data.MouseOver) return;
-  data.MouseOver = data.Updating = data.CacheStale = false;
-  StartStateFade(data, kFadeToNormal, nullptr, false, false, true);
-}
+void TacBtnWnd::MouseLeft() { ShowPointerLeft(SkinData(), false); }
 
 int32_t TacBtnWnd::ButtonState() {
   const HWND window = Handle();

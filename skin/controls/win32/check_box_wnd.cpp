@@ -4,7 +4,6 @@
 #include "skin/controls/check_box_layout.h"
 #include "skin/controls/engine_answers.h"
 #include "skin/controls/paint_adjustments.h"
-#include "skin/controls/state_fade.h"
 #include "skin/controls/win32/adapter_painting.h"
 #include "skin/controls/win32/control_caption.h"
 #include "skin/controls/win32/dib_cache.h"
@@ -79,10 +78,7 @@ std::optional<LRESULT> TacCheckBoxWnd::React(UINT message, WPARAM wParam, LPARAM
 // then the skin paints the new state.
 LRESULT TacCheckBoxWnd::StateChange(UINT message, WPARAM wParam, LPARAM lParam) {
   SkinData().StopFade();
-  const LRESULT result = WithRedrawOff(Handle(), message, wParam, lParam);
-  SkinData().CacheStale = true;
-  PaintNow(Handle(), SkinData(), [this] { return BuildCache(); });
-  return result;
+  return ThenPaint(message, wParam, lParam);
 }
 
 // Focus and the space key change the look (focus frame, pressed glyph) after the platform.
@@ -102,22 +98,9 @@ std::optional<intptr_t> TacCheckBoxWnd::Command(const EngineMessage& message) {
   }
 }
 
-void TacCheckBoxWnd::MouseEntered() {
-  TsCommonData& data = SkinData();
-  const ManagerLink* manager = data.SkinManager();
-  if (data.MouseOver || !IsWindowEnabled(Handle()) || (manager && manager->Options().NoMouseHover))
-    return;
-  data.MouseOver = true;
-  data.CacheStale = data.Updating = false;
-  StartStateFade(data, kFadeToHot, nullptr, true, false, true);
-}
+void TacCheckBoxWnd::MouseEntered() { ShowPointerOver(Handle(), SkinData()); }
 
-void TacCheckBoxWnd::MouseLeft() {
-  TsCommonData& data = SkinData();
-  if (!data.MouseOver) return;
-  data.MouseOver = data.Updating = data.CacheStale = false;
-  StartStateFade(data, kFadeToNormal, nullptr, true, false, true);
-}
+void TacCheckBoxWnd::MouseLeft() { ShowPointerLeft(SkinData(), true); }
 
 bool TacCheckBoxWnd::BuildCache() {
   TsCommonData& data = SkinData();
@@ -188,9 +171,8 @@ void TacCheckBoxWnd::EraseOwnerDrawn(HDC dc) {
                                .X = position.x, .Y = position.y};
   ComposeAdapterImage(data.Cache()->Pixels(), *data.Skin(), data.ParentBackground(), picture);
   if (dc) return CopyCache(dc, data);
-  const HDC own = GetDC(Handle());
-  CopyCache(own, data);
-  ReleaseDC(Handle(), own);
+  const ui::WindowDc own(Handle());
+  CopyCache(own.Get(), data);
 }
 
 }  // namespace velmora::skin

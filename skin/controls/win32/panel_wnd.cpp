@@ -153,25 +153,22 @@ void TacPanelWnd::PaintClient(HDC dc) {
   TsCommonData& data = SkinData();
   if (data.Updating || ParentCreating()) return;
   const HWND window = Handle();
-  const HDC own = dc ? nullptr : GetDC(window);
-  const HDC target = dc ? dc : own;
-  {
-    const ui::SavedDcState saved(target);
-    const bool stale = data.PartlyVisible || data.CacheStale || data.CacheEmpty();
-    RECT clip{}, client{};
-    GetClipBox(target, &clip);
-    GetClientRect(window, &client);
-    data.PartlyVisible = DependsOnParent(data) && (clip.right - clip.left != client.right ||
-                                                   clip.bottom - clip.top != client.bottom);
-    if (stale && !BuildCache()) {
-      data.Updating = true;
-    } else {
-      const int32_t b = FrameWidth();
-      Skinned().CopyCacheToDC(target, {b, b}, client);
-      Skinned().SendToChildren(Message(EngineCommand::ParentUpdated));
-    }
+  std::optional<ui::WindowDc> own;
+  if (!dc) dc = own.emplace(window).Get();
+  const ui::SavedDcState saved(dc);
+  const bool stale = data.PartlyVisible || data.CacheStale || data.CacheEmpty();
+  RECT clip{}, client{};
+  GetClipBox(dc, &clip);
+  GetClientRect(window, &client);
+  data.PartlyVisible = DependsOnParent(data) && (clip.right - clip.left != client.right ||
+                                                 clip.bottom - clip.top != client.bottom);
+  if (stale && !BuildCache()) {
+    data.Updating = true;
+    return;
   }
-  if (own) ReleaseDC(window, own);
+  const int32_t b = FrameWidth();
+  Skinned().CopyCacheToDC(dc, {b, b}, client);
+  Skinned().SendToChildren(Message(EngineCommand::ParentUpdated));
 }
 
 // The border strips around the client area, from the cache.
