@@ -43,19 +43,23 @@ LRESULT CALLBACK TacCheckBoxWnd::Procedure(HWND window, UINT message, WPARAM wPa
 std::optional<LRESULT> TacCheckBoxWnd::React(UINT message, WPARAM wParam, LPARAM lParam) {
   TsCommonData& data = SkinData();
   if (!data.IsSkinned()) return std::nullopt;
+  // An owner-drawn button keeps its owner's drawing; the skin gives it only its background.
+  if (state_.OwnerDraw) {
+    if (message != WM_ERASEBKGND) return std::nullopt;
+    EraseOwnerDrawn(reinterpret_cast<HDC>(wParam));
+    return 1;
+  }
   if (state_.Mouse.Entered(Handle(), message)) MouseEntered();
   if (state_.Mouse.Left(message)) MouseLeft();
   switch (message) {
     case WM_PAINT:
       return PaintWindow(Handle(), [&](HDC dc, const RECT&) {
-        if (!data.Updating && !state_.OwnerDraw) Paint(dc);
+        if (!data.Updating) Paint(dc);
       });
     case WM_PRINTCLIENT:
       Paint(reinterpret_cast<HDC>(wParam));
       return 0;
-    case WM_ERASEBKGND:
-      if (state_.OwnerDraw) EraseOwnerDrawn(reinterpret_cast<HDC>(wParam));
-      return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_NCPAINT: return 0;
     case WM_ENABLE:
     case BM_SETCHECK:

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <windows.h>
+#include <commctrl.h>
 
 #include "skin/controls/win32/adapter_registry.h"
 #include "skin/controls/win32/panel_wnd.h"
@@ -147,6 +148,22 @@ TEST_F(Adapters, TheSpaceKeyStillTogglesAFocusedAutomaticBox) {
   EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED);
   // Focused: the glyph is hot.
   EXPECT_EQ(CacheAt(box, 0, kGlyphTop), GlyphPixel(kBoxChecked, 1));
+}
+
+int g_drawItems = 0;
+LRESULT CALLBACK CountDrawItems(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                UINT_PTR, DWORD_PTR) {
+  if (message == WM_DRAWITEM) ++g_drawItems;
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(Adapters, AnOwnerDrawnButtonKeepsItsOwnersDrawing) {
+  SetWindowSubclass(form, CountDrawItems, 1, 0);
+  const HWND box = Button(BS_OWNERDRAW);
+  g_drawItems = 0;
+  SendMessageW(box, BM_SETSTATE, TRUE, 0);
+  EXPECT_GT(g_drawItems, 0);
+  RemoveWindowSubclass(form, CountDrawItems, 1);
 }
 
 uint32_t Face(uint32_t colour) { return Swap(colour) & 0xFFFFFF; }
