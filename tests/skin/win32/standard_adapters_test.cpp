@@ -46,6 +46,7 @@ const char* kSkin =
     "RADIOCHECKED=@0008@0002@0014@0004@3@0\r\n"
     "[CHECKBOX]\r\nSTATES=3\r\nTRANSPARENCY=100\r\nHOTTRANSPARENCY=100\r\nFONTCOLOR=255\r\n"
     "HOTFONTCOLOR=65280\r\n"
+    "[GROUND]\r\nSTATES=1\r\nCOLOR=0\r\nFONTCOLOR=16744448\r\n"
     "[TRANSPARENT]\r\nSTATES=1\r\nTRANSPARENCY=100\r\nFONTCOLOR=255\r\n"
     "[BUTTON]\r\nSTATES=3\r\nUSESTATE2=1\r\nCOLOR=1118481\r\nHOTCOLOR=2236962\r\nCOLOR2=3355443\r\n"
     "FONTCOLOR=16777215\r\nHOTFONTCOLOR=16777215\r\nFONTCOLOR2=16777215\r\n";
@@ -148,6 +149,28 @@ TEST_F(Adapters, TheSpaceKeyStillTogglesAFocusedAutomaticBox) {
   EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED);
   // Focused: the glyph is hot.
   EXPECT_EQ(CacheAt(box, 0, kGlyphTop), GlyphPixel(kBoxChecked, 1));
+}
+
+// The check box section's own font colour is red; the ground under the box paints in another.
+TEST_F(Adapters, ACaptionTakesTheFontColourOfTheSectionUnderIt) {
+  const HWND under = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraAdaptersPanel", Plain),
+                                     L"", WS_CHILD | WS_VISIBLE, 0, 40, 200, 30, form, nullptr,
+                                     application.Module(), nullptr);
+  SkinnedWindow ground(under, &manager, 0, true);
+  ground.Data().SetSkinSection("GROUND");
+  ground.Data().Initialize(false);
+  const HWND box = Button(BS_CHECKBOX, L"Ручей", "TCheckBox", under);
+  CacheAt(box, 0, 0);
+  const PixelView pixels = Data(box).Cache()->Pixels();
+  int inGround = 0, own = 0;
+  for (int32_t y = 0; y < pixels.Height; ++y)
+    for (int32_t x = 0; x < pixels.Width; ++x) {
+      inGround += (pixels.At(x, y) & 0xFFFFFF) == (Swap(16744448) & 0xFFFFFF);
+      own += (pixels.At(x, y) & 0xFFFFFF) == (Swap(255) & 0xFFFFFF);
+    }
+  EXPECT_GT(inGround, 10);
+  EXPECT_EQ(own, 0);
+  registry.FreeAllItems();
 }
 
 int g_drawItems = 0;
