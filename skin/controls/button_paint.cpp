@@ -72,4 +72,24 @@ int32_t RadioGlyphState(bool pressed, int32_t currentState, bool readOnly) {
   return currentState == 1 && !readOnly ? 1 : 0;
 }
 
+int32_t AdapterButtonState(const AdapterButtonFacts& f) {
+  if (f.Pushed) return kButtonPressed;
+  if (!f.Enabled) return kButtonNormal;
+  if (f.CurrentState != 0 || f.IsDefault) return kButtonHot;
+  return kButtonNormal;
+}
+
+int32_t AdapterTextWidthLimit(int32_t width, bool hasCaption) { return hasCaption ? width + 1 : 0; }
+
+Rect AdapterContentRect(int32_t width, int32_t height, Size2 text, bool shifted) {
+  const int32_t dx = (width - text.Width) / 2, dy = (height - text.Height) / 2;
+  const Rect r{dx - 1, dy, width - dx + 2, height - dy};
+  return shifted ? Offset(r, 1, 1) : r;
+}
+
+Rect AdapterFocusRect(const Rect& content, int32_t height) {
+  return {content.Left - 2, std::max(content.Top - 1, 3), content.Right + 2,
+          std::min(content.Bottom + 1, height - 3)};
+}
+
 }  // namespace velmora::skin

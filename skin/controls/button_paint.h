@@ -54,4 +54,22 @@ Rect RadioCaptionRect(int32_t width, int32_t height, Size2 glyph, Size2 text,
 Size2 RadioAutoSize(Size2 glyph, Size2 text, bool hasCaption, const RadioLayout& layout);
 int32_t RadioGlyphState(bool pressed, int32_t currentState, bool readOnly);
 
+// A standard push button under an adapter: pressed while the platform reports it pushed, hot
+// while hovered or focused, and a default push button hot while idle.
+struct AdapterButtonFacts {
+  bool Pushed = false;
+  bool Enabled = true;
+  bool IsDefault = false;
+  int32_t CurrentState = 0;  // of the skin data
+};
+int32_t AdapterButtonState(const AdapterButtonFacts& facts);
+// The width the caption is measured in: 0 without caption, else the whole width and one.
+int32_t AdapterTextWidthLimit(int32_t width, bool hasCaption);
+// The measured caption centred, one pixel more room on the left and two on the right; pressed
+// content moves a pixel right and down.
+Rect AdapterContentRect(int32_t width, int32_t height, Size2 text, bool shifted);
+// The focus frame around the content: two pixels wider, one higher, kept 3 pixels inside the
+// top and bottom edges.
+Rect AdapterFocusRect(const Rect& content, int32_t height);
+
 }  // namespace velmora::skin

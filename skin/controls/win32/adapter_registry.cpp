@@ -3,8 +3,11 @@
 #include <algorithm>
 
 #include "skin/controls/control_kinds.h"
+#include "skin/controls/win32/btn_wnd.h"
+#include "skin/controls/win32/check_box_wnd.h"
 #include "skin/controls/win32/combo_box_wnd.h"
 #include "skin/controls/win32/edit_wnd.h"
+#include "skin/controls/win32/panel_wnd.h"
 #include "skin/data/skin_registry.h"
 #include "skin/manager/win32/window_receivers.h"
 
@@ -12,12 +15,16 @@ namespace velmora::skin {
 
 namespace {
 
-// The adapter of a class-name list; the lists without one of their own get the base.
-std::unique_ptr<TacMainWnd> MakeAdapter(HWND window, ManagerLink* link, int listIndex) {
-  switch (listIndex) {
-    case 0: return std::make_unique<TacEditWnd>(window, link, listIndex);
-    case 4: return std::make_unique<TacComboBoxWnd>(window, link, listIndex);
-    default: return std::make_unique<TacMainWnd>(window, link, listIndex);
+// The adapter of the class-name list that holds the control's class.
+std::unique_ptr<TacMainWnd> MakeAdapter(HWND window, ManagerLink* link, int index,
+                                        const ControlFacts& facts) {
+  switch (index) {
+    case 0: return std::make_unique<TacEditWnd>(window, link, index);
+    case 1: return std::make_unique<TacBtnWnd>(window, link, index);
+    case 3: return std::make_unique<TacCheckBoxWnd>(window, link, index);
+    case 4: return std::make_unique<TacComboBoxWnd>(window, link, index);
+    case 8: return std::make_unique<TacPanelWnd>(window, link, index, facts.Tag);
+    default: return std::make_unique<TacMainWnd>(window, link, index);
   }
 }
 
@@ -58,7 +65,7 @@ void TacCtrlAdapter::AddItem(HWND window, const ControlFacts& facts) {
   if (SkinningRefused(facts.Tag) || !GetParent(window) || EngineHandledWindow(window)) return;
   const int index = KindOfClass(lists_, facts.ClassName);
   if (index < 0) return;
-  items_.push_back(MakeAdapter(window, link_, index));
+  items_.push_back(MakeAdapter(window, link_, index, facts));
 }
 
 void TacCtrlAdapter::PurgeItems() {

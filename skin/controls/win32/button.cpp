@@ -17,14 +17,6 @@ constexpr uint8_t kButtonKind = 93;
 constexpr UINT_PTR kFlashTimer = 1;
 constexpr UINT kFlashMs = 30;
 
-Size2 MeasureText(HDC dc, HFONT font, const std::wstring& text, int32_t width, UINT format) {
-  const HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-  RECT r{0, 0, width, 0};
-  DrawTextW(dc, text.c_str(), int(text.size()), &r, format | DT_CALCRECT);
-  SelectObject(dc, previous);
-  return {std::min<int32_t>(r.right - r.left, width), r.bottom - r.top};
-}
-
 }  // namespace
 
 TsButton::TsButton(ui::Button& button, const ui::ChildPlacement& placement)
@@ -198,8 +190,8 @@ bool TsButton::BuildCache() {
   if (!text.empty()) {
     const auto font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
     const UINT wrap = WordWrap ? DT_WORDBREAK : DT_SINGLELINE;
-    const Size2 size =
-        MeasureText(cache.Dc(), font, text, pixels.Width - 2 * ContentMargin, wrap | DT_EXPANDTABS);
+    const Size2 size = MeasureCaption(cache.Dc(), font, text, pixels.Width - 2 * ContentMargin,
+                                      wrap | DT_EXPANDTABS);
     Rect place = CentredBlock(pixels.Width, pixels.Height, size);
     // The manager shifts the content of pressed buttons (its default, which this program keeps).
     if (state == kButtonPressed) place = Offset(place, 1, 1);

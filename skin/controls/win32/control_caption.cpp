@@ -1,5 +1,7 @@
 #include "skin/controls/win32/control_caption.h"
 
+#include <algorithm>
+
 #include "skin/controls/engine_answers.h"
 #include "skin/controls/win32/dib_cache.h"
 #include "skin/paint/win32/text_output.h"
@@ -31,9 +33,17 @@ CaptionPainter ControlCaption(SkinnedWindow& window, CaptionText caption) {
   return [&window, caption = std::move(caption)](CacheSurface& cache, int32_t state) {
     const TextCanvas canvas{cache.Pixels(), static_cast<DibCache&>(cache).Dc(), caption.Font,
                             window.Facts().FontColour};
-    DrawControlText(canvas, caption.Text, window.Facts().Enabled, state, TextSource(window),
-                    caption.Format, caption.Place);
+    DrawControlText(canvas, caption.Text, caption.AsEnabled || window.Facts().Enabled, state,
+                    TextSource(window), caption.Format, caption.Place);
   };
+}
+
+Size2 MeasureCaption(HDC dc, HFONT font, const std::wstring& text, int32_t width, UINT format) {
+  const HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  RECT r{0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), int(text.size()), &r, format | DT_CALCRECT);
+  SelectObject(dc, previous);
+  return {std::min<int32_t>(r.right - r.left, width), r.bottom - r.top};
 }
 
 }  // namespace velmora::skin

@@ -5,14 +5,11 @@
 namespace velmora::skin {
 namespace {
 
-// Owner kinds of the adapted classes, by list index; the rest take the generic kind.
+// Owner kinds of the classes adapted by this base alone; the rest take the generic kind.
 uint8_t KindOfList(int listIndex) {
   switch (listIndex) {
     case 0: return 231;  // edit family
-    case 1: return 32;   // button
-    case 3: return 50;   // check box
     case 4: return 231;  // combo box
-    case 8: return 51;   // panel
     default: return 0;
   }
 }
@@ -20,10 +17,15 @@ uint8_t KindOfList(int listIndex) {
 }  // namespace
 
 TacMainWnd::TacMainWnd(HWND window, ManagerLink* manager, int listIndex)
+    : TacMainWnd(window, manager, listIndex, KindOfList(listIndex), {}) {}
+
+TacMainWnd::TacMainWnd(HWND window, ManagerLink* manager, int listIndex, uint8_t kind,
+                       std::string_view section)
     : window_(window),
       listIndex_(listIndex),
-      data_(window, manager, KindOfList(listIndex), true),
+      data_(window, manager, kind, true),
       mark_(window, kAdapterProperty, this) {
+  if (!section.empty()) data_.Data().SetSkinSection(section);
   data_.Data().Initialize(false);
 }
 

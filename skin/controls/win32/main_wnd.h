@@ -4,6 +4,8 @@
 // the adapter gives the window back, whatever subclasses came before or after it.
 #include <windows.h>
 
+#include <string_view>
+
 #include "skin/controls/win32/skinned_window.h"
 #include "skin/controls/win32/window_property.h"
 
@@ -24,6 +26,10 @@ class TacMainWnd {
   bool Detached() const { return !IsWindow(window_) || data_.Facts().Destroying; }
 
  protected:
+  // For the kinds with an owner kind and default section of their own: both are set before the
+  // skin data resolves its section.
+  TacMainWnd(HWND window, ManagerLink* manager, int listIndex, uint8_t kind,
+             std::string_view section);
   SkinnedWindow& Skinned() { return data_; }
 
  private:

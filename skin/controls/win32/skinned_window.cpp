@@ -16,27 +16,20 @@ bool EngineHandled(HWND window) {
   return SendEngineCommand(window, {EngineCommand::IsHandled}) == 1;
 }
 
-// A parent window as the painter's background query sees it.
-class WindowParent : public BackgroundParent {
- public:
-  explicit WindowParent(HWND window) : window_(window) {}
-  void GetBackground(TacBgQuery& query) override {
-    SendEngineCommand(window_, {EngineCommand::GetBackground, reinterpret_cast<intptr_t>(&query)});
-  }
-  void DrawBackground(const TacBgQuery& query) override {
-    PaintSolidGdi(static_cast<HDC>(query.DC), query.R, OwnColor());
-  }
-  uint32_t GetColor() override {
-    return EngineHandled(window_) ? uint32_t(SendEngineCommand(window_, {EngineCommand::GetColor}))
-                                  : 0;
-  }
-  uint32_t OwnColor() override { return kButtonFace; }
-
- private:
-  HWND window_;
-};
-
 }  // namespace
+
+void WindowParent::GetBackground(TacBgQuery& query) {
+  SendEngineCommand(window_, {EngineCommand::GetBackground, reinterpret_cast<intptr_t>(&query)});
+}
+
+void WindowParent::DrawBackground(const TacBgQuery& query) {
+  PaintSolidGdi(static_cast<HDC>(query.DC), query.R, OwnColor());
+}
+
+uint32_t WindowParent::GetColor() {
+  return EngineHandled(window_) ? uint32_t(SendEngineCommand(window_, {EngineCommand::GetColor}))
+                                : 0;
+}
 
 SkinnedWindow::SkinnedWindow(HWND window, ManagerLink* manager, uint8_t kind, bool cacheWanted)
     : window_(window),

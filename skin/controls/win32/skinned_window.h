@@ -14,6 +14,19 @@
 
 namespace velmora::skin {
 
+// A parent window as the painter's background query sees it.
+class WindowParent : public BackgroundParent {
+ public:
+  explicit WindowParent(HWND window) : window_(window) {}
+  void GetBackground(TacBgQuery& query) override;
+  void DrawBackground(const TacBgQuery& query) override;
+  uint32_t GetColor() override;
+  uint32_t OwnColor() override { return 0xFF00000F; }  // button face
+
+ private:
+  HWND window_;
+};
+
 class SkinnedWindow : public SkinOwner {
  public:
   SkinnedWindow(HWND window, ManagerLink* manager, uint8_t kind, bool cacheWanted);
