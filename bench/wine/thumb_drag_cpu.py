@@ -3,35 +3,16 @@ against the same program idle, each over the same span.
 
     python3 bench/wine/thumb_drag_cpu.py BUILD_DIR [SECONDS]
 
-BUILD_DIR is a Windows build tree (build/cross or build/cross64); its harness session is started
-and stopped here, so no end-to-end test may run at the same time."""
+BUILD_DIR is a Windows build tree (build/cross or build/cross64)."""
 
 import os
 import sys
-import tempfile
 import time
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tests" / "harness"))
-from velmora_harness import Harness  # noqa: E402
+from session import program_ticks, session
 
 BALANCE = (260, 25)  # the brook's balance slider; its design value 0 puts the thumb mid-way
-
-
-def program_ticks(folder):
-    """User and system clock ticks of the Wine process that runs the program in `folder`."""
-    for entry in Path("/proc").iterdir():
-        if not entry.name.isdigit():
-            continue
-        try:
-            command = (entry / "cmdline").read_bytes().decode(errors="replace")
-            # Wine shows the program's path in its own form (Z:\work\...).
-            if f"{folder}/Velmora.exe" in command.replace("\\", "/"):
-                fields = (entry / "stat").read_text().rsplit(")", 1)[1].split()
-                return int(fields[11]) + int(fields[12])
-        except OSError:
-            continue
-    raise RuntimeError("the program's process was not found")
 
 
 def cpu_percent(folder, seconds, action):
@@ -42,10 +23,7 @@ def cpu_percent(folder, seconds, action):
 
 
 def main(build_dir, seconds):
-    os.environ.setdefault("VELMORA_PROBE", str(Path(build_dir) / "tests" / "velmora-probe.exe"))
-    state = Path(tempfile.mkdtemp(prefix="velmora-cpu-"))
-    harness = Harness.start(state)
-    try:
+    with session(build_dir) as harness:
         folder = harness.install(Path(build_dir) / "bin", "cpu")
         harness.start_program(folder)
         window = harness.wait_for_window("Velmora")
@@ -76,8 +54,6 @@ def main(build_dir, seconds):
         drag_cpu = cpu_percent(folder, seconds, drag)
         print(f"idle: {idle_cpu:.1f} % of one core over {seconds} s")
         print(f"thumb dragged: {drag_cpu:.1f} % of one core over {seconds} s")
-    finally:
-        harness.stop()
 
 
 if __name__ == "__main__":
