@@ -16,7 +16,10 @@ namespace velmora::skin {
 namespace {
 
 constexpr int kFrameBand = 3;
-constexpr UINT kItemTextFormat = 0x960;  // single line, tabs, no clipping, no prefix
+// Single line, tabs, no clipping, no prefix; centred in the row, since two pixels down from
+// the row's top the descenders of the form's font fall below a 17-pixel item and are cut off.
+constexpr UINT kItemTextFormat = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOCLIP |
+                                 DT_NOPREFIX;
 
 bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 
@@ -188,7 +191,8 @@ bool TacComboBoxWnd::DrawItem(const DRAWITEMSTRUCT& item) {
   const HFONT font = reinterpret_cast<HFONT>(SendMessageW(combo, WM_GETFONT, 0, 0));
   const TextCanvas canvas{bitmap.Pixels(), bitmap.Dc(), font, look.FontColour};
   const std::wstring text = ItemTextOf(combo, int(item.itemID));
-  const Rect inner{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
+  // Narrowed at the sides only: the row is just the font's height.
+  const Rect inner{r.left + 2, r.top, r.right - 2, r.bottom};
   if (look.SelectionState >= 0) {
     DrawSectionText(canvas, text, IsWindowEnabled(combo) != FALSE, &skin, look.SelectionState,
                     skin.Indexes().Sections[kSelectionSlot], kItemTextFormat, inner);
