@@ -93,21 +93,28 @@ class MainWindowTest(unittest.TestCase):
         source, rate = decoded_channel(Path(folder) / "samp_povt" / "ruchey1", LEFT, 30)
         source_envelope = envelope(source, rate)
 
-        def played(start_s, seconds=5):
-            return envelope(audio.channel(LEFT, start_s, start_s + seconds), audio.rate)
-
         max_lag = int(5 / FRAME_S)
-        at_recorded_speed = played(onset + 1)
-        recorded_match = best_match(at_recorded_speed, source_envelope, 1.0, max_lag)
+
+        def matches(start_s, speed, other_speed):
+            """How well what played from start_s on matches the source at `speed` and at
+            `other_speed`, in the best of three windows half a second apart: a moment of
+            starved output under a loaded machine spoils one window, not what was played."""
+            found = []
+            for shift in (0, 0.5, 1.0):
+                played = envelope(audio.channel(LEFT, start_s + shift, start_s + shift + 3.5),
+                                  audio.rate)
+                found.append((best_match(played, source_envelope, speed, max_lag),
+                              best_match(played, source_envelope, other_speed, max_lag)))
+            return max(found)
+
+        recorded_match, recorded_other = matches(onset + 1, 1.0, 1.5)
         self.assertGreater(recorded_match, 0.35, "what plays is the brook's sample")
-        self.assertGreater(recorded_match,
-                           best_match(at_recorded_speed, source_envelope, 1.5, max_lag) + 0.15)
+        self.assertGreater(recorded_match, recorded_other + 0.15)
         # The brook restarts at the new speed where its sound returns after the switch-off.
         restart = first_sound(audio, first_silence(audio, panned + 2.3))
-        sped_up = played(restart + 1)
-        faster_match = best_match(sped_up, source_envelope, 1.5, max_lag)
+        faster_match, faster_other = matches(restart + 1, 1.5, 1.0)
         self.assertGreater(faster_match, 0.35, "speed 50 plays the sample half as fast again")
-        self.assertGreater(faster_match, best_match(sped_up, source_envelope, 1.0, max_lag) + 0.15)
+        self.assertGreater(faster_match, faster_other + 0.15)
 
         self.harness.click(*self.harness.frame_point(window, HTCLOSE))
         self.assertEqual(program.wait(timeout=30), 0)
