@@ -73,6 +73,11 @@ class WindowFrameTest(unittest.TestCase):
         self.assert_skinned_frame(window)
         shot = self.harness.screenshot(Path(self.harness.dir) / "window-frame.png")
         self.assert_dark_green_title(shot, window)
+        # The caption shows whole: "Velmora" from the top of its capital and "l" to its baseline
+        # spans more rows than its small letters (a caption cut to half its height does not).
+        left, top, _, _ = window["frame"]
+        lit = {y for _, y, p in pixels(shot, left + 24, top, 80, 28) if p[1] > 100}
+        self.assertGreaterEqual(len(lit), 10, f"caption rows {sorted(lit)}")
 
         controls = self.harness.children(window)
         marks = Counter((c["class"], tuple(c["props"])) for c in controls)
@@ -106,28 +111,43 @@ class WindowFrameTest(unittest.TestCase):
         self.harness.post(window, WM_CLOSE)
         self.assertEqual(program.wait(timeout=30), 0)
 
-    def test_the_settings_message_box_wears_the_frame_and_still_answers_its_button(self):
-        program = self.start("frame_box", None)
+    def skinned_box(self, box_class, shot_name):
+        """The program's visible box of that class, once it shows, checked for the skinned frame
+        and title band."""
         deadline = time.monotonic() + 60
         boxes = []
         while not boxes and time.monotonic() < deadline:
             boxes = [w for w in self.harness.windows()
-                     if w["class"] == "TMessageForm" and w["visible"]]
+                     if w["class"] == box_class and w["visible"]]
             time.sleep(0.2)
-        self.assertTrue(boxes, "no message box")
+        self.assertTrue(boxes, f"no {box_class} box")
         time.sleep(1)
         box = next(w for w in self.harness.windows() if w["hwnd"] == boxes[0]["hwnd"])
         self.assert_skinned_frame(box)
-        shot = self.harness.screenshot(Path(self.harness.dir) / "message-box-frame.png")
+        shot = self.harness.screenshot(Path(self.harness.dir) / shot_name)
         self.assert_dark_green_title(shot, box)
-        parts = self.harness.children(box)
-        ok = next(c for c in parts if c["caption"] == "OK")
+        ok = next(c for c in self.harness.children(box) if c["caption"] == "OK")
         self.assertIn("ACSBSC", ok["props"])
-        self.harness.click_control(ok)
+        return ok
+
+    def test_the_settings_message_form_wears_the_frame_and_still_answers_its_button(self):
+        program = self.start("frame_box", None)
+        self.harness.click_control(self.skinned_box("TMessageForm", "message-box-frame.png"))
         window = self.harness.wait_for_window("Velmora")
         self.harness.post(window, WM_CLOSE)
         self.assertEqual(program.wait(timeout=30), 0)
 
+    def test_a_start_up_error_box_wears_the_frame_and_ends_the_program(self):
+        # Without any of Wine's sound drivers the engine cannot start on an output device.
+        self.harness.xdotool("mousemove", "--sync", 5, 5)
+        folder = self.harness.install(OUTPUT, "frame_error")
+        env = self.harness.env()
+        env["WINEDLLOVERRIDES"] += ";winepulse.drv,winealsa.drv,wineoss.drv=d"
+        program = subprocess.Popen([self.harness.wine, str(Path(folder) / "Velmora.exe")],
+                                   env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(lambda: program.poll() is None and program.kill())
+        self.harness.click_control(self.skinned_box("#32770", "error-box-frame.png"))
+        self.assertEqual(program.wait(timeout=30), 1)
 
 if __name__ == "__main__":
     unittest.main()

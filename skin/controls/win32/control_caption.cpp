@@ -41,7 +41,9 @@ CaptionPainter ControlCaption(SkinnedWindow& window, CaptionText caption) {
 Size2 MeasureCaption(HDC dc, HFONT font, const std::wstring& text, int32_t width, UINT format) {
   const HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
   RECT r{0, 0, width, 0};
-  DrawTextW(dc, text.c_str(), int(text.size()), &r, format | DT_CALCRECT);
+  // Measured without vertical placing, which makes the platform report a wrong height.
+  DrawTextW(dc, text.c_str(), int(text.size()), &r,
+            (format & ~UINT(DT_VCENTER | DT_BOTTOM)) | DT_CALCRECT);
   SelectObject(dc, previous);
   return {std::min<int32_t>(r.right - r.left, width), r.bottom - r.top};
 }

@@ -108,7 +108,9 @@ void TitleBar::DrawCaption(const DibCache& cache, const SkinRegistry& skin, Titl
   {
     const ui::SavedDcState state(cache.Dc());
     if (font) SelectObject(cache.Dc(), font);
-    DrawTextW(cache.Dc(), text.c_str(), int(text.size()), &measured, kCaptionFormat | DT_CALCRECT);
+    // Measured without vertical centring, which makes the platform report half the height.
+    DrawTextW(cache.Dc(), text.c_str(), int(text.size()), &measured,
+              (kCaptionFormat & ~UINT(DT_VCENTER)) | DT_CALCRECT);
   }
   const int32_t height = measured.bottom - measured.top;
   const int32_t top = layout_.CentreLine - height / 2;
