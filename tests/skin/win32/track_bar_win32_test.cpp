@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
 #include "skin/manager/win32/window_receivers.h"
 #include "skin/paint/win32/dib_bitmap.h"
 #include "tests/skin/controls/fake_owner.h"
@@ -58,6 +61,39 @@ struct SliderFixture : ::testing::Test {
     const RECT r = Thumb();
     return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
+  // Where the thumb frame's top-left pixel lies in the window.
+  POINT ThumbFramePoint() const {
+    // Along the bar where the platform puts the thumb; across it, 14 high around the channel's
+    // middle: the 4 x 4 frame's top row is the channel's middle row less 2.
+    const RECT r = Thumb();
+    RECT channel{};
+    SendMessageW(Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    const int h = int(channel.bottom - channel.top);
+    return {r.left + (r.right - r.left - 4) / 2, (21 - h) / 2 + h / 2 - 2};
+  }
+  // That pixel as the screen shows it now.
+  uint32_t ShownThumbPixel() const {
+    const POINT p = ThumbFramePoint();
+    const ui::WindowDc dc(Handle());
+    const COLORREF c = GetPixel(dc.Get(), p.x, p.y);
+    return uint32_t(GetRValue(c)) << 16 | uint32_t(GetGValue(c)) << 8 | GetBValue(c);
+  }
+  // Pumps the thread's messages for `ms`; after each timer message, `sample` runs. Answers the
+  // timer messages seen.
+  template <typename Sample>
+  int Pump(DWORD ms, Sample sample) const {
+    int timerMessages = 0;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+        if (message.message == WM_TIMER) ++timerMessages, sample();
+      }
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
+    }
+    return timerMessages;
+  }
   // The thumb frame's top-left pixel as the window paints it.
   uint32_t ThumbPixel() const {
     DibBitmap image = DibBitmap::Make(118, 21);
@@ -94,6 +130,50 @@ TEST_F(SliderFixture, TheThumbShowsNormalHotAndPressed) {
   EXPECT_EQ(ThumbPixel(), kBlue & 0xFFFFFF);
   SendMessageW(Handle(), WM_LBUTTONUP, 0, ThumbCentre());
   EXPECT_EQ(ThumbPixel(), kGreen & 0xFFFFFF);
+}
+
+// Red and green channels of a thumb pixel: the fade moves from red (200, 0) to green (0, 200).
+std::pair<int, int> RedGreen(uint32_t pixel) { return {int(pixel >> 16 & 0xFF), int(pixel >> 8 & 0xFF)}; }
+
+TEST_F(SliderFixture, HoverFadesTheThumbThroughIntermediateFramesAndThenNothingTicks) {
+  Pump(100, [] {});
+  ASSERT_EQ(ShownThumbPixel(), kRed & 0xFFFFFF);
+  SendEngineCommand(Handle(), {EngineCommand::MouseEntered});
+  std::vector<uint32_t> frames{ShownThumbPixel()};  // the first step, at once
+  const int ticks = Pump(600, [&] { frames.push_back(ShownThumbPixel()); });
+  // Six more steps of 12 ms after the first, each a little less red and a little more green.
+  EXPECT_EQ(ticks, 6);
+  ASSERT_EQ(frames.size(), 7u);
+  for (size_t i = 1; i < frames.size(); ++i) {
+    EXPECT_LE(RedGreen(frames[i]).first, RedGreen(frames[i - 1]).first) << i;
+    EXPECT_GE(RedGreen(frames[i]).second, RedGreen(frames[i - 1]).second) << i;
+  }
+  EXPECT_NE(frames.front(), kRed & 0xFFFFFF);
+  EXPECT_NE(frames.front(), kGreen & 0xFFFFFF);
+  EXPECT_EQ(frames.back(), kGreen & 0xFFFFFF);
+  // Between fades nothing runs: no timer message at all while the control rests.
+  EXPECT_EQ(Pump(1000, [] {}), 0);
+  SendEngineCommand(Handle(), {EngineCommand::MouseLeft});
+  Pump(600, [] {});
+  EXPECT_EQ(ShownThumbPixel(), kRed & 0xFFFFFF);
+  EXPECT_EQ(Pump(1000, [] {}), 0);
+}
+
+TEST_F(SliderFixture, LeavingMidFadeTurnsBackFromTheFrameOnScreen) {
+  Pump(100, [] {});
+  SendEngineCommand(Handle(), {EngineCommand::MouseEntered});
+  std::vector<uint32_t> frames{ShownThumbPixel()};
+  while (frames.size() < 3) Pump(15, [&] { frames.push_back(ShownThumbPixel()); });
+  const auto [red, green] = RedGreen(frames.back());
+  SendEngineCommand(Handle(), {EngineCommand::MouseLeft});
+  const auto [redAfter, greenAfter] = RedGreen(ShownThumbPixel());
+  // One step back towards red: neither the start nor the end of the hover fade.
+  EXPECT_GT(redAfter, red);
+  EXPECT_LT(greenAfter, green);
+  EXPECT_LT(redAfter, 200 * 3 / 4);
+  EXPECT_GT(greenAfter, 200 / 4);
+  Pump(600, [] {});
+  EXPECT_EQ(ShownThumbPixel(), kRed & 0xFFFFFF);
 }
 
 TEST_F(SliderFixture, APageClickMovesThePositionWithoutThePressedLook) {
