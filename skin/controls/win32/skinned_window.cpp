@@ -65,6 +65,7 @@ LRESULT CALLBACK SkinnedWindow::Procedure(HWND window, UINT message, WPARAM wPar
 // The window is going: its property and subclass go with it, and the skin data no longer
 // reaches it.
 void SkinnedWindow::Detach() {
+  data_.StopFade();
   mark_.Release();
   subclass_.Remove();
   data_.SavedProcedure = nullptr;

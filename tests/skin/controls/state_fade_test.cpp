@@ -75,7 +75,8 @@ TEST_F(StateFade, HoverFadesInTheHotImageOverSixStepsOf12msThenTheTimerStops) {
   time.Advance(1000);
   // v rises by 255 / 6 from 0: c = 43, 85, 128, 170, 213, 255, 255; the old image keeps 255 - c.
   std::vector<uint32_t> expected;
-  for (uint32_t e : {212u, 170u, 127u, 85u, 42u, 0u, 0u}) expected.push_back(Mixed(kNormal, kHot, e));
+  for (uint32_t e : {212u, 170u, 127u, 85u, 42u, 0u, 0u})
+    expected.push_back(Mixed(kNormal, kHot, e));
   EXPECT_EQ(Shown(), expected);
   EXPECT_EQ(Shown().back(), kHot);
   EXPECT_EQ(time.Ticks(), 6);
@@ -181,16 +182,21 @@ TEST(FadePlan, StepsAndStepSizeFollowWhereTheLastFadeLeftOff) {
   EXPECT_EQ(plan({.Value = 127.5, .Kind = kFadeToNormal, .PreviousKind = kFadeToHot}),
             std::tuple(12, 6, 10.625));
   // Pressed and fast pressed from full hot; hot again after pressed, with the work image kept.
-  EXPECT_EQ(plan({.Value = 255, .Kind = kFadeToPressed, .PreviousKind = kFadeToHot, .HasWork = true}),
-            std::tuple(6, 0, 42.5));
-  EXPECT_EQ(plan({.Value = 255, .Kind = kFadeToPressed, .PreviousKind = kFadeToHot, .Fast = true,
-                  .HasWork = true}),
-            std::tuple(3, 0, 85.0));
+  const FadeFrom pressed{.Value = 255, .Kind = kFadeToPressed, .PreviousKind = kFadeToHot,
+                        .HasWork = true};
+  EXPECT_EQ(plan(pressed), std::tuple(6, 0, 42.5));
+  FadeFrom fastPressed = pressed;
+  fastPressed.Fast = true;
+  EXPECT_EQ(plan(fastPressed), std::tuple(3, 0, 85.0));
   EXPECT_EQ(plan({.Value = 0, .Kind = kFadeToHot, .PreviousKind = kFadeToPressed, .HasWork = true}),
             std::tuple(6, 0, 42.5));
   // Without a work image: the steps the last fade left.
-  EXPECT_EQ(std::get<1>(plan({.Kind = kFadeToPressed, .PreviousKind = kFadeToNormal, .Reached = 5})), 7);
-  EXPECT_EQ(std::get<1>(plan({.Kind = kFadeToPressed, .PreviousKind = kFadeIdle, .Reached = 9})), 0);
+  const auto first = [&](int32_t previousKind, int32_t reached) {
+    return std::get<1>(plan({.Kind = kFadeToPressed, .PreviousKind = previousKind,
+                             .Reached = reached}));
+  };
+  EXPECT_EQ(first(kFadeToNormal, 5), 7);
+  EXPECT_EQ(first(kFadeIdle, 9), 0);
   // Out of range values are clamped first.
   EXPECT_EQ(plan({.Value = 300, .Kind = kFadeToNormal}), std::tuple(12, 6, 21.25));
 }

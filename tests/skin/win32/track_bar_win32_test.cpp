@@ -14,6 +14,7 @@
 #include "skin/paint/win32/dib_bitmap.h"
 #include "tests/skin/controls/fake_owner.h"
 #include "tests/skin/controls/slider_skin.h"
+#include "tests/skin/win32/message_pump.h"
 #include "ui/win32/application.h"
 #include "ui/win32/window_class.h"
 
@@ -21,6 +22,7 @@ namespace velmora::skin {
 namespace {
 
 using namespace test::slider;
+using test::PumpMessages;
 
 LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, message, wParam, lParam);
@@ -78,35 +80,13 @@ struct SliderFixture : ::testing::Test {
     const COLORREF c = GetPixel(dc.Get(), p.x, p.y);
     return uint32_t(GetRValue(c)) << 16 | uint32_t(GetGValue(c)) << 8 | GetBValue(c);
   }
-  // Pumps the thread's messages for `ms`; after each timer message, `sample` runs. Answers the
-  // timer messages seen.
-  template <typename Sample>
-  int Pump(DWORD ms, Sample sample) const {
-    int timerMessages = 0;
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < ms) {
-      MSG message;
-      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageW(&message);
-        if (message.message == WM_TIMER) ++timerMessages, sample();
-      }
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
-    }
-    return timerMessages;
-  }
   // The thumb frame's top-left pixel as the window paints it.
   uint32_t ThumbPixel() const {
     DibBitmap image = DibBitmap::Make(118, 21);
     SendMessageW(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(image.Dc()), PRF_CLIENT);
-    // Along the bar where the platform puts the thumb; across it, 14 high around the channel's
-    // middle: the 4 x 4 frame's top row is the channel's middle row less 2.
-    const RECT r = Thumb();
-    RECT channel{};
-    SendMessageW(Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
-    const int h = int(channel.bottom - channel.top);
-    const int x = r.left + (r.right - r.left - 4) / 2, y = (21 - h) / 2 + h / 2 - 2;
+    const POINT p = ThumbFramePoint();
     GdiFlush();
-    return image.Pixels().At(x, y) & 0xFFFFFF;
+    return image.Pixels().At(p.x, p.y) & 0xFFFFFF;
   }
 };
 
@@ -133,14 +113,17 @@ TEST_F(SliderFixture, TheThumbShowsNormalHotAndPressed) {
 }
 
 // Red and green channels of a thumb pixel: the fade moves from red (200, 0) to green (0, 200).
-std::pair<int, int> RedGreen(uint32_t pixel) { return {int(pixel >> 16 & 0xFF), int(pixel >> 8 & 0xFF)}; }
+std::pair<int, int> RedGreen(uint32_t pixel) {
+  return {int(pixel >> 16 & 0xFF), int(pixel >> 8 & 0xFF)};
+}
 
 TEST_F(SliderFixture, HoverFadesTheThumbThroughIntermediateFramesAndThenNothingTicks) {
-  Pump(100, [] {});
+  PumpMessages(100);
   ASSERT_EQ(ShownThumbPixel(), kRed & 0xFFFFFF);
   SendEngineCommand(Handle(), {EngineCommand::MouseEntered});
   std::vector<uint32_t> frames{ShownThumbPixel()};  // the first step, at once
-  const int ticks = Pump(600, [&] { frames.push_back(ShownThumbPixel()); });
+  const auto record = [&] { frames.push_back(ShownThumbPixel()); };
+  const int ticks = PumpMessages(600, [] { return false; }, record);
   // Six more steps of 12 ms after the first, each a little less red and a little more green.
   EXPECT_EQ(ticks, 6);
   ASSERT_EQ(frames.size(), 7u);
@@ -152,18 +135,19 @@ TEST_F(SliderFixture, HoverFadesTheThumbThroughIntermediateFramesAndThenNothingT
   EXPECT_NE(frames.front(), kGreen & 0xFFFFFF);
   EXPECT_EQ(frames.back(), kGreen & 0xFFFFFF);
   // Between fades nothing runs: no timer message at all while the control rests.
-  EXPECT_EQ(Pump(1000, [] {}), 0);
+  EXPECT_EQ(PumpMessages(1000), 0);
   SendEngineCommand(Handle(), {EngineCommand::MouseLeft});
-  Pump(600, [] {});
+  PumpMessages(600);
   EXPECT_EQ(ShownThumbPixel(), kRed & 0xFFFFFF);
-  EXPECT_EQ(Pump(1000, [] {}), 0);
+  EXPECT_EQ(PumpMessages(1000), 0);
 }
 
 TEST_F(SliderFixture, LeavingMidFadeTurnsBackFromTheFrameOnScreen) {
-  Pump(100, [] {});
+  PumpMessages(100);
   SendEngineCommand(Handle(), {EngineCommand::MouseEntered});
   std::vector<uint32_t> frames{ShownThumbPixel()};
-  while (frames.size() < 3) Pump(15, [&] { frames.push_back(ShownThumbPixel()); });
+  const auto record = [&] { frames.push_back(ShownThumbPixel()); };
+  PumpMessages(600, [&] { return frames.size() >= 3; }, record);
   const auto [red, green] = RedGreen(frames.back());
   SendEngineCommand(Handle(), {EngineCommand::MouseLeft});
   const auto [redAfter, greenAfter] = RedGreen(ShownThumbPixel());
@@ -172,7 +156,7 @@ TEST_F(SliderFixture, LeavingMidFadeTurnsBackFromTheFrameOnScreen) {
   EXPECT_LT(greenAfter, green);
   EXPECT_LT(redAfter, 200 * 3 / 4);
   EXPECT_GT(greenAfter, 200 / 4);
-  Pump(600, [] {});
+  PumpMessages(600);
   EXPECT_EQ(ShownThumbPixel(), kRed & 0xFFFFFF);
 }
 
