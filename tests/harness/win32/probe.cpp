@@ -6,10 +6,12 @@
 //   velmora-probe hittest HWND CODE  the screen point "x y" nearest the window's top right whose
 //                                    hit-test answer is CODE (20: the close box)
 //   velmora-probe post HWND MSG [WPARAM [LPARAM]]
+//   velmora-probe watch PID MS       every change of the process's layered windows for MS
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -154,6 +156,56 @@ int PrintText(HWND window) {
 
 unsigned long Number(const char* text) { return std::strtoul(text, nullptr, 0); }
 
+// What a watch has seen of one layered window, and the last line printed for it.
+struct Watch {
+  DWORD Pid;
+  std::map<HWND, std::string> Last;
+};
+
+BOOL CALLBACK NoteLayered(HWND window, LPARAM watchPointer) {
+  auto& watch = *reinterpret_cast<Watch*>(watchPointer);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid != watch.Pid || !(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED)) return TRUE;
+  wchar_t className[256] = {};
+  GetClassNameW(window, className, 256);
+  RECT r{};
+  GetWindowRect(window, &r);
+  char line[512];
+  std::snprintf(line, sizeof line,
+                "{\"hwnd\": %lu, \"class\": %s, \"visible\": %s, \"frame\": [%ld, %ld, %ld, %ld], "
+                "\"exstyle\": %lu}",
+                static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)),
+                JsonString(className).c_str(), IsWindowVisible(window) ? "true" : "false", r.left,
+                r.top, r.right, r.bottom,
+                static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)));
+  std::string& last = watch.Last[window];
+  if (last != line) std::printf("%s\n", line);
+  last = line;
+  return TRUE;
+}
+
+// Every change of the process's layered top-level windows for a while, polled each millisecond:
+// short animations are over long before a probe of their own could start.
+int WatchLayered(DWORD pid, unsigned long milliseconds) {
+  Watch watch{pid, {}};
+  std::printf("watching\n");
+  std::fflush(stdout);
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  while (GetTickCount64() < end) {
+    EnumWindows(NoteLayered, reinterpret_cast<LPARAM>(&watch));
+    for (auto& [window, last] : watch.Last) {
+      if (IsWindow(window) || last.empty()) continue;
+      std::printf("{\"hwnd\": %lu, \"gone\": true}\n",
+                  static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)));
+      last.clear();
+    }
+    std::fflush(stdout);
+    Sleep(1);
+  }
+  return 0;
+}
+
 HWND WindowArg(const char* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(Number(text))); }
 
 }  // namespace
@@ -177,12 +229,14 @@ int main(int argc, char** argv) {
   }
   if (command == "focus" && argc >= 3) return PrintFocus(WindowArg(argv[2]));
   if (command == "text" && argc >= 3) return PrintText(WindowArg(argv[2]));
+  if (command == "watch" && argc >= 4) return WatchLayered(Number(argv[2]), Number(argv[3]));
   if (command == "show" && argc >= 4) {
     ShowWindow(WindowArg(argv[2]), static_cast<int>(Number(argv[3])));
     return 0;
   }
   std::fprintf(stderr,
                "usage: velmora-probe windows | children HWND | hittest HWND CODE | "
-               "post HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | text HWND\n");
+               "post HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | text HWND | "
+               "watch PID MILLISECONDS\n");
   return 2;
 }
