@@ -1,0 +1,62 @@
+// The engine's timer on the platform's thread timers: its steps arrive through the message loop
+// 12 ms apart, and once the last one ran no timer message comes any more.
+#include "skin/animation/win32/platform_timer.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <vector>
+
+namespace velmora::skin {
+namespace {
+
+// Pumps the thread's messages for `ms`, or until `done`; answers the timer messages seen.
+template <typename Done>
+int Pump(DWORD ms, Done done) {
+  int timerMessages = 0;
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms && !done()) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_TIMER) ++timerMessages;
+      DispatchMessageW(&message);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+  return timerMessages;
+}
+
+TEST(PlatformTimer, StepsArriveThroughTheMessageLoopAndThenNothingTicks) {
+  TacThreadedTimer timer(PlatformTimers());
+  std::vector<int32_t> steps;
+  std::vector<DWORD> at;
+  timer.StartSteps(4, 0, 12, [&](int32_t k) {
+    steps.push_back(k), at.push_back(GetTickCount());
+    return true;
+  });
+  Pump(2000, [&] { return !timer.Ticking(); });
+  EXPECT_EQ(steps, (std::vector<int32_t>{0, 1, 2, 3, 4}));
+  // The platform's timers are coarse: each period lasts at least about the interval.
+  for (size_t i = 1; i < at.size(); ++i) EXPECT_GE(at[i] - at[i - 1], 8u) << i;
+  EXPECT_EQ(Pump(300, [] { return false; }), 0);
+}
+
+TEST(PlatformTimer, AStoppedOrDestroyedTimerSendsNothing) {
+  int ticks = 0;
+  auto timer = std::make_unique<TacThreadedTimer>(PlatformTimers());
+  timer->SetInterval(10);
+  timer->SetOnTimer([&] { ++ticks; });
+  Pump(2000, [&] { return ticks >= 2; });
+  EXPECT_GE(ticks, 2);
+  timer->SetEnabled(false);
+  const int stopped = ticks;
+  EXPECT_EQ(Pump(100, [] { return false; }), 0);
+  timer->SetEnabled(true);
+  Pump(2000, [&] { return ticks > stopped; });
+  timer.reset();
+  EXPECT_EQ(Pump(100, [] { return false; }), 0);
+}
+
+}  // namespace
+}  // namespace velmora::skin
