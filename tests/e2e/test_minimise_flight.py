@@ -17,6 +17,9 @@ HTMINBUTTON = 8
 TRAY_CLASS = "__winex11_standalone_tray"
 OVERLAY_CLASS = "TacGlowForm"
 WS_EX_LAYERED = 0x80000
+# The session's platform reports version 6.1 without desktop composition, where the flight is
+# left to the platform; a later version composes the desktop.
+APP_DEFAULTS = r"HKCU\Software\Wine\AppDefaults\Velmora.exe"
 
 
 class MinimiseFlightTest(unittest.TestCase):
@@ -24,7 +27,13 @@ class MinimiseFlightTest(unittest.TestCase):
     def setUpClass(cls):
         cls.harness = Harness.attach(os.environ["VELMORA_HARNESS_STATE"])
 
+    def reg(self, *args):
+        subprocess.run([self.harness.wine, "reg", *args], env=self.harness.env(), check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
+
     def start(self):
+        self.reg("add", APP_DEFAULTS, "/v", "Version", "/t", "REG_SZ", "/d", "win10", "/f")
+        self.addCleanup(self.reg, "delete", APP_DEFAULTS, "/f")
         self.harness.xdotool("mousemove", "--sync", 5, 5)
         folder = self.harness.install(OUTPUT, "flight", settings_text())
         program = self.harness.start_program(folder)

@@ -1,6 +1,7 @@
 #include "skin/frame/win32/min_timer.h"
 
 #include "skin/frame/win32/platform_animation.h"
+#include "skin/paint/colour.h"
 #include "skin/paint/fill.h"
 #include "skin/paint/resample.h"
 #include "ui/win32/handles.h"
@@ -19,8 +20,9 @@ Rect WindowRect(HWND window) {
 }  // namespace
 
 TacMinTimer::TacMinTimer(HWND form) : form_(form) {
+  timer_.SetEnabled(false);
   timer_.SetInterval(kFramePeriodMs);
-  timer_.OnTimer = [this] { Tick(); };
+  timer_.SetOnTimer([this] { Tick(); });
 }
 
 TacMinTimer::~TacMinTimer() {
@@ -89,9 +91,7 @@ bool TacMinTimer::StartRestore() {
 }
 
 void TacMinTimer::Tick() {
-  if (busy_) return;
   if (!overlay_ || !IsWindow(overlay_->Handle())) return Stop();
-  busy_ = true;
   if (restoring_) {
     if (StepBack(flight_)) ShowStep();
     else EndRestore();
@@ -99,7 +99,6 @@ void TacMinTimer::Tick() {
     if (StepTowardsTarget(flight_)) ShowStep();
     else EndMinimise();
   }
-  busy_ = false;
 }
 
 void TacMinTimer::ShowStep() {
@@ -115,7 +114,6 @@ void TacMinTimer::ShowStep() {
 void TacMinTimer::Stop() {
   timer_.SetEnabled(false);
   overlay_.reset();
-  busy_ = false;
 }
 
 void TacMinTimer::EndMinimise() {

@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "skin/controls/win32/threaded_timer.h"
+#include "skin/animation/win32/platform_timer.h"
 #include "skin/frame/minimise_flight.h"
 #include "skin/paint/win32/dib_bitmap.h"
-#include "skin/paint/win32/layered_overlay.h"
+#include "skin/animation/win32/layered_overlay.h"
 
 namespace velmora::skin {
 
@@ -57,10 +57,9 @@ class TacMinTimer {
   Image32 work_;
   MinimiseFlight flight_;
   std::unique_ptr<LayeredOverlay> overlay_;
-  TacThreadedTimer timer_;
+  TacThreadedTimer timer_{PlatformTimers()};
   bool minimised_ = false;
   bool restoring_ = false;
-  bool busy_ = false;
 };
 
 }  // namespace velmora::skin

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "skin/frame/win32/skin_provider.h"
-#include "skin/paint/win32/layered_overlay.h"
+#include "skin/animation/win32/layered_overlay.h"
 #include "tests/skin/controls/fake_owner.h"
 #include "tests/skin/paint/loaded_skin.h"
 #include "tests/skin/paint/pixels.h"

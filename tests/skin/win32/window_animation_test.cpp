@@ -1,6 +1,6 @@
 // The show and hide animations on real windows: alpha per step, lifetime of the overlay, and the
 // form at its final alpha afterwards.
-#include "skin/frame/win32/window_animation.h"
+#include "skin/animation/win32/window_animation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "skin/frame/win32/window_animation.h"
+#include "skin/animation/win32/window_animation.h"
 
 #include "skin/paint/fill.h"
 #include "skin/paint/resample.h"
@@ -62,8 +62,9 @@ TacHideTimer& TacHideTimer::Instance() {
 }
 
 TacHideTimer::TacHideTimer() {
+  timer_.SetEnabled(false);
   timer_.SetInterval(kFramePeriodMs);
-  timer_.OnTimer = [this] { Tick(); };
+  timer_.SetOnTimer([this] { Tick(); });
 }
 
 void TacHideTimer::AnimateWindowHide(Image32 image, POINT at, int32_t timeMs, WindowAnimKind kind,

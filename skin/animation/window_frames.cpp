@@ -1,4 +1,4 @@
-#include "skin/paint/window_frames.h"
+#include "skin/animation/window_frames.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The frames of the show and hide animations, with values worked out by hand from their rules.
 #include <gtest/gtest.h>
 
-#include "skin/paint/window_frames.h"
+#include "skin/animation/window_frames.h"
 
 namespace velmora::skin {
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/paint/win32/layered_overlay.h"
+#include "skin/animation/win32/layered_overlay.h"
 
 #include <cstring>
 #include <stdexcept>

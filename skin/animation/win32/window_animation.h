@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "skin/controls/win32/threaded_timer.h"
+#include "skin/animation/win32/platform_timer.h"
 #include "skin/data/image32.h"
-#include "skin/paint/win32/layered_overlay.h"
-#include "skin/paint/window_frames.h"
+#include "skin/animation/win32/layered_overlay.h"
+#include "skin/animation/window_frames.h"
 
 namespace velmora::skin {
 
@@ -36,7 +36,7 @@ class TacHideTimer {
   TacHideTimer();
   void Tick();
 
-  TacThreadedTimer timer_;
+  TacThreadedTimer timer_{PlatformTimers()};
   std::unique_ptr<LayeredOverlay> overlay_;
   Image32 image_, frame_;
   POINT at_{};
