@@ -57,8 +57,11 @@ class MinimiseFlightTest(unittest.TestCase):
 
         def seen():
             watcher.wait(timeout=60)
-            output.seek(0)
-            lines = output.read().decode("utf-8").splitlines()[1:]
+            with output:
+                output.seek(0)
+                lines = output.read().decode("utf-8").splitlines()[1:]
+            if os.environ.get("VELMORA_SHOW_FLIGHT"):
+                print(*lines, sep="\n")
             return [json.loads(line) for line in lines if line.strip()]
         return seen
 

@@ -274,8 +274,13 @@ std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM
       if (LOWORD(wParam) == WM_CREATE && prepared_) AdaptControls();
       break;
     case WM_SHOWWINDOW:
-      if (wParam && animTimer_ && animTimer_->Minimised()) StartRestore();
       if (wParam && prepared_ && regionDirty_) UpdateRegion();
+      break;
+    case WM_WINDOWPOSCHANGING:
+      // A restore shows the window without a show notification: the flight back starts here.
+      if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) && animTimer_ &&
+          animTimer_->Minimised())
+        StartRestore();
       break;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_MINIMIZE && !IsIconic(window_) && MinimiseAnimated())
