@@ -92,6 +92,7 @@ class MinimiseFlightTest(unittest.TestCase):
         self.harness.xdotool("click", 1)
         frames = self.assert_one_flight(seen(), "minimise")
         self.assertGreater(len(set(frames)), 1, "the overlay did not move")
+        self.assertNotEqual(frames[0], tuple(window["frame"]), "the first step has already moved")
         self.assertTrue(self.tray(), "the icon is in the notification area")
         self.assertFalse(any(w["hwnd"] == window["hwnd"] and w["visible"]
                              for w in self.harness.windows()))
@@ -106,7 +107,9 @@ class MinimiseFlightTest(unittest.TestCase):
         left, top, _, bottom = menus[0]["frame"]
         seen = self.watch(window["pid"], 3000)
         self.harness.click(left + 40, top + (bottom - top) // 4)  # "Показать окно настроек"
-        self.assert_one_flight(seen(), "restore")
+        back = self.assert_one_flight(seen(), "restore")
+        self.assertEqual(back[-1], tuple(window["frame"]), "the flight back ends on the window")
+        self.assertLessEqual(set(back[:-1]), set(frames), "back the same way")
         shown = [w for w in self.harness.windows() if w["hwnd"] == window["hwnd"]][0]
         self.assertTrue(shown["visible"])
         self.assertEqual(shown["frame"], window["frame"], "back where it was")

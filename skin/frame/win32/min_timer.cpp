@@ -42,6 +42,7 @@ bool TacMinTimer::TakeImage(const std::vector<Rect>& cornerKeys) {
   StampAlpha(image.Pixels(), image.Pixels().Bounds(), 255, kNoColour);
   for (const Rect& corner : cornerKeys) PaintSolid32(image.Pixels(), corner, 0, 0);
   image_ = std::move(image);
+  windowRect_ = r;
   HideForm();
   return true;
 }
@@ -73,7 +74,7 @@ void TacMinTimer::GiveFormAlphaBack() {
 
 void TacMinTimer::StartMinimise(int32_t timeMs, const Rect& target) {
   restoring_ = minimised_ = false;
-  flight_ = PlanFlight(timeMs, formAlpha_, WindowRect(form_), target);
+  flight_ = PlanFlight(timeMs, formAlpha_, windowRect_, target);
   const Rect& w = flight_.Window;
   work_ = MakeImage(w.Width(), w.Height());
   overlay_ = std::make_unique<LayeredOverlay>(true);

@@ -26,7 +26,8 @@ class TacMinTimer {
   // Takes the form's look from the screen (the key-coloured corners cut out) and hides the form
   // behind alpha 0; false when there is nothing to take.
   bool TakeImage(const std::vector<Rect>& cornerKeys);
-  // Plans the run to the target, shows its first step at once and times the rest.
+  // Plans the run from where the form was when its look was taken to the target, shows its first
+  // step at once and times the rest.
   void StartMinimise(int32_t timeMs, const Rect& target);
   // Plays the run backwards from where it stands; false when there is nothing to restore.
   bool StartRestore();
@@ -54,6 +55,7 @@ class TacMinTimer {
   bool formLayered_ = false;
   bool formHidden_ = false;
   DibBitmap image_;
+  Rect windowRect_;  // where the form was when its look was taken
   Image32 work_;
   MinimiseFlight flight_;
   std::unique_ptr<LayeredOverlay> overlay_;
