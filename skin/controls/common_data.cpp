@@ -71,6 +71,13 @@ bool TsCommonData::TransparentNormalAndHot() const {
   return normal && hot && normal->Transparency == 100 && hot->Transparency == 100;
 }
 
+void TsCommonData::StopFade() {
+  if (!FadeRunning()) return;
+  FadeTimer->SetEnabled(false);
+  FadeTimer->Value = FadeTimer->Kind == kFadeToHot ? 255 : 0;
+  FadeTimer->Kind = kFadeIdle;
+}
+
 void TsCommonData::EmptyCache() {
   if (cache_) cache_->Resize(0, 0);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "skin/controls/fade_timer.h"
 #include "skin/controls/skin_owner.h"
 
 namespace velmora::skin {
@@ -62,7 +63,7 @@ class TsCommonData : public EngineFastPath {
   uint16_t SectionTraits = 0;
   uint32_t StateFlags = 0;
   int32_t SectionIndex = -1;
-  bool FadeRunning = false;  // the fade timer of a running transition
+  std::unique_ptr<TacFadeTimer> FadeTimer;  // made on the first animated change
 
   SkinOwner& Owner() const { return owner_; }
   CacheSurface* Cache() const { return cache_.get(); }
@@ -85,7 +86,9 @@ class TsCommonData : public EngineFastPath {
   int32_t BorderWidthMax() const;
   TacParentBg ParentBackground();
   void NotifyParentResized();
-  void StopFade() { FadeRunning = false; }
+  bool FadeRunning() const { return FadeTimer && FadeTimer->Ticking(); }
+  // Ends a running fade where it was going: the owner's next paint shows its new state whole.
+  void StopFade();
 
   // The skin this data is bound to and its section; nullptr when not skinned.
   const SkinRegistry* Skin() const;

@@ -12,6 +12,7 @@ class TsSkinManagerLink : public ManagerLink {
   bool Active() const override { return manager_.Active(); }
   bool BeingDestroyed() const override { return manager_.Destroying(); }
   const TacOptions& Options() const override { return manager_.Options(); }
+  const TacSkinEffects& Effects() const override { return manager_.Effects; }
   intptr_t Identity() const override { return reinterpret_cast<intptr_t>(&manager_); }
 
  private:

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "skin/animation/threaded_timer.h"
 #include "skin/manager/command_receivers.h"
 #include "skin/manager/manager_options.h"
 #include "skin/paint/background_query.h"
@@ -25,6 +26,7 @@ class ManagerLink {
   virtual bool Active() const = 0;
   virtual bool BeingDestroyed() const = 0;
   virtual const TacOptions& Options() const = 0;
+  virtual const TacSkinEffects& Effects() const = 0;
   // The argument the manager's broadcasts carry, by which receivers know their own manager.
   virtual intptr_t Identity() const = 0;
 
@@ -93,6 +95,10 @@ class SkinOwner {
   virtual void FillQueryDc(const TacBgQuery& query, uint32_t colour) = 0;
   // The owning object's class name: the section of kinds without a default of their own.
   virtual std::string ClassName() const = 0;
+  // Copies an image on to the owner's window at (0, 0), outside its paint cycle: a fade's step.
+  virtual void ShowImage(const SourceView& image) = 0;
+  // The platform's timers, for the owner's fade timer.
+  virtual TimerCarriers Timers() = 0;
 
  protected:
   ~SkinOwner() = default;

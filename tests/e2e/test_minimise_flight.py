@@ -45,7 +45,7 @@ class MinimiseFlightTest(unittest.TestCase):
     def watch(self, pid, milliseconds):
         """A probe that notes every change of the process's layered windows while it runs."""
         output = tempfile.TemporaryFile()
-        watcher = subprocess.Popen([self.harness.wine, os.environ["VELMORA_PROBE"], "watch",
+        watcher = subprocess.Popen([self.harness.wine, os.environ["VELMORA_PROBE"], "layered",
                                     str(pid), str(milliseconds)], env=self.harness.env(),
                                    stdout=output, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + 30

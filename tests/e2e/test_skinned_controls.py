@@ -1,6 +1,7 @@
 """The window's own skinned controls under real mouse input: a slider's thumb turns hot under the
-pointer and back when it leaves, and a drag still moves the slider and the sound; no slider,
-button or radio button is drawn by the platform, and the radio buttons' captions show."""
+pointer, cross-fading through the frames between, and back when it leaves, and a drag still moves
+the slider and the sound; no slider, button or radio button is drawn by the platform, and the
+radio buttons' captions show."""
 
 import os
 import subprocess
@@ -107,6 +108,32 @@ class SkinnedControlsTest(unittest.TestCase):
         self.assertGreater(audio.rms(RIGHT, end - 2.5, end - 0.5),
                            2 * audio.rms(LEFT, end - 2.5, end - 0.5) + 1e-4,
                            "balance at the right end moves the brook to the right channel")
+
+    def test_hovering_a_thumb_cross_fades_it_from_normal_to_hot(self):
+        window, controls, origin = self.start("slider-fade")
+        left, top, right, bottom = control_at(controls, origin, 260, 25)["rect"]
+        centre = ((left + right) // 2, (top + bottom) // 2)
+        away = (origin[0] + 600, origin[1] + 450)
+        self.move(*away)
+        normal = self.shot("fade-normal.png")
+        self.move(*centre)
+        hot = self.shot("fade-hot.png")
+        self.move(*away)
+        # The pixel of the control that changes most between its two looks.
+        x, y = max(((x, y) for x in range(left, right) for y in range(top, bottom)),
+                   key=lambda p: sum(abs(a - b) for a, b in zip(normal.at(*p), hot.at(*p))))
+        samples = self.harness.watch_pixel(
+            x, y, 1500, lambda: self.harness.xdotool("mousemove", "--sync", *centre))
+        colours = [colour for _, colour in samples]
+        self.assertEqual(colours[0], normal.at(x, y))
+        self.assertEqual(colours[-1], hot.at(x, y), "the fade ends in the hot look")
+        # Every frame between lies between the two looks, each channel moving one way only.
+        for channel in range(3):
+            values = [colour[channel] for colour in colours]
+            falling = hot.at(x, y)[channel] < normal.at(x, y)[channel]
+            self.assertEqual(values, sorted(values, reverse=falling), f"channel {channel}")
+        print(f"{len(colours) - 2} frames between normal and hot over "
+              f"{samples[-1][0] - samples[1][0] if len(samples) > 1 else 0} ms", flush=True)
 
     def test_no_slider_button_or_radio_button_is_drawn_by_the_platform(self):
         window, controls, origin = self.start("skinned-look")

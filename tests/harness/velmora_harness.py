@@ -224,6 +224,24 @@ class Harness:
             output.seek(0)
             return output.read().decode("utf-8")
 
+    def watch_pixel(self, x, y, ms, action):
+        """The screen pixel at (x, y) over `ms` milliseconds while `action` runs: [(t, (r, g, b))]
+        at the start and at every change."""
+        with tempfile.TemporaryFile() as output:
+            watcher = subprocess.Popen([self.wine, os.environ["VELMORA_PROBE"], "watch", str(x),
+                                        str(y), str(ms)], env=self.env(), stdout=output,
+                                       stderr=subprocess.DEVNULL)
+            def ready():
+                output.seek(0)
+                return output.read().startswith(b"ready")
+            _wait_for(ready, 60, "the pixel watcher")
+            action()
+            watcher.wait(timeout=60 + ms / 1000)
+            output.seek(0)
+            lines = output.read().decode().split("\n")[1:]
+        samples = [[int(v) for v in line.split()] for line in lines if line.strip()]
+        return [(t, (r, g, b)) for t, r, g, b in samples]
+
     def run_windows_program(self, program, *args):
         """Runs a Windows program in the session, prints what it wrote, returns its exit code."""
         with tempfile.TemporaryFile() as output:

@@ -155,6 +155,7 @@ bool TacBtnWnd::BuildCache() {
 }
 
 void TacBtnWnd::Paint(HDC dc) {
+  if (Skinned().PaintFadeImage(dc)) return;
   TsCommonData& data = SkinData();
   data.CacheStale = true;
   if (BuildCache()) CopyCache(dc, data);

@@ -54,7 +54,7 @@ std::optional<LRESULT> TsButton::React(UINT message, WPARAM wParam, LPARAM lPara
   switch (message) {
     case WM_PAINT:
       return PaintWindow(handle_, [&](HDC dc, const RECT&) {
-        if (!data.Updating) Paint(dc);
+        if (!skinned_.PaintFadeImage(dc) && !data.Updating) Paint(dc);
       });
     case WM_PRINTCLIENT:
       data.Updating = false;
@@ -137,8 +137,10 @@ void TsButton::MouseLeft() {
   ShowState(kButtonNormal);
 }
 
+// The cache shows what the window shows: the fade starts from it.
 void TsButton::ShowState(int32_t kind) {
-  StartStateFade(skinned_.Data(), kind, nullptr, false, false, false);
+  skinned_.Data().CacheStale = false;
+  StartStateFade(skinned_.Data(), kind, nullptr, false, false, true);
 }
 
 // The pressed look is painted at once and held by a timer while the click runs.
@@ -156,7 +158,6 @@ void TsButton::EndFlash() {
   flash_ = false;
   TsCommonData& data = skinned_.Data();
   data.Updating = false;
-  data.CacheStale = true;
   ShowState(data.MouseOver ? kButtonHot : kButtonNormal);
 }
 

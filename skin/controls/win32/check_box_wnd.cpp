@@ -162,6 +162,7 @@ bool TacCheckBoxWnd::BuildCache() {
 }
 
 void TacCheckBoxWnd::Paint(HDC dc) {
+  if (Skinned().PaintFadeImage(dc)) return;
   if (BuildCache()) CopyCache(dc, SkinData());
 }
 

@@ -1,6 +1,7 @@
 #include "skin/controls/win32/radio_button.h"
 
 #include "skin/controls/cache_image.h"
+#include "skin/controls/state_fade.h"
 #include "skin/controls/win32/control_caption.h"
 #include "skin/controls/win32/dib_cache.h"
 #include "skin/controls/win32/window_painting.h"
@@ -34,16 +35,23 @@ void TsRadioButton::Repaint() {
   skinned_.Data().RequestRepaint(true);
 }
 
+// The cache shows what the window shows: the fade starts from it.
+void TsRadioButton::ShowState(int32_t kind) {
+  skinned_.Data().CacheStale = false;
+  StartStateFade(skinned_.Data(), kind, nullptr, false, false, true);
+}
+
 std::optional<LRESULT> TsRadioButton::React(UINT message, WPARAM wParam, LPARAM lParam) {
   TsCommonData& data = skinned_.Data();
   if (!data.IsSkinned()) return std::nullopt;
   const bool enabled = IsWindowEnabled(handle_);
-  if (mouse_.Entered(handle_, message) && enabled) data.MouseOver = true, Repaint();
-  if (mouse_.Left(message) && enabled) data.MouseOver = pressed_ = false, Repaint();
+  if (mouse_.Entered(handle_, message) && enabled) data.MouseOver = true, ShowState(kFadeToHot);
+  if (mouse_.Left(message) && enabled)
+    data.MouseOver = pressed_ = false, ShowState(kFadeToNormal);
   switch (message) {
     case WM_PAINT:
       return PaintWindow(handle_, [&](HDC dc, const RECT&) {
-        if (!data.Updating) Paint(dc);
+        if (!skinned_.PaintFadeImage(dc) && !data.Updating) Paint(dc);
       });
     case WM_PRINTCLIENT:
       data.Updating = false;

@@ -27,6 +27,7 @@ class TsRadioButton : public ui::RadioButtonView {
   bool BuildCache();
   void Paint(HDC dc);
   void Repaint();
+  void ShowState(int32_t kind);
 
   SkinnedWindow skinned_;
   MousePresence mouse_;

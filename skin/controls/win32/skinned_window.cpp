@@ -1,8 +1,11 @@
 #include "skin/controls/win32/skinned_window.h"
 
+#include <utility>
+
 #include "skin/controls/engine_commands.h"
 #include "skin/controls/owner_messages.h"
 #include "skin/controls/win32/dib_cache.h"
+#include "skin/animation/win32/platform_timer.h"
 #include "skin/manager/win32/window_receivers.h"
 #include "skin/paint/win32/dib_bitmap.h"
 
@@ -62,6 +65,7 @@ LRESULT CALLBACK SkinnedWindow::Procedure(HWND window, UINT message, WPARAM wPar
 // The window is going: its property and subclass go with it, and the skin data no longer
 // reaches it.
 void SkinnedWindow::Detach() {
+  data_.StopFade();
   mark_.Release();
   subclass_.Remove();
   data_.SavedProcedure = nullptr;
@@ -209,6 +213,20 @@ void SkinnedWindow::DrawCacheInto(const TacBgQuery& query) {
 
 void SkinnedWindow::FillQueryDc(const TacBgQuery& query, uint32_t colour) {
   if (query.DC) PaintSolidGdi(static_cast<HDC>(query.DC), query.R, colour);
+}
+
+void SkinnedWindow::ShowImage(const SourceView& image) {
+  if (windowGone_) return;
+  const ui::WindowDc dc(window_);
+  DrawPixels(dc.Get(), 0, 0, image);
+}
+
+TimerCarriers SkinnedWindow::Timers() { return PlatformTimers(); }
+
+bool SkinnedWindow::PaintFadeImage(HDC dc) const {
+  if (!data_.FadeRunning()) return false;
+  DrawPixels(dc, 0, 0, PixelRows(std::as_const(data_.FadeTimer->Work)));
+  return true;
 }
 
 void SkinnedWindow::CopyCacheToDC(HDC dc, POINT source, const RECT& clip) const {

@@ -59,6 +59,10 @@ class SkinnedWindow : public SkinOwner {
   void DrawCacheInto(const TacBgQuery& query) override;
   void FillQueryDc(const TacBgQuery& query, uint32_t colour) override;
   std::string ClassName() const override;
+  void ShowImage(const SourceView& image) override;
+  TimerCarriers Timers() override;
+  // While a fade runs, its current image is what the window shows: true when it was painted.
+  bool PaintFadeImage(HDC dc) const;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

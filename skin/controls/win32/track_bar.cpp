@@ -91,7 +91,7 @@ LRESULT CALLBACK TsTrackBar::Procedure(HWND window, UINT message, WPARAM wParam,
 
 bool TsTrackBar::Paintable() {
   TsCommonData& data = skinned_.Data();
-  return data.IsSkinned() && !data.Updating && !data.FadeRunning;
+  return data.IsSkinned() && !data.Updating;
 }
 
 std::optional<LRESULT> TsTrackBar::React(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -103,7 +103,7 @@ std::optional<LRESULT> TsTrackBar::React(UINT message, WPARAM wParam, LPARAM lPa
   switch (message) {
     case WM_PAINT:
       return PaintWindow(handle_, [&](HDC dc, const RECT&) {
-        if (Paintable()) Paint(dc);
+        if (!skinned_.PaintFadeImage(dc) && Paintable()) Paint(dc);
       });
     case WM_PRINTCLIENT:
       data.Updating = false;
@@ -179,8 +179,10 @@ void TsTrackBar::MouseLeft() {
   if (!thumbHeld_) ShowState(kFadeToNormal);
 }
 
+// The cache shows what the window shows: the fade starts from it.
 void TsTrackBar::ShowState(int32_t kind) {
-  StartStateFade(skinned_.Data(), kind, nullptr, false, false, false);
+  skinned_.Data().CacheStale = false;
+  StartStateFade(skinned_.Data(), kind, nullptr, false, false, true);
 }
 
 void TsTrackBar::Press(POINT at) {

@@ -60,6 +60,17 @@ void PaintSolidGdi(HDC dc, const Rect& rect, uint32_t colour) {
   RestoreDC(dc, saved);
 }
 
+void DrawPixels(HDC dc, int32_t x, int32_t y, const SourceView& pixels) {
+  if (pixels.Empty() || pixels.Stride != pixels.Width) return;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), pixels.Width, -pixels.Height, 1, 32, BI_RGB};
+  const DWORD layout = GetLayout(dc);
+  if (layout & LAYOUT_RTL) SetLayout(dc, 0);
+  SetDIBitsToDevice(dc, x, y, DWORD(pixels.Width), DWORD(pixels.Height), 0, 0, 0,
+                    UINT(pixels.Height), pixels.Row0, &info, DIB_RGB_COLORS);
+  if (layout & LAYOUT_RTL) SetLayout(dc, layout);
+}
+
 void UsePlatformSystemColours() {
   SetSystemColourSource([](int number) { return uint32_t(GetSysColor(number)); });
 }

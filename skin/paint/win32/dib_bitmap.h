@@ -37,6 +37,10 @@ class DibBitmap {
 // context's state is restored afterwards.
 void PaintSolidGdi(HDC dc, const Rect& rect, uint32_t colour);
 
+// Copies 32-bit pixels of memory to (x, y) of a device context, left-to-right layout whatever
+// the context's.
+void DrawPixels(HDC dc, int32_t x, int32_t y, const SourceView& pixels);
+
 // Makes colour resolution answer with the platform's current system colours.
 void UsePlatformSystemColours();
 

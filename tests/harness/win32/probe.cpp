@@ -6,7 +6,9 @@
 //   velmora-probe hittest HWND CODE  the screen point "x y" nearest the window's top right whose
 //                                    hit-test answer is CODE (20: the close box)
 //   velmora-probe post HWND MSG [WPARAM [LPARAM]]
-//   velmora-probe watch PID MS       every change of the process's layered windows for MS
+//   velmora-probe watch X Y MS       the screen pixel at (X, Y) for MS milliseconds: "ready", then
+//                                    "t r g b" at the start and whenever it changes (t in ms)
+//   velmora-probe layered PID MS     every change of the process's layered windows for MS
 #include <windows.h>
 
 #include <cstdio>
@@ -154,6 +156,23 @@ int PrintText(HWND window) {
   return 0;
 }
 
+// Reads the pixel as fast as the display answers: a cross-fade's 12 ms steps are seen one by one.
+int WatchPixel(int x, int y, DWORD ms) {
+  const HDC screen = GetDC(nullptr);
+  std::printf("ready\n");
+  std::fflush(stdout);
+  const DWORD start = GetTickCount();
+  COLORREF last = CLR_INVALID;
+  for (DWORD now = start; now - start < ms; now = GetTickCount()) {
+    const COLORREF c = GetPixel(screen, x, y);
+    if (c != last)
+      std::printf("%lu %d %d %d\n", now - start, GetRValue(c), GetGValue(c), GetBValue(c));
+    last = c;
+  }
+  ReleaseDC(nullptr, screen);
+  return 0;
+}
+
 unsigned long Number(const char* text) { return std::strtoul(text, nullptr, 0); }
 
 // What a watch has seen of one layered window, and the last line printed for it.
@@ -227,9 +246,11 @@ int main(int argc, char** argv) {
     const LPARAM lParam = argc > 5 ? static_cast<LPARAM>(Number(argv[5])) : 0;
     return PostMessageW(window, Number(argv[3]), wParam, lParam) ? 0 : 1;
   }
+  if (command == "watch" && argc >= 5)
+    return WatchPixel(int(Number(argv[2])), int(Number(argv[3])), Number(argv[4]));
   if (command == "focus" && argc >= 3) return PrintFocus(WindowArg(argv[2]));
   if (command == "text" && argc >= 3) return PrintText(WindowArg(argv[2]));
-  if (command == "watch" && argc >= 4) return WatchLayered(Number(argv[2]), Number(argv[3]));
+  if (command == "layered" && argc >= 4) return WatchLayered(Number(argv[2]), Number(argv[3]));
   if (command == "show" && argc >= 4) {
     ShowWindow(WindowArg(argv[2]), static_cast<int>(Number(argv[3])));
     return 0;
@@ -237,6 +258,6 @@ int main(int argc, char** argv) {
   std::fprintf(stderr,
                "usage: velmora-probe windows | children HWND | hittest HWND CODE | "
                "post HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | text HWND | "
-               "watch PID MILLISECONDS\n");
+               "watch X Y MS | layered PID MS\n");
   return 2;
 }

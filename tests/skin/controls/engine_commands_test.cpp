@@ -49,14 +49,14 @@ TEST_F(Commands, SkinChangesActOnlyForTheReceiversOwnManager) {
   EXPECT_THAT(owner.calls, ElementsAre("skin brush", "redraw now"));
 
   data.Cache()->Resize(3, 3);
-  data.FadeRunning = true;
+  test::StartAnyFade(data);
   owner.calls.clear();
   EXPECT_EQ(Handle(data, C::RemoveSkin, id), std::nullopt);  // continues to normal processing
   EXPECT_EQ(data.SectionIndex, -1);
   EXPECT_EQ(data.BorderMaskIndex, -1);
   EXPECT_TRUE(data.Updating);
   EXPECT_TRUE(data.CacheEmpty());
-  EXPECT_FALSE(data.FadeRunning);
+  EXPECT_FALSE(data.FadeRunning());
   EXPECT_THAT(owner.calls, ElementsAre("face brush"));
 
   EXPECT_EQ(Handle(data, C::NewSkin, id), Answer(0));
@@ -93,9 +93,9 @@ TEST_F(Commands, StateCommandsSetAndAnswerTheirFields) {
   EXPECT_TRUE(data.CacheStale);
   EXPECT_EQ(Handle(data, C::PrepareCache), Answer(0));
   EXPECT_FALSE(data.CacheStale);
-  data.FadeRunning = true;
+  test::StartAnyFade(data);
   EXPECT_EQ(Handle(data, C::StopAnimation), Answer(0));
-  EXPECT_FALSE(data.FadeRunning);
+  EXPECT_FALSE(data.FadeRunning());
   EXPECT_EQ(Handle(data, C::HasOwnSurface), Answer(1));
   EXPECT_EQ(Handle(data, C::GetSkinData), Answer(reinterpret_cast<intptr_t>(&data)));
   int32_t record[2] = {7, 7};

@@ -1,6 +1,7 @@
 #pragma once
 // An owner and a manager of the tests' own for skin data: the owner records every call the skin
 // data makes of it, in order, and answers commands to itself with the default handling.
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "skin/controls/common_data.h"
 #include "skin/controls/engine_commands.h"
 #include "skin/data/skin_registry.h"
+#include "tests/skin/animation/simulated_carriers.h"
 
 namespace velmora::skin::test {
 
@@ -18,11 +20,13 @@ class FakeManager : public ManagerLink {
   bool Active() const override { return active; }
   bool BeingDestroyed() const override { return destroying; }
   const TacOptions& Options() const override { return options; }
+  const TacSkinEffects& Effects() const override { return effects; }
   intptr_t Identity() const override { return reinterpret_cast<intptr_t>(this); }
 
   const SkinRegistry* registry;
   bool active = true, destroying = false;
   TacOptions options;
+  TacSkinEffects effects;
 };
 
 class ImageCache : public CacheSurface {
@@ -74,6 +78,13 @@ class FakeOwner : public SkinOwner {
   void DrawCacheInto(const TacBgQuery&) override { calls.push_back("draw cache"); }
   void FillQueryDc(const TacBgQuery&, uint32_t) override { calls.push_back("fill dc"); }
   std::string ClassName() const override { return className; }
+  void ShowImage(const SourceView& image) override {
+    shown.push_back(MakeImage(image.Width, image.Height));
+    for (int32_t y = 0; y < image.Height; ++y)
+      std::copy_n(image.Row(y), image.Width, &shown.back().At(0, y));
+  }
+  // Without timers a fade never starts (tests that fade give their own).
+  TimerCarriers Timers() override { return timers; }
 
   void AnswerParent(TacBgQuery& query);
 
@@ -88,6 +99,8 @@ class FakeOwner : public SkinOwner {
   intptr_t parentHasSurface = 1;
   uint32_t parentColour = 0x00102030, parentAnswer = 0x00405060;
   std::vector<std::string> calls;
+  std::vector<Image32> shown;
+  TimerCarriers timers;
 
  private:
   void Log(const std::string& to, const EngineMessage& message) {
@@ -99,6 +112,13 @@ inline void FakeOwner::AnswerParent(TacBgQuery& query) {
   if (auto answer = HandleEngineCommand(
           *parentData, {EngineCommand::GetBackground, reinterpret_cast<intptr_t>(&query)}))
     (void)answer;
+}
+
+// A fade running on the skin data, going nowhere.
+inline void StartAnyFade(TsCommonData& data) {
+  static SimulatedCarriers time;
+  data.FadeTimer = std::make_unique<TacFadeTimer>(time.Maker());
+  data.FadeTimer->StartSteps(5, 0, 12, [](int32_t) { return true; });
 }
 
 // An owner with its skin data, bound to a manager.

@@ -8,24 +8,12 @@
 
 #include <vector>
 
+#include "tests/skin/win32/message_pump.h"
+
 namespace velmora::skin {
 namespace {
 
-// Pumps the thread's messages for `ms`, or until `done`; answers the timer messages seen.
-template <typename Done>
-int Pump(DWORD ms, Done done) {
-  int timerMessages = 0;
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < ms && !done()) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_TIMER) ++timerMessages;
-      DispatchMessageW(&message);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
-  return timerMessages;
-}
+using test::PumpMessages;
 
 TEST(PlatformTimer, StepsArriveThroughTheMessageLoopAndThenNothingTicks) {
   TacThreadedTimer timer(PlatformTimers());
@@ -35,11 +23,11 @@ TEST(PlatformTimer, StepsArriveThroughTheMessageLoopAndThenNothingTicks) {
     steps.push_back(k), at.push_back(GetTickCount());
     return true;
   });
-  Pump(2000, [&] { return !timer.Ticking(); });
+  PumpMessages(2000, [&] { return !timer.Ticking(); }, [] {});
   EXPECT_EQ(steps, (std::vector<int32_t>{0, 1, 2, 3, 4}));
   // The platform's timers are coarse: each period lasts at least about the interval.
   for (size_t i = 1; i < at.size(); ++i) EXPECT_GE(at[i] - at[i - 1], 8u) << i;
-  EXPECT_EQ(Pump(300, [] { return false; }), 0);
+  EXPECT_EQ(PumpMessages(300), 0);
 }
 
 TEST(PlatformTimer, AStoppedOrDestroyedTimerSendsNothing) {
@@ -47,15 +35,15 @@ TEST(PlatformTimer, AStoppedOrDestroyedTimerSendsNothing) {
   auto timer = std::make_unique<TacThreadedTimer>(PlatformTimers());
   timer->SetInterval(10);
   timer->SetOnTimer([&] { ++ticks; });
-  Pump(2000, [&] { return ticks >= 2; });
+  PumpMessages(2000, [&] { return ticks >= 2; }, [] {});
   EXPECT_GE(ticks, 2);
   timer->SetEnabled(false);
   const int stopped = ticks;
-  EXPECT_EQ(Pump(100, [] { return false; }), 0);
+  EXPECT_EQ(PumpMessages(100), 0);
   timer->SetEnabled(true);
-  Pump(2000, [&] { return ticks > stopped; });
+  PumpMessages(2000, [&] { return ticks > stopped; }, [] {});
   timer.reset();
-  EXPECT_EQ(Pump(100, [] { return false; }), 0);
+  EXPECT_EQ(PumpMessages(100), 0);
 }
 
 }  // namespace

@@ -7,10 +7,14 @@
 
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
 #include "skin/manager/win32/window_receivers.h"
 #include "skin/paint/win32/dib_bitmap.h"
 #include "tests/skin/controls/fake_owner.h"
 #include "tests/skin/controls/slider_skin.h"
+#include "tests/skin/win32/message_pump.h"
 #include "ui/win32/application.h"
 #include "ui/win32/window_class.h"
 
@@ -18,6 +22,7 @@ namespace velmora::skin {
 namespace {
 
 using namespace test::slider;
+using test::PumpMessages;
 
 LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, message, wParam, lParam);
@@ -58,19 +63,30 @@ struct SliderFixture : ::testing::Test {
     const RECT r = Thumb();
     return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
-  // The thumb frame's top-left pixel as the window paints it.
-  uint32_t ThumbPixel() const {
-    DibBitmap image = DibBitmap::Make(118, 21);
-    SendMessageW(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(image.Dc()), PRF_CLIENT);
+  // Where the thumb frame's top-left pixel lies in the window.
+  POINT ThumbFramePoint() const {
     // Along the bar where the platform puts the thumb; across it, 14 high around the channel's
     // middle: the 4 x 4 frame's top row is the channel's middle row less 2.
     const RECT r = Thumb();
     RECT channel{};
     SendMessageW(Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
     const int h = int(channel.bottom - channel.top);
-    const int x = r.left + (r.right - r.left - 4) / 2, y = (21 - h) / 2 + h / 2 - 2;
+    return {r.left + (r.right - r.left - 4) / 2, (21 - h) / 2 + h / 2 - 2};
+  }
+  // That pixel as the screen shows it now.
+  uint32_t ShownThumbPixel() const {
+    const POINT p = ThumbFramePoint();
+    const ui::WindowDc dc(Handle());
+    const COLORREF c = GetPixel(dc.Get(), p.x, p.y);
+    return uint32_t(GetRValue(c)) << 16 | uint32_t(GetGValue(c)) << 8 | GetBValue(c);
+  }
+  // The thumb frame's top-left pixel as the window paints it.
+  uint32_t ThumbPixel() const {
+    DibBitmap image = DibBitmap::Make(118, 21);
+    SendMessageW(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(image.Dc()), PRF_CLIENT);
+    const POINT p = ThumbFramePoint();
     GdiFlush();
-    return image.Pixels().At(x, y) & 0xFFFFFF;
+    return image.Pixels().At(p.x, p.y) & 0xFFFFFF;
   }
 };
 
@@ -94,6 +110,54 @@ TEST_F(SliderFixture, TheThumbShowsNormalHotAndPressed) {
   EXPECT_EQ(ThumbPixel(), kBlue & 0xFFFFFF);
   SendMessageW(Handle(), WM_LBUTTONUP, 0, ThumbCentre());
   EXPECT_EQ(ThumbPixel(), kGreen & 0xFFFFFF);
+}
+
+// Red and green channels of a thumb pixel: the fade moves from red (200, 0) to green (0, 200).
+std::pair<int, int> RedGreen(uint32_t pixel) {
+  return {int(pixel >> 16 & 0xFF), int(pixel >> 8 & 0xFF)};
+}
+
+TEST_F(SliderFixture, HoverFadesTheThumbThroughIntermediateFramesAndThenNothingTicks) {
+  PumpMessages(100);
+  ASSERT_EQ(ShownThumbPixel(), kRed & 0xFFFFFF);
+  SendEngineCommand(Handle(), {EngineCommand::MouseEntered});
+  std::vector<uint32_t> frames{ShownThumbPixel()};  // the first step, at once
+  const auto record = [&] { frames.push_back(ShownThumbPixel()); };
+  const int ticks = PumpMessages(600, [] { return false; }, record);
+  // Six more steps of 12 ms after the first, each a little less red and a little more green.
+  EXPECT_EQ(ticks, 6);
+  ASSERT_EQ(frames.size(), 7u);
+  for (size_t i = 1; i < frames.size(); ++i) {
+    EXPECT_LE(RedGreen(frames[i]).first, RedGreen(frames[i - 1]).first) << i;
+    EXPECT_GE(RedGreen(frames[i]).second, RedGreen(frames[i - 1]).second) << i;
+  }
+  EXPECT_NE(frames.front(), kRed & 0xFFFFFF);
+  EXPECT_NE(frames.front(), kGreen & 0xFFFFFF);
+  EXPECT_EQ(frames.back(), kGreen & 0xFFFFFF);
+  // Between fades nothing runs: no timer message at all while the control rests.
+  EXPECT_EQ(PumpMessages(1000), 0);
+  SendEngineCommand(Handle(), {EngineCommand::MouseLeft});
+  PumpMessages(600);
+  EXPECT_EQ(ShownThumbPixel(), kRed & 0xFFFFFF);
+  EXPECT_EQ(PumpMessages(1000), 0);
+}
+
+TEST_F(SliderFixture, LeavingMidFadeTurnsBackFromTheFrameOnScreen) {
+  PumpMessages(100);
+  SendEngineCommand(Handle(), {EngineCommand::MouseEntered});
+  std::vector<uint32_t> frames{ShownThumbPixel()};
+  const auto record = [&] { frames.push_back(ShownThumbPixel()); };
+  PumpMessages(600, [&] { return frames.size() >= 3; }, record);
+  const auto [red, green] = RedGreen(frames.back());
+  SendEngineCommand(Handle(), {EngineCommand::MouseLeft});
+  const auto [redAfter, greenAfter] = RedGreen(ShownThumbPixel());
+  // One step back towards red: neither the start nor the end of the hover fade.
+  EXPECT_GT(redAfter, red);
+  EXPECT_LT(greenAfter, green);
+  EXPECT_LT(redAfter, 200 * 3 / 4);
+  EXPECT_GT(greenAfter, 200 / 4);
+  PumpMessages(600);
+  EXPECT_EQ(ShownThumbPixel(), kRed & 0xFFFFFF);
 }
 
 TEST_F(SliderFixture, APageClickMovesThePositionWithoutThePressedLook) {
