@@ -17,6 +17,7 @@
 #include "scene/win32/settings_storage.h"
 #include "skin/controls/win32/skinned_controls.h"
 #include "skin/frame/win32/frame_hooks.h"
+#include "skin/frame/win32/minimise_target.h"
 #include "skin/data/decoded_image.h"
 #include "ui/win32/application.h"
 #include "ui/win32/bitmap.h"
@@ -149,6 +150,7 @@ void MainWindow::CreateTrayIcon() {
   TrayIcon1.SetIcons(&ImageList1);
   TrayIcon1.SetPopupMenu(&PopupMenu1);
   TrayIcon1.OnClick = [this] { player_.TrayIcon1Click(); };
+  trayIconMark_ = skin::WindowProperty(Handle(), skin::kTrayIconProperty, TrayIcon1.Handle());
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

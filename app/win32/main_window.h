@@ -7,6 +7,7 @@
 #include "app/form_platform.h"
 #include "app/form_player.h"
 #include "skin/controls/manager_link.h"
+#include "skin/controls/win32/window_property.h"
 #include "skin/data/win32/win32_skin_platform.h"
 #include "skin/manager/win32/win32_manager_host.h"
 #include "skin/popups/win32/skinable_menus.h"
@@ -71,6 +72,8 @@ class MainWindow : public ui::Form, private FormPlatform {
   ui::ImageList ImageList1{20, 20};
   ui::PopupMenu PopupMenu1;
   ui::TTrayIcon TrayIcon1;
+  // Names the icon to the window's frame: a minimise flies there.
+  skin::WindowProperty trayIconMark_;
 };
 
 }  // namespace velmora::app

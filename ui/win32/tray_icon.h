@@ -34,6 +34,8 @@ class TCustomTrayIcon {
   ~TCustomTrayIcon();
 
   bool Visible() const { return visible_; }
+  // The hidden window, whose handle is also the icon's identifier.
+  HWND Handle() const { return window_; }
   // Throws when the platform refuses; a refused add leaves the icon hidden, so the next try
   // adds again.
   void SetVisible(bool visible);

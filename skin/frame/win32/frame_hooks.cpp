@@ -148,6 +148,7 @@ void FrameHooks::AttachForm(HWND window, int32_t tag) {
   if (!(manager_.SkinningRules() & rule)) return;
   auto frame = std::make_unique<TsSkinProvider>(window, &link_, TsSkinProvider::Kind::Form,
                                                 Adapting(ApplicationControl));
+  frame->SetAnimations({&manager_.Effects, &manager_.AnimEffects});
   providers_.push_back(std::make_unique<TacProvider>(
       TacProvider{window, TsSkinProvider::Kind::Form, std::move(frame)}));
   RedrawWindow(window, nullptr, nullptr,

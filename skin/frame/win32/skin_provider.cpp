@@ -1,9 +1,13 @@
 #include "skin/frame/win32/skin_provider.h"
 
+#include <versionhelpers.h>
+
 #include <algorithm>
 #include <string>
 
 #include "skin/controls/win32/dib_cache.h"
+#include "skin/frame/win32/minimise_target.h"
+#include "skin/frame/win32/platform_animation.h"
 #include "skin/manager/skin_manager.h"
 #include "skin/manager/win32/window_receivers.h"
 #include "skin/paint/section_paint.h"
@@ -156,7 +160,7 @@ const DibCache* TsSkinProvider::FreshFrameImage() {
 }
 
 void TsSkinProvider::PaintNonClient() {
-  if (!IsWindowVisible(window_)) return;
+  if (!IsWindowVisible(window_) || (animTimer_ && animTimer_->Running())) return;
   if (regionDirty_) UpdateRegion();
   if (!FrameImageReady()) return;
   const auto* cache = static_cast<const DibCache*>(data_.Data().Cache());
@@ -272,6 +276,16 @@ std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM
     case WM_SHOWWINDOW:
       if (wParam && prepared_ && regionDirty_) UpdateRegion();
       break;
+    case WM_WINDOWPOSCHANGING:
+      // A restore shows the window without a show notification: the flight back starts here.
+      if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) && animTimer_ &&
+          animTimer_->Minimised())
+        StartRestore();
+      break;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && !IsIconic(window_) && MinimiseAnimated())
+        return Minimise(wParam, lParam);
+      break;
     case WM_STYLECHANGED:
       // Something gave the window its system menu again: the platform would draw its buttons.
       if (wParam == WPARAM(GWL_STYLE) && prepared_ &&
@@ -283,6 +297,52 @@ std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM
     default: break;
   }
   return std::nullopt;
+}
+
+// Without desktop composition a newer platform shows no layered overlay well: its own animation
+// plays instead.
+bool TsSkinProvider::MinimiseAnimated() const {
+  const TacSkinEffects* effects = animations_.Effects;
+  const TacAnimEffects* settings = animations_.Settings;
+  if (!effects || !settings || !effects->AllowAnimation || !settings->Minimizing.Active)
+    return false;
+  return !IsWindowsVistaOrGreater() || CompositionOn();
+}
+
+// The form's look is taken while it still shows; the platform then minimises it with its own
+// animation off, and only then is the target asked for, so that a notification icon the
+// minimise brings up can be the target.
+LRESULT TsSkinProvider::Minimise(WPARAM wParam, LPARAM lParam) {
+  if (animTimer_ && animTimer_->Running() && !animTimer_->Restoring())
+    return DefSubclassProc(window_, WM_SYSCOMMAND, wParam, lParam);
+  animTimer_ = std::make_unique<TacMinTimer>(window_);
+  animTimer_->OnMinimised = [this] {
+    title_.MouseLeft();
+    SendMessageW(window_, WM_NCPAINT, 1, 0);
+  };
+  RECT w{};
+  GetWindowRect(window_, &w);
+  const Rect before{w.left, w.top, w.right, w.bottom};
+  std::vector<Rect> corners;
+  if (prepared_ && data_.Data().Skin())
+    corners = FrameCornerRects(*data_.Data().Skin(), sections_, before.Width(), before.Height());
+  const bool taken = animTimer_->TakeImage(corners);
+  LRESULT result;
+  {
+    const PlatformAnimationPause pause;
+    result = DefSubclassProc(window_, WM_SYSCOMMAND, wParam, lParam);
+  }
+  if (gone_) return result;
+  const auto target = taken ? MinimiseTarget(window_, before) : std::nullopt;
+  if (target)
+    animTimer_->StartMinimise(animations_.Settings->Minimizing.Time, *target);
+  else
+    animTimer_.reset();
+  return result;
+}
+
+void TsSkinProvider::StartRestore() {
+  if (!MinimiseAnimated() || !animTimer_->StartRestore()) animTimer_.reset();
 }
 
 void TsSkinProvider::AnswerBackground(TacBgQuery& query) {

@@ -11,6 +11,7 @@
 #include "skin/controls/win32/window_subclass.h"
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_image.h"
+#include "skin/frame/win32/min_timer.h"
 #include "skin/frame/win32/title_bar.h"
 #include "ui/win32/handles.h"
 
@@ -28,6 +29,12 @@ class TsSkinProvider : private TitleOwner {
     ControlLookup Lookup;
   };
 
+  // The manager's animation switches; without them no window animation plays.
+  struct Animations {
+    const TacSkinEffects* Effects = nullptr;
+    const TacAnimEffects* Settings = nullptr;
+  };
+
   TsSkinProvider(HWND window, ManagerLink* link, Kind kind, Adapting adapting);
   TsSkinProvider(const TsSkinProvider&) = delete;
   TsSkinProvider& operator=(const TsSkinProvider&) = delete;
@@ -37,6 +44,9 @@ class TsSkinProvider : private TitleOwner {
   bool WindowGone() const { return gone_; }
   bool DrawActive() const { return drawActive_; }
   const TacCtrlAdapter* ControlAdapter() const { return adapters_.get(); }
+  void SetAnimations(Animations animations) { animations_ = animations; }
+  // The minimise animation while one exists.
+  const TacMinTimer* AnimTimer() const { return animTimer_.get(); }
   // Gives the window its own frame, style and region back; painting passes on until a new skin.
   void RemoveSkin();
 
@@ -63,6 +73,9 @@ class TsSkinProvider : private TitleOwner {
   void AnswerBackground(TacBgQuery& query);
   void Detach();
   void AdaptControls();
+  bool MinimiseAnimated() const;
+  LRESULT Minimise(WPARAM wParam, LPARAM lParam);
+  void StartRestore();
 
   HWND window_;
   Kind kind_;
@@ -79,6 +92,8 @@ class TsSkinProvider : private TitleOwner {
   ui::UniqueFont captionFont_;
   std::unique_ptr<TacCtrlAdapter> adapters_;
   TitleBar title_;
+  Animations animations_;
+  std::unique_ptr<TacMinTimer> animTimer_;
   // Last, so that it goes first: no message reaches this object once destruction has begun.
   WindowSubclass subclass_;
 };

@@ -8,10 +8,12 @@
 //   velmora-probe post HWND MSG [WPARAM [LPARAM]]
 //   velmora-probe watch X Y MS       the screen pixel at (X, Y) for MS milliseconds: "ready", then
 //                                    "t r g b" at the start and whenever it changes (t in ms)
+//   velmora-probe layered PID MS     every change of the process's layered windows for MS
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -173,6 +175,56 @@ int WatchPixel(int x, int y, DWORD ms) {
 
 unsigned long Number(const char* text) { return std::strtoul(text, nullptr, 0); }
 
+// What a watch has seen of one layered window, and the last line printed for it.
+struct Watch {
+  DWORD Pid;
+  std::map<HWND, std::string> Last;
+};
+
+BOOL CALLBACK NoteLayered(HWND window, LPARAM watchPointer) {
+  auto& watch = *reinterpret_cast<Watch*>(watchPointer);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid != watch.Pid || !(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED)) return TRUE;
+  wchar_t className[256] = {};
+  GetClassNameW(window, className, 256);
+  RECT r{};
+  GetWindowRect(window, &r);
+  char line[512];
+  std::snprintf(line, sizeof line,
+                "{\"hwnd\": %lu, \"class\": %s, \"visible\": %s, \"frame\": [%ld, %ld, %ld, %ld], "
+                "\"exstyle\": %lu}",
+                static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)),
+                JsonString(className).c_str(), IsWindowVisible(window) ? "true" : "false", r.left,
+                r.top, r.right, r.bottom,
+                static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)));
+  std::string& last = watch.Last[window];
+  if (last != line) std::printf("%s\n", line);
+  last = line;
+  return TRUE;
+}
+
+// Every change of the process's layered top-level windows for a while, polled each millisecond:
+// short animations are over long before a probe of their own could start.
+int WatchLayered(DWORD pid, unsigned long milliseconds) {
+  Watch watch{pid, {}};
+  std::printf("watching\n");
+  std::fflush(stdout);
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  while (GetTickCount64() < end) {
+    EnumWindows(NoteLayered, reinterpret_cast<LPARAM>(&watch));
+    for (auto& [window, last] : watch.Last) {
+      if (IsWindow(window) || last.empty()) continue;
+      std::printf("{\"hwnd\": %lu, \"gone\": true}\n",
+                  static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)));
+      last.clear();
+    }
+    std::fflush(stdout);
+    Sleep(1);
+  }
+  return 0;
+}
+
 HWND WindowArg(const char* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(Number(text))); }
 
 }  // namespace
@@ -198,6 +250,7 @@ int main(int argc, char** argv) {
     return WatchPixel(int(Number(argv[2])), int(Number(argv[3])), Number(argv[4]));
   if (command == "focus" && argc >= 3) return PrintFocus(WindowArg(argv[2]));
   if (command == "text" && argc >= 3) return PrintText(WindowArg(argv[2]));
+  if (command == "layered" && argc >= 4) return WatchLayered(Number(argv[2]), Number(argv[3]));
   if (command == "show" && argc >= 4) {
     ShowWindow(WindowArg(argv[2]), static_cast<int>(Number(argv[3])));
     return 0;
@@ -205,6 +258,6 @@ int main(int argc, char** argv) {
   std::fprintf(stderr,
                "usage: velmora-probe windows | children HWND | hittest HWND CODE | "
                "post HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | text HWND | "
-               "watch X Y MS\n");
+               "watch X Y MS | layered PID MS\n");
   return 2;
 }
