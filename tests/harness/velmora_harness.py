@@ -167,6 +167,11 @@ class Harness:
             subprocess.run(["wineserver", "-w"], env=env, check=True)
             marker.write_text(PREFIX_SETUP_VERSION)
 
+    def restart_wine(self):
+        """Ends every program of the session and Wine's server with them, and starts a fresh
+        server: nothing a test's run left inside Wine reaches the next test."""
+        self._start_wineserver()
+
     def _start_wineserver(self):
         env = self.env()
         subprocess.run(["wineserver", "-k"], env=env, stderr=subprocess.DEVNULL)
