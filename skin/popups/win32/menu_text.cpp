@@ -59,15 +59,34 @@ HFONT MenuFonts::Caption() {
   return caption_.get();
 }
 
-HFONT MenuFonts::Symbol() {
-  if (!symbol_) {
-    LOGFONTW description{};
-    const ui::WindowDc screen(nullptr);
-    description.lfHeight = -MulDiv(kSymbolPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
-    description.lfCharSet = SYMBOL_CHARSET;
-    lstrcpynW(description.lfFaceName, L"Webdings", LF_FACESIZE);
-    symbol_.reset(CreateFontIndirectW(&description));
+namespace {
+
+// The symbol font of that face, or none when the platform lacks it: the font mapper would give
+// another font, whose letters would show in place of the pictures.
+ui::UniqueFont InstalledSymbolFont(const wchar_t* face) {
+  const ui::WindowDc screen(nullptr);
+  LOGFONTW description{};
+  description.lfHeight = -MulDiv(kSymbolPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+  description.lfCharSet = SYMBOL_CHARSET;
+  lstrcpynW(description.lfFaceName, face, LF_FACESIZE);
+  ui::UniqueFont font(CreateFontIndirectW(&description));
+  wchar_t chosen[LF_FACESIZE] = {};
+  {
+    const ui::SavedDcState saved(screen.Get());
+    SelectObject(screen.Get(), font.get());
+    GetTextFaceW(screen.Get(), LF_FACESIZE, chosen);
   }
+  if (lstrcmpiW(chosen, face) != 0) font.reset();
+  return font;
+}
+
+}  // namespace
+
+// None when neither is installed (as under Wine without them).
+HFONT MenuFonts::Symbol() {
+  // The window-control font holds the same pictures at the same characters.
+  if (!symbol_) symbol_ = InstalledSymbolFont(L"Webdings");
+  if (!symbol_) symbol_ = InstalledSymbolFont(L"Marlett");
   return symbol_.get();
 }
 
@@ -93,7 +112,10 @@ ItemSize MeasureMenuText(HDC dc, HFONT font, std::wstring_view text) {
 }
 
 void MenuTextOutput::Draw(const PixelView& dest, const MenuText& text) {
-  const TextCanvas canvas{dest, dc_, fonts_.Of(text.Font, default_), text.Colour};
+  const HFONT font = fonts_.Of(text.Font, default_);
+  // Without a symbol font its characters would show as letters: the picture is left out.
+  if (!font && text.Font == MenuFont::Symbol) return;
+  const TextCanvas canvas{dest, dc_, font, text.Colour};
   DrawText32(canvas, text.Text, false, text.Colour, FormatOf(text), text.Area);
 }
 

@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
 
 #include "skin/frame/win32/frame_hooks.h"
 #include "skin/manager/skin_manager.h"
 #include "skin/manager/win32/win32_manager_host.h"
+#include "skin/popups/win32/menu_text.h"
 #include "skin/popups/win32/skinable_menus.h"
 #include "tests/skin/fake_platform.h"
 #include "tests/skin/package_builder.h"
@@ -219,7 +221,7 @@ TEST_F(PopupMenus, AnItemDrawnIntoAnyDeviceContextShowsTheSkin) {
 }
 
 // The system menu's close command shows its picture in the icon column; a plain item shows none.
-TEST_F(PopupMenus, ASystemMenuCommandShowsItsPicture) {
+TEST_F(PopupMenus, ASystemMenuCommandShowsItsPictureWhereTheFontIsThere) {
   const HMENU system = CreatePopupMenu();
   AppendMenuW(system, MF_STRING, SC_CLOSE, L"Закрыть");
   menus.PrepareMenu(system, owner, PopupKind::SystemMenu);
@@ -241,9 +243,26 @@ TEST_F(PopupMenus, ASystemMenuCommandShowsItsPicture) {
   };
   MENUITEMINFOW info{sizeof(info), MIIM_DATA};
   GetMenuItemInfoW(system, 0, TRUE, &info);
-  EXPECT_GT(columnInked(system, info.dwItemData), 4);
+  // With no symbol font installed the picture is left out, never shown as a letter.
+  const TacMenuSupport options;
+  const bool symbols = MenuFonts(options, 100).Symbol() != nullptr;
+  EXPECT_EQ(columnInked(system, info.dwItemData) > 4, symbols);
   EXPECT_EQ(columnInked(menu, ItemData(0)), 0);
   DestroyMenu(system);
+}
+
+// A font the platform lacks would be replaced by one whose letters ("0", "r") show instead.
+TEST(MenuFonts, SystemMenuPicturesComeFromAnInstalledSymbolFontOrNone) {
+  const TacMenuSupport options;
+  MenuFonts fonts(options, 100);
+  if (!fonts.Symbol()) return;
+  const HDC dc = CreateCompatibleDC(nullptr);
+  SelectObject(dc, fonts.Symbol());
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  DeleteDC(dc);
+  EXPECT_TRUE(std::wstring(face) == L"Webdings" || std::wstring(face) == L"Marlett")
+      << std::string(face, face + wcslen(face));
 }
 
 TEST_F(PopupMenus, WithPopupsNotSkinnedTheItemsGetTheirOwnLookBack) {
