@@ -3,6 +3,8 @@
 A recording and its source line up when their envelopes (loudness in short frames) correlate;
 a sound played faster lines up with its source's envelope squeezed by the speed factor."""
 
+import array
+import itertools
 import math
 import subprocess
 import tempfile
@@ -11,7 +13,7 @@ from wav import read_wav
 
 # Long enough frames that a tempo change, which moves sound by its own small grains, keeps the
 # shape of the loudness.
-FRAME_S = 0.04
+FRAME_S = 0.08
 
 
 def envelope(samples, rate, frame_s=FRAME_S):
@@ -19,6 +21,21 @@ def envelope(samples, rate, frame_s=FRAME_S):
     size = int(rate * frame_s)
     return [math.sqrt(sum(s * s for s in samples[i:i + size]) / size)
             for i in range(0, len(samples) - size + 1, size)]
+
+
+def sounding(audio, channel, start_s, seconds, step_s=0.001, level=0.0005):
+    """What one channel played from start_s on, gathered until `seconds` of it: the silent
+    stretches of an output starved on a loaded machine are cut out, as they delay what plays
+    rather than lose it; in steps of a millisecond, as coarser steps leave bits of each gap in
+    and what follows drifts. Only for sounds that never fall silent of themselves."""
+    found = array.array("h")
+    wanted = int(seconds * audio.rate)
+    at = start_s
+    while len(found) < wanted and at < audio.seconds:
+        if audio.rms(channel, at, at + step_s) >= level:
+            found.extend(audio.channel(channel, at, at + step_s))
+        at += step_s
+    return found
 
 
 def decoded_channel(path, channel, seconds):
@@ -40,14 +57,35 @@ def _correlation(a, b):
     return cov / math.sqrt(va * vb) if va > 0 and vb > 0 else 0.0
 
 
-def best_match(recorded, source, speed=1.0, max_lag_frames=100):
-    """The best correlation of a recorded envelope with the source's envelope played `speed`
-    times as fast, over source start offsets from 0 to max_lag_frames."""
+class SourceEnvelope:
+    """A source's loudness over any frames, from running sums of its squared samples, so that
+    frames of any length at any start cost the same."""
+
+    def __init__(self, samples, rate):
+        self.rate = rate
+        self._energy = list(itertools.accumulate((s * s for s in samples), initial=0.0))
+
+    def frames(self, start_s, frame_s, count):
+        """RMS of up to `count` consecutive frames from start_s on; fewer where the source ends."""
+        size = frame_s * self.rate
+        first = start_s * self.rate
+        found = []
+        for i in range(count):
+            a, b = int(first + i * size), int(first + (i + 1) * size)
+            if b >= len(self._energy) or b <= a:
+                break
+            found.append(math.sqrt((self._energy[b] - self._energy[a]) / (b - a)))
+        return found
+
+
+def best_match(recorded, source, speed, expected_s, spread_s=0.3, step_s=0.01):
+    """The best correlation of a recorded envelope with a SourceEnvelope played `speed` times as
+    fast, over source start offsets within spread_s of expected_s. Each source frame is `speed`
+    times as long as a recorded one, so both cover the same sound however fast it played."""
     best = -1.0
-    for lag in range(max_lag_frames + 1):
-        squeezed = [source[int(lag + i * speed)] for i in range(len(recorded))
-                    if int(lag + i * speed) < len(source)]
-        if len(squeezed) < len(recorded) // 2:
-            break
-        best = max(best, _correlation(recorded, squeezed))
+    for step in range(int(2 * spread_s / step_s) + 1):
+        start = expected_s - spread_s + step * step_s
+        squeezed = source.frames(start, FRAME_S * speed, len(recorded)) if start >= 0 else []
+        if len(squeezed) == len(recorded):
+            best = max(best, _correlation(recorded, squeezed))
     return best
