@@ -22,15 +22,15 @@ def session(build_dir):
         harness.stop()
 
 
-def program_ticks(folder):
-    """User and system clock ticks of the Wine process that runs the program in `folder`."""
+def program_ticks(folder, program="Velmora.exe"):
+    """User and system clock ticks of the Wine process that runs `program` in `folder`."""
     for entry in Path("/proc").iterdir():
         if not entry.name.isdigit():
             continue
         try:
             command = (entry / "cmdline").read_bytes().decode(errors="replace")
             # Wine shows the program's path in its own form (Z:\work\...).
-            if f"{folder}/Velmora.exe" in command.replace("\\", "/"):
+            if f"{folder}/{program}" in command.replace("\\", "/"):
                 fields = (entry / "stat").read_text().rsplit(")", 1)[1].split()
                 return int(fields[11]) + int(fields[12])
         except OSError:

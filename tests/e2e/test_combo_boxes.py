@@ -8,9 +8,9 @@ import time
 import unittest
 from pathlib import Path
 
-from test_main_window import control_at
 from test_skinned_controls import Shot
-from velmora_harness import WM_CLOSE, Harness, settings_text
+from velmora_harness import WM_CLOSE, Harness
+from window_controls import control_at, start_main_window
 
 OUTPUT = os.environ["VELMORA_OUTPUT_DIR"]
 # The stored skin's colours (skin look: frame border outside, list face hot, selection).
@@ -31,16 +31,6 @@ class ComboBoxesTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.harness = Harness.attach(os.environ["VELMORA_HARNESS_STATE"])
-
-    def start(self, name):
-        folder = self.harness.install(OUTPUT, name, settings_text())
-        program = self.harness.start_program(folder)
-        self.addCleanup(lambda: program.poll() is None and program.kill())
-        window = self.harness.wait_for_window("Velmora")
-        controls = self.harness.children(window)
-        background = next(c for c in controls if c["class"] == "VelmoraImage")
-        time.sleep(1)
-        return program, folder, window, controls, background["rect"][:2]
 
     def shown_lists(self, window):
         return [w for w in self.harness.windows()
@@ -78,7 +68,8 @@ class ComboBoxesTest(unittest.TestCase):
         return [r for r in range(rows) if self.row_pixels(shot, frame, r, colour) > 20]
 
     def test_each_list_opens_skinned(self):
-        program, _, window, controls, origin = self.start("combo-look")
+        program, _, window, controls, origin = start_main_window(
+            self, self.harness, OUTPUT, "combo-look")
         for name, (place, _) in LISTS.items():
             with self.subTest(name):
                 combo = control_at(controls, origin, *place)
@@ -99,7 +90,8 @@ class ComboBoxesTest(unittest.TestCase):
         self.assertEqual(program.wait(timeout=30), 0)
 
     def test_a_click_and_the_arrow_keys_choose_and_the_choice_is_kept(self):
-        program, folder, window, controls, origin = self.start("combo-choice")
+        program, folder, window, controls, origin = start_main_window(
+            self, self.harness, OUTPUT, "combo-choice")
         (place1, line1), (place3, line3) = LISTS["cbb1"], LISTS["cbb3"]
         # cbb1 (design item 2): a click on the row below the selected one.
         shown = self.open_list(window, control_at(controls, origin, *place1))

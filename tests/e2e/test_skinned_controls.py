@@ -9,8 +9,9 @@ import time
 import unittest
 from pathlib import Path
 
-from test_main_window import LEFT, RIGHT, control_at, first_sound
+from test_main_window import LEFT, RIGHT, first_sound
 from velmora_harness import Harness
+from window_controls import control_at, start_main_window
 
 OUTPUT = os.environ["VELMORA_OUTPUT_DIR"]
 # Design places of the fourteen sliders (the harness runs at the design resolution).
@@ -48,16 +49,6 @@ class SkinnedControlsTest(unittest.TestCase):
     def setUpClass(cls):
         cls.harness = Harness.attach(os.environ["VELMORA_HARNESS_STATE"])
 
-    def start(self, name):
-        folder = self.harness.install(OUTPUT, name)
-        program = self.harness.start_program(folder)
-        self.addCleanup(lambda: program.poll() is None and program.kill())
-        window = self.harness.wait_for_window("Velmora")
-        controls = self.harness.children(window)
-        background = next(c for c in controls if c["class"] == "VelmoraImage")
-        time.sleep(1)
-        return window, controls, background["rect"][:2]
-
     def shot(self, name):
         return Shot(self.harness.screenshot(Path(self.harness.dir) / name))
 
@@ -66,7 +57,8 @@ class SkinnedControlsTest(unittest.TestCase):
         time.sleep(settle)  # the hover notices come on a 100 ms timer
 
     def test_a_thumb_turns_hot_under_the_mouse_and_a_drag_moves_it_and_the_sound(self):
-        window, controls, origin = self.start("skinned-slider")
+        _, _, window, controls, origin = start_main_window(
+            self, self.harness, OUTPUT, "skinned-slider")
         balance = control_at(controls, origin, 260, 25)
         brook = next(c for c in controls if c["caption"] == "Ручей")
         left, top, right, bottom = balance["rect"]
@@ -110,7 +102,8 @@ class SkinnedControlsTest(unittest.TestCase):
                            "balance at the right end moves the brook to the right channel")
 
     def test_hovering_a_thumb_cross_fades_it_from_normal_to_hot(self):
-        window, controls, origin = self.start("slider-fade")
+        _, _, window, controls, origin = start_main_window(
+            self, self.harness, OUTPUT, "slider-fade")
         left, top, right, bottom = control_at(controls, origin, 260, 25)["rect"]
         centre = ((left + right) // 2, (top + bottom) // 2)
         away = (origin[0] + 600, origin[1] + 450)
@@ -136,7 +129,8 @@ class SkinnedControlsTest(unittest.TestCase):
               f"{samples[-1][0] - samples[1][0] if len(samples) > 1 else 0} ms", flush=True)
 
     def test_no_slider_button_or_radio_button_is_drawn_by_the_platform(self):
-        window, controls, origin = self.start("skinned-look")
+        _, _, window, controls, origin = start_main_window(
+            self, self.harness, OUTPUT, "skinned-look")
         self.move(origin[0] + 600, origin[1] + 450)
         shot = self.shot("skinned-look.png")
         for x, y in SLIDERS:

@@ -8,9 +8,10 @@ import time
 import unittest
 from pathlib import Path
 
-from test_main_window import control_at, first_sound
+from test_main_window import first_sound
 from test_skinned_controls import Shot, changed_columns
 from velmora_harness import Harness
+from window_controls import control_at, start_main_window
 
 OUTPUT = os.environ["VELMORA_OUTPUT_DIR"]
 # The check box section's hot font colour in the stored skin: the focus frame's colour.
@@ -31,16 +32,11 @@ class StandardControlsTest(unittest.TestCase):
         time.sleep(0.6)
 
     def test_a_check_box_turns_hot_ticks_plays_and_takes_tab_and_space(self):
-        folder = self.harness.install(OUTPUT, "standard-controls")
-        program = self.harness.start_program(folder)
-        self.addCleanup(lambda: program.poll() is None and program.kill())
-        window = self.harness.wait_for_window("Velmora")
-        controls = self.harness.children(window)
-        origin = next(c for c in controls if c["class"] == "VelmoraImage")["rect"][:2]
+        program, _, window, controls, origin = start_main_window(
+            self, self.harness, OUTPUT, "standard-controls")
         brook = control_at(controls, origin, 13, 25)
         fire = control_at(controls, origin, 13, 65)
         away = (origin[0] + 600, origin[1] + 450)
-        time.sleep(1)
 
         self.move(*away)
         rest = self.shot("standard-rest.png")

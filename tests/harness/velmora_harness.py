@@ -290,6 +290,10 @@ class Harness:
         return [json.loads(line) for line in self.probe("children", window["hwnd"]).splitlines()
                 if line.strip()]
 
+    def gdi_objects(self, window):
+        """How many GDI objects the window's process holds, stock objects aside."""
+        return int(self.probe("gdi", window["pid"]))
+
     def frame_point(self, window, hit_code):
         """A screen point inside the part of the window's frame with this hit-test code."""
         x, y = self.probe("hittest", window["hwnd"], hit_code).split()

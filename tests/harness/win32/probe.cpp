@@ -9,13 +9,17 @@
 //   velmora-probe watch X Y MS       the screen pixel at (X, Y) for MS milliseconds: "ready", then
 //                                    "t r g b" at the start and whenever it changes (t in ms)
 //   velmora-probe layered PID MS     every change of the process's layered windows for MS
+//   velmora-probe gdi PID            how many GDI objects the process holds
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "tests/harness/win32/gdi_count.h"
 
 namespace {
 
@@ -251,6 +255,11 @@ int main(int argc, char** argv) {
   if (command == "focus" && argc >= 3) return PrintFocus(WindowArg(argv[2]));
   if (command == "text" && argc >= 3) return PrintText(WindowArg(argv[2]));
   if (command == "layered" && argc >= 4) return WatchLayered(Number(argv[2]), Number(argv[3]));
+  if (command == "gdi" && argc >= 3) {
+    const std::optional<DWORD> count = velmora::harness::GdiObjectCount(Number(argv[2]));
+    if (count) std::printf("%lu\n", static_cast<unsigned long>(*count));
+    return count ? 0 : 1;
+  }
   if (command == "show" && argc >= 4) {
     ShowWindow(WindowArg(argv[2]), static_cast<int>(Number(argv[3])));
     return 0;
@@ -258,6 +267,6 @@ int main(int argc, char** argv) {
   std::fprintf(stderr,
                "usage: velmora-probe windows | children HWND | hittest HWND CODE | "
                "post HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | text HWND | "
-               "watch X Y MS | layered PID MS\n");
+               "watch X Y MS | layered PID MS | gdi PID\n");
   return 2;
 }
