@@ -40,6 +40,17 @@ def first_onset(samples, threshold=0.1):
     return None
 
 
+def without_gaps(samples, step=RATE // 1000, level=0.01 * 32768):
+    """The samples less the silent stretches of an output starved on a loaded machine, a
+    millisecond at a time: a level measured over the rest is the level the tone played at."""
+    kept = array.array("h")
+    for i in range(0, len(samples) - step + 1, step):
+        chunk = samples[i:i + step]
+        if math.sqrt(sum(s * s for s in chunk) / step) >= level:
+            kept.extend(chunk)
+    return kept
+
+
 def dominant_hz(samples):
     """Frequency from the median period between upward zero crossings of a steady tone, so that
     a dropout of the device under load shortens the stretch without skewing the pitch."""
@@ -96,7 +107,8 @@ class EnginePlaybackTest(unittest.TestCase):
         for channel in (0, 1):
             samples = self.segment(channel, "plain")
             self.assertAlmostEqual(dominant_hz(samples), TONE_HZ, delta=TONE_HZ * 0.01)
-            self.assertAlmostEqual(self.rms(samples), AMPLITUDE / math.sqrt(2), delta=0.05)
+            self.assertAlmostEqual(self.rms(without_gaps(samples)), AMPLITUDE / math.sqrt(2),
+                                   delta=0.05)
 
     def test_the_device_volume_scales_what_the_engine_plays(self):
         if self.device_volume_result != 0:
@@ -104,15 +116,15 @@ class EnginePlaybackTest(unittest.TestCase):
             # program's master volume cannot act there, on any engine.
             self.skipTest(f"the platform refused the wave mapper's volume "
                           f"(MMRESULT {self.device_volume_result})")
-        full = self.rms(self.segment(0, "plain"))
-        half = self.rms(self.segment(0, "device"))
+        full = self.rms(without_gaps(self.segment(0, "plain")))
+        half = self.rms(without_gaps(self.segment(0, "device")))
         self.assertAlmostEqual(half / full, 0.5, delta=0.1)
 
     def test_a_panned_tempo_stream_keeps_its_pitch_on_one_side(self):
         left = self.segment(0, "tempo")
         right = self.segment(1, "tempo")
         self.assertAlmostEqual(dominant_hz(left), TONE_HZ, delta=TONE_HZ * 0.01)
-        self.assertGreater(self.rms(left), 0.2)
+        self.assertGreater(self.rms(without_gaps(left)), 0.2)
         self.assertLess(self.rms(right), 0.01)
 
 
