@@ -206,6 +206,19 @@ TEST_F(FormAnimations, AClosedFormFadesAfterItIsGone) {
   EXPECT_FALSE(AnyOverlay());
 }
 
+// No timer message would reach a hide once the application ends: it plays out with the thread
+// waiting, and leaves no overlay and no timer behind.
+TEST_F(FormAnimations, AHideStillPlayingWhenTheSkinGoesEndsThenAndThere) {
+  manager.AnimEffects.FormHide.Time = 120;
+  Show();
+  ShowWindow(form, SW_HIDE);
+  ASSERT_TRUE(TacHideTimer::Instance().Running());
+  manager.SetActive(false);
+  EXPECT_FALSE(TacHideTimer::Instance().Running());
+  EXPECT_FALSE(AnyOverlay());
+  EXPECT_EQ(test::PumpMessages(100), 0);
+}
+
 TEST_F(FormAnimations, TheDefaultHideOfNoTimeShowsNothing) {
   Show();
   ShowWindow(form, SW_HIDE);
