@@ -46,4 +46,9 @@ AnimFrame HideFrame(WindowAnimKind kind, int32_t tick, int32_t frames, int32_t s
   return f;
 }
 
+AnimFrame SkinChangeFrame(WindowAnimKind kind, int32_t tick, int32_t frames, int32_t width,
+                          int32_t height) {
+  return HideFrame(kind, tick, frames, 255, width, height);
+}
+
 }  // namespace velmora::skin

@@ -23,5 +23,9 @@ AnimFrame ShowFrame(WindowAnimKind kind, int32_t index, int32_t frames, int32_t 
 // Tick `tick` (1..n + 1) of a hide animation of n frames that starts at `startAlpha`.
 AnimFrame HideFrame(WindowAnimKind kind, int32_t tick, int32_t frames, int32_t startAlpha,
                     int32_t width, int32_t height);
+// Tick `tick` (1..n) of a skin change's fade of n frames: the form's old look, opaque at first,
+// fades out over its new one (and, for Aero, shrinks) as a hide from full opacity does.
+AnimFrame SkinChangeFrame(WindowAnimKind kind, int32_t tick, int32_t frames, int32_t width,
+                          int32_t height);
 
 }  // namespace velmora::skin

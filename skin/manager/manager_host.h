@@ -22,6 +22,10 @@ class ManagerHost {
   // The application window's messages reach the manager from the first manager's creation.
   virtual void HookApplicationWindow(TsSkinManager& manager) = 0;
   virtual void UnhookApplicationWindow() = 0;
+  // The skin change's fade: the shown forms keep their look over themselves before a new skin
+  // reaches them, and let it fade out once they have repainted.
+  virtual void PrepareSkinChangeFade() = 0;
+  virtual void EndSkinChangeFade() = 0;
 
  protected:
   ~ManagerHost() = default;

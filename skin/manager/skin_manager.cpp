@@ -209,6 +209,7 @@ void TsSkinManager::SetSkinName(std::string_view name) {
 void TsSkinManager::Activate(bool repaint) {
   // Without a decoded skin there is nothing to apply.
   if (loading_ || !registry_) return;
+  if (repaint) host_.PrepareSkinChangeFade();
   registry_->CommonData().Applied = false;
   g_broadcasting = true;
   Send(EngineCommand::NewSkin);
@@ -218,15 +219,19 @@ void TsSkinManager::Activate(bool repaint) {
     host_.InstallHooks(*this, options_.ChangeSysColors);
     hooksInstalled_ = true;
   }
-  if (repaint) RepaintForms(false);
+  if (!repaint) return;
+  RepaintForms(false);
+  host_.EndSkinChangeFade();
 }
 
-void TsSkinManager::RepaintForms(bool /*animate: the fade comes with the frames*/) {
+void TsSkinManager::RepaintForms(bool animate) {
   Send(EngineCommand::StopAnimation);
+  if (animate) host_.PrepareSkinChangeFade();
   Send(EngineCommand::Refresh);
   for (CommandReceiver* provider : host_.Receivers().Providers()) {
     if (provider->Describe().Visible) provider->Redraw();
   }
+  if (animate) host_.EndSkinChangeFade();
 }
 
 void TsSkinManager::Deactivate() {

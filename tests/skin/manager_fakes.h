@@ -98,6 +98,12 @@ class FakeManagerHost : public ManagerHost {
   }
   void HookApplicationWindow(TsSkinManager&) override { applicationWindowHooked = true; }
   void UnhookApplicationWindow() override { applicationWindowHooked = false; }
+  void PrepareSkinChangeFade() override {
+    if (OnFade) OnFade("fade prepared");
+  }
+  void EndSkinChangeFade() override {
+    if (OnFade) OnFade("fade ended");
+  }
 
   WatchedPlatform platform;
   RecordingDirectory directory;
@@ -105,6 +111,7 @@ class FakeManagerHost : public ManagerHost {
   int dpiAwareCalls = 0, hookInstalls = 0, hookRemovals = 0;
   bool colourRedirection = false;
   bool applicationWindowHooked = false;
+  std::function<void(const char* step)> OnFade;
 };
 
 }  // namespace velmora::skin::test

@@ -159,6 +159,40 @@ TEST_F(SkinManagerTest, ActiveOffRemovesTheSkinOnceAndOnBringsItBack) {
   EXPECT_EQ(manager.SkinInfo(), "10.25");
 }
 
+// The forms keep their old look before the new skin reaches them and fade it out only once they
+// have repainted; the first activation, before anything shows, has nothing to fade.
+TEST_F(SkinManagerTest, ASkinChangeFramesItsBroadcastWithTheFade) {
+  host.OnFade = [&](const char* step) { log.push_back({step, {}, Delivery::Direct}); };
+  TsSkinManager& manager = Started();
+  EXPECT_EQ(log.front().Receiver, "Form_player") << "no fade when the skin first comes";
+  log.clear();
+  manager.SetSkinName("Emerald (internal)");
+  const std::vector<Delivered> expected = {{"fade prepared", {}, Delivery::Direct},
+                                           {"Form_player", NewSkin, Delivery::Sent},
+                                           {"chk1", NewSkin, Delivery::Sent},
+                                           {"Form_player", StopAnimation, Delivery::Sent},
+                                           {"chk1", StopAnimation, Delivery::Sent},
+                                           {"Form_player", Refresh, Delivery::Sent},
+                                           {"chk1", Refresh, Delivery::Sent},
+                                           {"fade ended", {}, Delivery::Direct}};
+  EXPECT_EQ(log, expected);
+}
+
+TEST_F(SkinManagerTest, AnAnimatedRepaintFadesAroundTheRefreshOnly) {
+  host.OnFade = [&](const char* step) { log.push_back({step, {}, Delivery::Direct}); };
+  TsSkinManager& manager = Started();
+  log.clear();
+  manager.RepaintForms(true);
+  ASSERT_EQ(log.size(), 6u);
+  EXPECT_EQ(log[2].Receiver, "fade prepared");
+  EXPECT_EQ(log[3].Command, Refresh);
+  EXPECT_EQ(log[5].Receiver, "fade ended");
+  log.clear();
+  manager.RepaintForms(false);
+  EXPECT_EQ(MainFormCommands(), (std::vector{StopAnimation, Refresh}));
+  EXPECT_EQ(log.size(), 4u) << "no fade without animation";
+}
+
 TEST_F(SkinManagerTest, BrightnessIsLimitedAndReloadsTheSkin) {
   TsSkinManager& manager = Started();
   log.clear();

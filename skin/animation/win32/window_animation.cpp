@@ -91,6 +91,13 @@ void TacHideTimer::Tick() {
   overlay_->UpdateLayer(PixelRows(frame_), f.Alpha, at_);
 }
 
+void TacHideTimer::RunToEnd() {
+  while (Running()) {
+    Sleep(kFramePeriodMs);
+    Tick();
+  }
+}
+
 void TacHideTimer::Finish() {
   timer_.SetEnabled(false);
   overlay_.reset();

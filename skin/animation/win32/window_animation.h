@@ -29,8 +29,11 @@ class TacHideTimer {
   bool Running() const { return overlay_ != nullptr; }
   HWND Overlay() const { return overlay_ ? overlay_->Handle() : nullptr; }
   uint8_t Alpha() const { return overlay_ ? overlay_->Alpha() : 0; }
-  // Ends a hide at once; the application's end calls it too.
+  // Ends a hide at once.
   void Finish();
+  // Plays what is left of a hide with the thread waiting, one step each 12 ms: for the ends of
+  // the skin and of the application, when no timer message will come any more.
+  void RunToEnd();
 
  private:
   TacHideTimer();

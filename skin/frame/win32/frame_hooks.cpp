@@ -5,6 +5,7 @@
 #include <cwctype>
 #include <string>
 
+#include "skin/animation/win32/window_animation.h"
 #include "skin/controls/control_kinds.h"
 #include "skin/manager/win32/window_receivers.h"
 #include "ui/win32/child_view.h"
@@ -85,7 +86,10 @@ FrameHooks::FrameHooks(Win32ManagerHost& host, TsSkinManager& manager)
   for (HWND form : host_.Forms().Handles()) AttachProvider(form);
 }
 
+// The frames go with the hooks. A form's hide still playing ends now, with the thread waiting:
+// at the application's end no timer message would come for it any more.
 FrameHooks::~FrameHooks() {
+  TacHideTimer::Instance().RunToEnd();
   hook_.reset();
   if (g_hooks == this) g_hooks = nullptr;
 }
@@ -123,6 +127,15 @@ const TacProvider* FrameHooks::ProviderOf(HWND window) const {
   for (const auto& provider : providers_)
     if (provider->Window == window && !provider->Frame->WindowGone()) return provider.get();
   return nullptr;
+}
+
+// By index: a fade's overlay is a window whose creation passes the hook, which may add frames.
+void FrameHooks::PrepareSkinChangeFade() {
+  for (size_t i = 0; i < providers_.size(); ++i) providers_[i]->Frame->PrepareSkinFade();
+}
+
+void FrameHooks::EndSkinChangeFade() {
+  for (const auto& provider : providers_) provider->Frame->EndSkinFade();
 }
 
 void FrameHooks::AttachProvider(HWND window) {

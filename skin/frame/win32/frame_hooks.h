@@ -29,6 +29,8 @@ class FrameHooks : public WindowHooks {
   // Decides whether the window gets skinned, and attaches its frame when it does.
   void AttachProvider(HWND window);
   const TacProvider* ProviderOf(HWND window) const;
+  void PrepareSkinChangeFade() override;
+  void EndSkinChangeFade() override;
 
  private:
   static LRESULT CALLBACK CbtProcedure(int code, WPARAM wParam, LPARAM lParam);

@@ -5,11 +5,14 @@
 #include <algorithm>
 #include <string>
 
+#include "skin/animation/win32/screen_image.h"
+#include "skin/animation/win32/window_animation.h"
 #include "skin/controls/win32/dib_cache.h"
 #include "skin/frame/win32/minimise_target.h"
 #include "skin/frame/win32/platform_animation.h"
 #include "skin/manager/skin_manager.h"
 #include "skin/manager/win32/window_receivers.h"
+#include "skin/paint/fill.h"
 #include "skin/paint/section_paint.h"
 #include "skin/paint/win32/text_output.h"
 
@@ -21,6 +24,16 @@ constexpr int kDialogTitleSlot = 40;
 constexpr int kCaptionSlot = 28;
 
 LONG Style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
+
+// The form's constant alpha: its own when it is layered with one, else full.
+uint8_t FormAlpha(HWND window) {
+  BYTE alpha = 255;
+  DWORD flags = 0;
+  if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED) ||
+      !GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA))
+    return 255;
+  return alpha;
+}
 
 ui::UniqueFont CaptionFont() {
   NONCLIENTMETRICSW metrics{};
@@ -61,6 +74,8 @@ LRESULT CALLBACK TsSkinProvider::Procedure(HWND window, UINT message, WPARAM wPa
 }
 
 void TsSkinProvider::Detach() {
+  skinFade_.reset();
+  hideImage_ = {};
   subclass_.Remove();
   gone_ = true;
 }
@@ -123,6 +138,7 @@ void TsSkinProvider::RemoveSystemMenuStyle() {
 void TsSkinProvider::RemoveSkin() {
   if (!prepared_) return;
   prepared_ = false;
+  skinFade_.reset();
   sections_ = {};
   captionIndex_ = -1;
   title_.Reset();
@@ -277,11 +293,13 @@ std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM
       if (wParam && prepared_ && regionDirty_) UpdateRegion();
       break;
     case WM_WINDOWPOSCHANGING:
-      // A restore shows the window without a show notification: the flight back starts here.
-      if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) && animTimer_ &&
-          animTimer_->Minimised())
-        StartRestore();
+      WindowPosChanging(*reinterpret_cast<const WINDOWPOS*>(lParam));
       break;
+    case WM_WINDOWPOSCHANGED:
+      if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) PlayHide();
+      break;
+    case WM_CLOSE:
+      return Close(wParam, lParam);
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_MINIMIZE && !IsIconic(window_) && MinimiseAnimated())
         return Minimise(wParam, lParam);
@@ -343,6 +361,72 @@ LRESULT TsSkinProvider::Minimise(WPARAM wParam, LPARAM lParam) {
 
 void TsSkinProvider::StartRestore() {
   if (!MinimiseAnimated() || !animTimer_->StartRestore()) animTimer_.reset();
+}
+
+void TsSkinProvider::WindowPosChanging(const WINDOWPOS& position) {
+  // A restore shows the window without a show notification: the flight back starts here.
+  if ((position.flags & SWP_SHOWWINDOW) && animTimer_ && animTimer_->Minimised()) StartRestore();
+  if (!(position.flags & SWP_HIDEWINDOW)) return;
+  // The look as it shows, a skin change's fade included; the fade has nothing left to cover.
+  KeepHideImage();
+  skinFade_.reset();
+}
+
+std::optional<FormAnimation> TsSkinProvider::HidePlan() const {
+  if (kind_ != Kind::Form || !animations_.Effects || !animations_.Settings) return std::nullopt;
+  return PlanFormHide({*animations_.Effects, *animations_.Settings, allowAnimation_});
+}
+
+// Taken from the screen while the form still shows, controls and all, without the cut-out
+// corners. A minimised form, or one in its minimise flight, keeps nothing: the flight is its
+// animation.
+void TsSkinProvider::KeepHideImage() {
+  if (!hideImage_.Empty() || (Style(window_) & WS_CHILD) || !IsWindowVisible(window_) ||
+      IsIconic(window_) || (animTimer_ && animTimer_->Running()) || !HidePlan())
+    return;
+  GetWindowRect(window_, &hideRect_);
+  hideImage_ = ScreenImage(hideRect_);
+  if (hideImage_.Empty() || !prepared_ || !data_.Data().Skin()) return;
+  for (const Rect& corner :
+       FrameCornerRects(*data_.Data().Skin(), sections_, hideImage_.Width, hideImage_.Height))
+    PaintSolid32(PixelRows(hideImage_), corner, 0, 0);
+}
+
+void TsSkinProvider::PlayHide() {
+  if (hideImage_.Empty()) return;
+  Image32 image = std::move(hideImage_);
+  hideImage_ = {};
+  const auto plan = HidePlan();
+  if (!plan) return;
+  const bool topmost = (GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  TacHideTimer::Instance().AnimateWindowHide(std::move(image), {hideRect_.left, hideRect_.top},
+                                             plan->TimeMs, plan->Kind, FormAlpha(window_),
+                                             topmost);
+}
+
+// The look is kept before the close goes on, as the close may destroy the form and this frame;
+// a close that was refused leaves the form showing, and its look is not kept for a later hide.
+LRESULT TsSkinProvider::Close(WPARAM wParam, LPARAM lParam) {
+  KeepHideImage();
+  const HWND window = window_;
+  const LRESULT result = DefSubclassProc(window, WM_CLOSE, wParam, lParam);
+  if (IsWindow(window) && IsWindowVisible(window)) hideImage_ = {};
+  return result;
+}
+
+void TsSkinProvider::PrepareSkinFade() {
+  if (gone_ || !prepared_ || (skinFade_ && skinFade_->Showing())) return;
+  skinFade_.reset();
+  if (!animations_.Effects || !animations_.Settings || (animTimer_ && animTimer_->Running()))
+    return;
+  const auto plan =
+      PlanSkinChange({*animations_.Effects, *animations_.Settings, allowAnimation_},
+                     IsWindowVisible(window_) != FALSE, IsIconic(window_) != FALSE);
+  if (plan) skinFade_ = std::make_unique<TacSkinFade>(window_, plan->Kind, plan->Frames);
+}
+
+void TsSkinProvider::EndSkinFade() {
+  if (skinFade_ && !gone_) skinFade_->Start();
 }
 
 void TsSkinProvider::AnswerBackground(TacBgQuery& query) {

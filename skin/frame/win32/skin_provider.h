@@ -6,10 +6,12 @@
 
 #include <optional>
 
+#include "skin/animation/win32/skin_change_fade.h"
 #include "skin/controls/win32/adapter_registry.h"
 #include "skin/controls/win32/skinned_window.h"
 #include "skin/controls/win32/window_subclass.h"
 #include "skin/frame/frame_geometry.h"
+#include "skin/frame/form_animations.h"
 #include "skin/frame/frame_image.h"
 #include "skin/frame/win32/min_timer.h"
 #include "skin/frame/win32/title_bar.h"
@@ -45,8 +47,17 @@ class TsSkinProvider : private TitleOwner {
   bool DrawActive() const { return drawActive_; }
   const TacCtrlAdapter* ControlAdapter() const { return adapters_.get(); }
   void SetAnimations(Animations animations) { animations_ = animations; }
+  // The form's own switch for its show, hide and skin-change animations.
+  bool AllowAnimation() const { return allowAnimation_; }
+  void SetAllowAnimation(bool on) { allowAnimation_ = on; }
   // The minimise animation while one exists.
   const TacMinTimer* AnimTimer() const { return animTimer_.get(); }
+  // A skin change is coming: a shown form keeps its look over itself (see TacSkinFade).
+  void PrepareSkinFade();
+  // The form shows the new skin: its old look fades out.
+  void EndSkinFade();
+  // The last skin change's fade while one was made.
+  const TacSkinFade* SkinFade() const { return skinFade_.get(); }
   // Gives the window its own frame, style and region back; painting passes on until a new skin.
   void RemoveSkin();
 
@@ -76,6 +87,11 @@ class TsSkinProvider : private TitleOwner {
   bool MinimiseAnimated() const;
   LRESULT Minimise(WPARAM wParam, LPARAM lParam);
   void StartRestore();
+  void WindowPosChanging(const WINDOWPOS& position);
+  std::optional<FormAnimation> HidePlan() const;
+  void KeepHideImage();
+  void PlayHide();
+  LRESULT Close(WPARAM wParam, LPARAM lParam);
 
   HWND window_;
   Kind kind_;
@@ -93,7 +109,12 @@ class TsSkinProvider : private TitleOwner {
   std::unique_ptr<TacCtrlAdapter> adapters_;
   TitleBar title_;
   Animations animations_;
+  bool allowAnimation_ = true;
   std::unique_ptr<TacMinTimer> animTimer_;
+  std::unique_ptr<TacSkinFade> skinFade_;
+  // The form's look, kept for its hide animation from the close or the hide's start.
+  Image32 hideImage_;
+  RECT hideRect_{};
   // Last, so that it goes first: no message reaches this object once destruction has begun.
   WindowSubclass subclass_;
 };

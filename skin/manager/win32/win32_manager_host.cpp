@@ -72,6 +72,15 @@ void Win32ManagerHost::UnhookApplicationWindow() {
   hooked_ = nullptr;
 }
 
+// Before the hooks there are no frames, and nothing shown in a skin to fade.
+void Win32ManagerHost::PrepareSkinChangeFade() {
+  if (windowHooks_) windowHooks_->PrepareSkinChangeFade();
+}
+
+void Win32ManagerHost::EndSkinChangeFade() {
+  if (windowHooks_) windowHooks_->EndSkinChangeFade();
+}
+
 std::optional<LRESULT> Win32ManagerHost::ApplicationMessage(UINT message, WPARAM wParam,
                                                             LPARAM lParam) {
   if (!hooked_) return std::nullopt;

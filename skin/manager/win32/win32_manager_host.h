@@ -15,10 +15,13 @@ class SystemColourRedirection;
 class Win32ManagerHost;
 
 // The window frame's hooks: made by the frame layer when the default manager installs its hooks
-// and freed, with every frame they attached, when it removes them.
+// and freed, with every frame they attached, when it removes them. The frames they attached take
+// part in a skin change's fade.
 class WindowHooks {
  public:
   virtual ~WindowHooks() = default;
+  virtual void PrepareSkinChangeFade() = 0;
+  virtual void EndSkinChangeFade() = 0;
 };
 using WindowHooksFactory = std::function<std::unique_ptr<WindowHooks>(Win32ManagerHost& host)>;
 
@@ -65,6 +68,8 @@ class Win32ManagerHost : public ManagerHost {
   void SetSystemColourRedirection(const TsSkinManager& manager, bool on) override;
   void HookApplicationWindow(TsSkinManager& manager) override;
   void UnhookApplicationWindow() override;
+  void PrepareSkinChangeFade() override;
+  void EndSkinChangeFade() override;
 
  private:
   std::optional<LRESULT> ApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -50,5 +50,23 @@ TEST(WindowFrames, AHideLowersItsAlphaToZeroAndAnAeroHideShrinks) {
   EXPECT_EQ(HideFrame(WindowAnimKind::Aero, 8, 8, 200, 320, 64).Image, (Rect{10, 2, 310, 62}));
 }
 
+TEST(WindowFrames, ASkinChangeOf100msFadesTheOldLookOutInEightSteps) {
+  // 8 frames of 12 ms from 255: 31.875 per tick, rounded.
+  const int expected[] = {223, 191, 159, 128, 96, 64, 32, 0};
+  for (int tick = 1; tick <= 8; ++tick) {
+    const AnimFrame f = SkinChangeFrame(WindowAnimKind::Fading, tick, 8, 320, 64);
+    EXPECT_EQ(f.Alpha, expected[tick - 1]) << "tick " << tick;
+    EXPECT_EQ(f.Image, (Rect{0, 0, 320, 64})) << "a fade keeps the whole image";
+  }
+}
+
+TEST(WindowFrames, AnAeroSkinChangeShrinksTheOldLookTowardsAThirtySecondInset) {
+  // 320 x 64 over 8 frames: insets grow by 1.25 and 0.25 per tick (halves round up) to 10, 2.
+  EXPECT_EQ(SkinChangeFrame(WindowAnimKind::Aero, 2, 8, 320, 64).Image, (Rect{3, 1, 317, 63}));
+  EXPECT_EQ(SkinChangeFrame(WindowAnimKind::Aero, 4, 8, 320, 64).Image, (Rect{5, 1, 315, 63}));
+  EXPECT_EQ(SkinChangeFrame(WindowAnimKind::Aero, 8, 8, 320, 64).Image, (Rect{10, 2, 310, 62}));
+  EXPECT_EQ(SkinChangeFrame(WindowAnimKind::Aero, 4, 8, 320, 64).Alpha, 128);
+}
+
 }  // namespace
 }  // namespace velmora::skin
