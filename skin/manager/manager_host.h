@@ -22,6 +22,8 @@ class ManagerHost {
   // The application window's messages reach the manager from the first manager's creation.
   virtual void HookApplicationWindow(TsSkinManager& manager) = 0;
   virtual void UnhookApplicationWindow() = 0;
+  // Removes every control's glow window (they belong to the skin that is going).
+  virtual void FreeAllGlows() = 0;
 
  protected:
   ~ManagerHost() = default;

@@ -209,6 +209,7 @@ void TsSkinManager::SetSkinName(std::string_view name) {
 void TsSkinManager::Activate(bool repaint) {
   // Without a decoded skin there is nothing to apply.
   if (loading_ || !registry_) return;
+  if (IsDefault()) host_.FreeAllGlows();
   registry_->CommonData().Applied = false;
   g_broadcasting = true;
   Send(EngineCommand::NewSkin);
@@ -230,6 +231,7 @@ void TsSkinManager::RepaintForms(bool /*animate: the fade comes with the frames*
 }
 
 void TsSkinManager::Deactivate() {
+  host_.FreeAllGlows();
   if (hooksInstalled_) {
     host_.RemoveHooks();
     hooksInstalled_ = false;

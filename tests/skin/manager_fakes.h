@@ -98,11 +98,12 @@ class FakeManagerHost : public ManagerHost {
   }
   void HookApplicationWindow(TsSkinManager&) override { applicationWindowHooked = true; }
   void UnhookApplicationWindow() override { applicationWindowHooked = false; }
+  void FreeAllGlows() override { ++glowFrees; }
 
   WatchedPlatform platform;
   RecordingDirectory directory;
   std::optional<long long> appliedDpi;
-  int dpiAwareCalls = 0, hookInstalls = 0, hookRemovals = 0;
+  int dpiAwareCalls = 0, hookInstalls = 0, hookRemovals = 0, glowFrees = 0;
   bool colourRedirection = false;
   bool applicationWindowHooked = false;
 };

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "skin/controls/glow_effect.h"
 #include "skin/manager/preview_record.h"
 #include "skin/manager/skin_manager.h"
 #include "skin/manager/win32/system_colour_redirection.h"
@@ -71,6 +72,8 @@ void Win32ManagerHost::UnhookApplicationWindow() {
   applicationWindow_.reset();
   hooked_ = nullptr;
 }
+
+void Win32ManagerHost::FreeAllGlows() { skin::FreeAllGlows(); }
 
 std::optional<LRESULT> Win32ManagerHost::ApplicationMessage(UINT message, WPARAM wParam,
                                                             LPARAM lParam) {

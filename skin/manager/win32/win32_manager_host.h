@@ -65,6 +65,7 @@ class Win32ManagerHost : public ManagerHost {
   void SetSystemColourRedirection(const TsSkinManager& manager, bool on) override;
   void HookApplicationWindow(TsSkinManager& manager) override;
   void UnhookApplicationWindow() override;
+  void FreeAllGlows() override;
 
  private:
   std::optional<LRESULT> ApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam);
