@@ -5,6 +5,7 @@
 
 #include "skin/controls/control_kinds.h"
 #include "skin/controls/engine_answers.h"
+#include "skin/controls/glow_effect.h"
 #include "skin/controls/section_traits.h"
 #include "skin/data/skin_registry.h"
 
@@ -28,6 +29,8 @@ void TsCommonData::SetDefaultManager(ManagerLink* manager) { g_defaultManager = 
 TsCommonData::TsCommonData(SkinOwner& owner, bool cacheWanted) : owner_(owner) {
   if (cacheWanted) cache_ = owner.MakeCache();
 }
+
+TsCommonData::~TsCommonData() { HideGlow(*this, false); }
 
 ManagerLink* TsCommonData::SkinManager() const { return manager_ ? manager_ : g_defaultManager; }
 
@@ -74,6 +77,10 @@ bool TsCommonData::TransparentNormalAndHot() const {
 void TsCommonData::StopFade() {
   if (!FadeRunning()) return;
   FadeTimer->SetEnabled(false);
+  if (FadeTimer->GlowOnly) {
+    FadeTimer->GlowOnly = false;
+    return HideGlow(*this, false);
+  }
   FadeTimer->Value = FadeTimer->Kind == kFadeToHot ? 255 : 0;
   FadeTimer->Kind = kFadeIdle;
 }
@@ -85,6 +92,7 @@ void TsCommonData::EmptyCache() {
 void TsCommonData::SetSkinSection(std::string_view name) {
   const std::string upper = UpperCased(name);
   if (upper == skinSection_) return;
+  HideGlow(*this, false);
   skinSection_ = upper;
   ResolveSectionIndex(true);
   const OwnerFacts facts = owner_.Facts();

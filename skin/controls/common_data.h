@@ -33,6 +33,7 @@ class TsCommonData : public EngineFastPath {
   TsCommonData(SkinOwner& owner, bool cacheWanted);
   TsCommonData(const TsCommonData&) = delete;
   TsCommonData& operator=(const TsCommonData&) = delete;
+  ~TsCommonData();
 
   // Published.
   bool CustomColor = false;
@@ -63,6 +64,7 @@ class TsCommonData : public EngineFastPath {
   uint16_t SectionTraits = 0;
   uint32_t StateFlags = 0;
   int32_t SectionIndex = -1;
+  int32_t GlowId = -1;  // the index of the control's glow, -1 for none
   std::unique_ptr<TacFadeTimer> FadeTimer;  // made on the first animated change
 
   SkinOwner& Owner() const { return owner_; }

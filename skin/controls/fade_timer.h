@@ -17,7 +17,8 @@ struct TacFadeTimer : TacThreadedTimer {
   double Delta = 0;  // change of Value per step
   int32_t Kind = kFadeIdle;
   int32_t PreviousKind = kFadeIdle;
-  Image32 Old, New, Work;  // the image before the change, after it, and the one shown now
+  Image32 Old, New, Work;
+  bool GlowOnly = false;  // fading out the glow alone, the control's image left as it is  // the image before the change, after it, and the one shown now
 };
 
 }  // namespace velmora::skin

@@ -2,10 +2,18 @@
 
 #include "skin/controls/control_kinds.h"
 #include "skin/controls/engine_answers.h"
+#include "skin/controls/glow_effect.h"
 #include "skin/controls/section_traits.h"
+#include "skin/controls/state_fade.h"
 
 namespace velmora::skin {
 namespace {
+
+// Kinds whose look does not follow the pointer in a way a glow would show.
+bool GlowsOnHover(const TsCommonData& data) {
+  return !InKindSet(KindSet::SteadyBackground, data.ControlKind) &&
+         !InKindSet(KindSet::SpecialRepaint, data.ControlKind);
+}
 
 bool FocusColours(const TsCommonData& data) {
   return InKindSet(KindSet::FocusColours, data.ControlKind) && data.StateCount() > 1;
@@ -42,6 +50,7 @@ void OnFocusChanged(TsCommonData& data, bool focused) {
 void OnEnabledChanged(TsCommonData& data) {
   data.MouseOver = data.HasFocus = false;
   data.CacheStale = true;
+  if (!data.Owner().Facts().Enabled) HideGlow(data, false);
 }
 
 void OnMoved(TsCommonData& data) {
@@ -51,6 +60,7 @@ void OnMoved(TsCommonData& data) {
     data.CacheStale = true;
     data.Owner().SendToSelf(Message(EngineCommand::BackgroundMoved, 0, 1));
   }
+  HideGlow(data, false);
 }
 
 void OnSizeChanging(TsCommonData& data, bool widthChanges, bool heightChanges) {
@@ -66,9 +76,11 @@ void OnResized(TsCommonData& data) {
   const bool height = (data.StateFlags & kHeightChanging) && (data.SectionTraits & kHeightTraits);
   if (width || height) data.Owner().SendToChildren(Message(EngineCommand::BackgroundMoved, 0, 1));
   data.StateFlags &= ~uint32_t(kWidthChanging | kHeightChanging);
+  if (!data.FadeRunning()) HideGlow(data, false);
 }
 
 void OnVisibilityChanged(TsCommonData& data, bool visible) {
+  if (!visible) HideGlow(data, false);
   const ManagerLink* manager = data.SkinManager();
   if (!manager || manager->Options().OptimizingPriority != TacOptimizingPriority::opMemory) return;
   if (data.Owner().Facts().Destroying || !data.Cache()) return;
@@ -88,6 +100,8 @@ void OnMouseEntered(TsCommonData& data) {
   const bool quiet = (manager && manager->Options().NoMouseHover) ||
                      data.TransparentNormalAndHot() || !data.Owner().Facts().HasWindow;
   if (quiet) return;
+  // The fade to the hot look that follows raises it.
+  if (GlowsOnHover(data) && data.GlowId < 0) ShowGlow(data, StateFadePossible(data) ? 0 : 255);
   const bool editHoverOff = InKindSet(KindSet::EditLike, data.ControlKind) && !kEditHover;
   if (FocusColours(data) && !editHoverOff) ShowStateColours(data, 1);
 }
@@ -97,6 +111,7 @@ void OnMouseLeft(TsCommonData& data, bool insideOwner) {
   if (!data.IsSkinned() || !data.Owner().Facts().IsControl || insideOwner) return;
   if (manager && manager->Options().NoMouseHover) return;
   if (!InKindSet(KindSet::NoHover, data.ControlKind)) data.MouseOver = false;
+  if (GlowsOnHover(data)) HideGlow(data, true);
   if (!FocusColours(data) || data.TransparentNormalAndHot() || data.CurrentState() != 0) return;
   if (!data.Owner().Facts().Visible) return;
   data.CacheStale = true;

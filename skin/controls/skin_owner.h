@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "skin/animation/threaded_timer.h"
@@ -62,6 +63,15 @@ class CacheSurface {
 };
 using CacheFactory = std::function<std::unique_ptr<CacheSurface>()>;
 
+// The window a control's glow shows in: borderless, layered, letting the mouse through, never
+// activated; released with this object.
+class GlowWindow {
+ public:
+  virtual ~GlowWindow() = default;
+  // Pushes the image (straight alpha) with the constant alpha, its top-left at the screen point.
+  virtual void UpdateLayer(const SourceView& image, uint8_t alpha, int32_t left, int32_t top) = 0;
+};
+
 class SkinOwner {
  public:
   virtual OwnerFacts Facts() const = 0;
@@ -99,6 +109,13 @@ class SkinOwner {
   virtual void ShowImage(const SourceView& image) = 0;
   // The platform's timers, for the owner's fade timer.
   virtual TimerCarriers Timers() = 0;
+  // The owner's window rectangle on the screen; nullopt without a window.
+  virtual std::optional<Rect> ScreenBounds() const = 0;
+  // A glow can be shown now: layered windows are available and no window holds the mouse.
+  virtual bool GlowPossible() const = 0;
+  // A hidden glow window that will show directly above the owner's top-level window in the window
+  // order (topmost when that window is); nullptr when none can be made.
+  virtual std::unique_ptr<GlowWindow> MakeGlowWindow() = 0;
 
  protected:
   ~SkinOwner() = default;

@@ -4,17 +4,12 @@
 #include <cmath>
 #include <utility>
 
+#include "skin/controls/glow_effect.h"
 #include "skin/manager/skin_manager.h"
 #include "skin/paint/blend.h"
 
 namespace velmora::skin {
 namespace {
-
-bool AnimationAllowed(const TsCommonData& data) {
-  const ManagerLink* manager = data.SkinManager();
-  return manager && manager->Effects().AllowAnimation && !TsSkinManager::SkinIsChanging() &&
-         !data.CacheStale && !data.CacheEmpty();
-}
 
 Image32 CopyOfCache(const TsCommonData& data) {
   const PixelView cache = data.Cache()->Pixels();
@@ -31,6 +26,26 @@ void RepaintAtOnce(TsCommonData& data) {
   data.RequestRepaint(true);
 }
 
+// Without a fade the glow is there or not at once: full while the pointer is over the control.
+void GlowAtOnce(TsCommonData& data, int32_t targetKind) {
+  if (!data.MouseOver) return HideGlow(data, false);
+  if (targetKind >= 100) return;
+  if (data.GlowId < 0) ShowGlow(data, 255);
+  else SetGlowAlpha(data.GlowId, 255);
+}
+
+// The glow follows the fade's progress; one that has all but faded with the control goes. A fade
+// to normal only ever lowers it: it may take over from the glow's own fade out, a step further on.
+void FollowWithGlow(TsCommonData& data, int32_t c) {
+  const TacGlowEffect* glow = GlowAt(data.GlowId);
+  if (!glow) return;
+  TacFadeTimer& fade = *data.FadeTimer;
+  if (fade.Kind != kFadeToNormal) return SetGlowAlpha(data.GlowId, uint8_t(c));
+  if (c >= 10) return SetGlowAlpha(data.GlowId, uint8_t(std::min<int32_t>(c, glow->Alpha)));
+  HideGlow(data, false);
+  fade.Value = 0;
+}
+
 // One step of the cross-fade. A fade goes on past its planned steps until its image is the new
 // one whole, so that a reversed fade never stops part-way.
 bool DefaultStep(TsCommonData& data, int32_t step) {
@@ -40,10 +55,16 @@ bool DefaultStep(TsCommonData& data, int32_t step) {
   const int32_t c = Rounded(fade.Value);
   MixFadeImages(fade.Work, fade.Old, fade.New, uint8_t(toHot ? 255 - c : c));
   data.Owner().ShowImage(PixelRows(std::as_const(fade.Work)));
-  if (step < fade.StepCount) return true;
+  if (step < fade.StepCount) {
+    FollowWithGlow(data, c);
+    return true;
+  }
   if (toHot ? c < 255 : c > 0) {
     fade.StepCount = step + 1;
-  } else if (fade.Kind == kFadeToNormal) {
+    return true;
+  }
+  if (!toHot) HideGlow(data, false);
+  if (fade.Kind == kFadeToNormal) {
     fade.Old = {}, fade.New = {}, fade.Work = {};
     fade.Kind = kFadeIdle;
   }
@@ -51,6 +72,12 @@ bool DefaultStep(TsCommonData& data, int32_t step) {
 }
 
 }  // namespace
+
+bool StateFadePossible(const TsCommonData& data) {
+  const ManagerLink* manager = data.SkinManager();
+  return manager && manager->Effects().AllowAnimation && !TsSkinManager::SkinIsChanging() &&
+         !data.CacheStale && !data.CacheEmpty();
+}
 
 FadePlan PlanStateFade(const FadeFrom& from) {
   const double v = std::clamp(from.Value, 0.0, 255.0);
@@ -83,17 +110,23 @@ void MixFadeImages(Image32& work, const Image32& old, const Image32& fresh, uint
                                                                     fresh.Height});
 }
 
-void StartStateFade(TsCommonData& data, int32_t targetKind, const FadeStep& step, bool,
+void StartStateFade(TsCommonData& data, int32_t targetKind, const FadeStep& step, bool showGlow,
                     bool fast, bool animate) {
   if (!data.IsSkinned()) return data.RequestRepaint(true);
-  if (!animate || !AnimationAllowed(data)) return RepaintAtOnce(data);
+  if (!animate || !StateFadePossible(data)) {
+    RepaintAtOnce(data);
+    if (showGlow) GlowAtOnce(data, targetKind);
+    return;
+  }
+  if (showGlow && targetKind < 100 && data.GlowId < 0) ShowGlow(data, 0);
   data.CacheStale = true;
   if (!data.FadeTimer) {
     const TimerCarriers timers = data.Owner().Timers();
     if (!timers) return RepaintAtOnce(data);
     data.FadeTimer = std::make_unique<TacFadeTimer>(timers);
     data.FadeTimer->Value = targetKind == kFadeToNormal ? 255 : 0;
-  } else if (data.FadeRunning() && data.FadeTimer->Kind == targetKind) {
+  } else if (data.FadeRunning() && !data.FadeTimer->GlowOnly &&
+             data.FadeTimer->Kind == targetKind) {
     return;
   }
   TacFadeTimer& fade = *data.FadeTimer;
@@ -105,6 +138,7 @@ void StartStateFade(TsCommonData& data, int32_t targetKind, const FadeStep& step
   fade.New = CopyOfCache(data);
 
   fade.SetEnabled(false);
+  fade.GlowOnly = false;
   fade.Value = std::clamp(fade.Value, 0.0, 255.0);
   fade.PreviousKind = fade.Kind;
   fade.Kind = targetKind;

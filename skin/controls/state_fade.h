@@ -13,6 +13,8 @@ using FadeStep = std::function<bool(TsCommonData&, int32_t)>;
 
 inline constexpr uint32_t kFadeStepMs = 12;
 
+// Whether a change of state would be faded now rather than painted at once.
+bool StateFadePossible(const TsCommonData& data);
 void StartStateFade(TsCommonData& data, int32_t targetKind, const FadeStep& step, bool showGlow,
                     bool fast, bool animate);
 

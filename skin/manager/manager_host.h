@@ -26,6 +26,8 @@ class ManagerHost {
   // reaches them, and let it fade out once they have repainted.
   virtual void PrepareSkinChangeFade() = 0;
   virtual void EndSkinChangeFade() = 0;
+  // Removes every control's glow window (they belong to the skin that is going).
+  virtual void FreeAllGlows() = 0;
 
  protected:
   ~ManagerHost() = default;

@@ -209,6 +209,7 @@ void TsSkinManager::SetSkinName(std::string_view name) {
 void TsSkinManager::Activate(bool repaint) {
   // Without a decoded skin there is nothing to apply.
   if (loading_ || !registry_) return;
+  if (IsDefault()) host_.FreeAllGlows();
   if (repaint) host_.PrepareSkinChangeFade();
   registry_->CommonData().Applied = false;
   g_broadcasting = true;
@@ -235,6 +236,7 @@ void TsSkinManager::RepaintForms(bool animate) {
 }
 
 void TsSkinManager::Deactivate() {
+  host_.FreeAllGlows();
   if (hooksInstalled_) {
     host_.RemoveHooks();
     hooksInstalled_ = false;

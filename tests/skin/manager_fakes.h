@@ -104,11 +104,12 @@ class FakeManagerHost : public ManagerHost {
   void EndSkinChangeFade() override {
     if (OnFade) OnFade("fade ended");
   }
+  void FreeAllGlows() override { ++glowFrees; }
 
   WatchedPlatform platform;
   RecordingDirectory directory;
   std::optional<long long> appliedDpi;
-  int dpiAwareCalls = 0, hookInstalls = 0, hookRemovals = 0;
+  int dpiAwareCalls = 0, hookInstalls = 0, hookRemovals = 0, glowFrees = 0;
   bool colourRedirection = false;
   bool applicationWindowHooked = false;
   std::function<void(const char* step)> OnFade;

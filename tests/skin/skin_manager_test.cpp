@@ -193,6 +193,19 @@ TEST_F(SkinManagerTest, AnAnimatedRepaintFadesAroundTheRefreshOnly) {
   EXPECT_EQ(log.size(), 4u) << "no fade without animation";
 }
 
+TEST_F(SkinManagerTest, GlowsGoWhenTheDefaultActivatesASkinAndWhenAnyRemovesOne) {
+  TsSkinManager& manager = Started();
+  EXPECT_EQ(host.glowFrees, 1);
+  manager.SetActive(false);
+  EXPECT_EQ(host.glowFrees, 2);
+  manager.SetIsDefault(false);
+  TsSkinManager& other = Create();
+  other.SetIsDefault(true);
+  const int before = host.glowFrees;
+  manager.SetActive(true);  // not the default: the default's glows stay
+  EXPECT_EQ(host.glowFrees, before);
+}
+
 TEST_F(SkinManagerTest, BrightnessIsLimitedAndReloadsTheSkin) {
   TsSkinManager& manager = Started();
   log.clear();

@@ -3,8 +3,10 @@
 #include <utility>
 
 #include "skin/controls/engine_commands.h"
+#include "skin/controls/glow_effect.h"
 #include "skin/controls/owner_messages.h"
 #include "skin/controls/win32/dib_cache.h"
+#include "skin/controls/win32/glow_window.h"
 #include "skin/animation/win32/platform_timer.h"
 #include "skin/manager/win32/window_receivers.h"
 #include "skin/paint/win32/dib_bitmap.h"
@@ -66,6 +68,7 @@ LRESULT CALLBACK SkinnedWindow::Procedure(HWND window, UINT message, WPARAM wPar
 // reaches it.
 void SkinnedWindow::Detach() {
   data_.StopFade();
+  HideGlow(data_, false);
   mark_.Release();
   subclass_.Remove();
   data_.SavedProcedure = nullptr;
@@ -223,8 +226,21 @@ void SkinnedWindow::ShowImage(const SourceView& image) {
 
 TimerCarriers SkinnedWindow::Timers() { return PlatformTimers(); }
 
+std::optional<Rect> SkinnedWindow::ScreenBounds() const {
+  RECT r;
+  if (windowGone_ || !GetWindowRect(window_, &r)) return std::nullopt;
+  return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+// Layered top-level windows are there on every system the program runs on.
+bool SkinnedWindow::GlowPossible() const { return GetCapture() == nullptr; }
+
+std::unique_ptr<GlowWindow> SkinnedWindow::MakeGlowWindow() {
+  return windowGone_ ? nullptr : skin::MakeGlowWindow(window_);
+}
+
 bool SkinnedWindow::PaintFadeImage(HDC dc) const {
-  if (!data_.FadeRunning()) return false;
+  if (!data_.FadeRunning() || data_.FadeTimer->GlowOnly) return false;
   DrawPixels(dc, 0, 0, PixelRows(std::as_const(data_.FadeTimer->Work)));
   return true;
 }

@@ -61,6 +61,9 @@ class SkinnedWindow : public SkinOwner {
   std::string ClassName() const override;
   void ShowImage(const SourceView& image) override;
   TimerCarriers Timers() override;
+  std::optional<Rect> ScreenBounds() const override;
+  bool GlowPossible() const override;
+  std::unique_ptr<GlowWindow> MakeGlowWindow() override;
   // While a fade runs, its current image is what the window shows: true when it was painted.
   bool PaintFadeImage(HDC dc) const;
 

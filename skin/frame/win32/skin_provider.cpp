@@ -7,6 +7,7 @@
 
 #include "skin/animation/win32/screen_image.h"
 #include "skin/animation/win32/window_animation.h"
+#include "skin/controls/glow_effect.h"
 #include "skin/controls/win32/dib_cache.h"
 #include "skin/frame/win32/minimise_target.h"
 #include "skin/frame/win32/platform_animation.h"
@@ -398,6 +399,8 @@ void TsSkinProvider::PlayHide() {
   hideImage_ = {};
   const auto plan = HidePlan();
   if (!plan) return;
+  // Glows stand over the form on the screen; they would outlive the look that fades.
+  FreeAllGlows();
   const bool topmost = (GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
   TacHideTimer::Instance().AnimateWindowHide(std::move(image), {hideRect_.left, hideRect_.top},
                                              plan->TimeMs, plan->Kind, FormAlpha(window_),

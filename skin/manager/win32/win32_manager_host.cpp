@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "skin/controls/glow_effect.h"
 #include "skin/manager/preview_record.h"
 #include "skin/manager/skin_manager.h"
 #include "skin/manager/win32/system_colour_redirection.h"
@@ -80,6 +81,8 @@ void Win32ManagerHost::PrepareSkinChangeFade() {
 void Win32ManagerHost::EndSkinChangeFade() {
   if (windowHooks_) windowHooks_->EndSkinChangeFade();
 }
+
+void Win32ManagerHost::FreeAllGlows() { skin::FreeAllGlows(); }
 
 std::optional<LRESULT> Win32ManagerHost::ApplicationMessage(UINT message, WPARAM wParam,
                                                             LPARAM lParam) {

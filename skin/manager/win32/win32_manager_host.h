@@ -70,6 +70,7 @@ class Win32ManagerHost : public ManagerHost {
   void UnhookApplicationWindow() override;
   void PrepareSkinChangeFade() override;
   void EndSkinChangeFade() override;
+  void FreeAllGlows() override;
 
  private:
   std::optional<LRESULT> ApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -85,6 +85,37 @@ class FakeOwner : public SkinOwner {
   }
   // Without timers a fade never starts (tests that fade give their own).
   TimerCarriers Timers() override { return timers; }
+  std::optional<Rect> ScreenBounds() const override {
+    if (!facts.HasWindow) return std::nullopt;
+    return screenBounds;
+  }
+  bool GlowPossible() const override { return glowPossible; }
+  // A glow window that keeps what was pushed to it, in order.
+  struct GlowRecord {
+    std::vector<uint8_t> alphas;
+    Rect place;
+    Image32 image;
+    bool released = false;
+  };
+  class RecordingGlow : public GlowWindow {
+   public:
+    explicit RecordingGlow(std::shared_ptr<GlowRecord> record) : record_(std::move(record)) {}
+    ~RecordingGlow() override { record_->released = true; }
+    void UpdateLayer(const SourceView& image, uint8_t alpha, int32_t left, int32_t top) override {
+      record_->alphas.push_back(alpha);
+      record_->place = {left, top, left + image.Width, top + image.Height};
+      record_->image = MakeImage(image.Width, image.Height);
+      for (int32_t y = 0; y < image.Height; ++y)
+        std::copy_n(image.Row(y), image.Width, &record_->image.At(0, y));
+    }
+
+   private:
+    std::shared_ptr<GlowRecord> record_;
+  };
+  std::unique_ptr<GlowWindow> MakeGlowWindow() override {
+    glows.push_back(std::make_shared<GlowRecord>());
+    return std::make_unique<RecordingGlow>(glows.back());
+  }
 
   void AnswerParent(TacBgQuery& query);
 
@@ -101,6 +132,9 @@ class FakeOwner : public SkinOwner {
   std::vector<std::string> calls;
   std::vector<Image32> shown;
   TimerCarriers timers;
+  Rect screenBounds{104, 206, 120, 220};
+  bool glowPossible = true;
+  std::vector<std::shared_ptr<GlowRecord>> glows;  // every glow window made, in order
 
  private:
   void Log(const std::string& to, const EngineMessage& message) {
