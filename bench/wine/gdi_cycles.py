@@ -6,24 +6,19 @@ check box twice and opening and closing a drop-down list with the real pointer.
 BUILD_DIR is a Windows build tree (build/cross or build/cross64); ROUNDS defaults to 1000."""
 
 import sys
-import time
 from pathlib import Path
 
 from session import session
-from window_controls import control_at, hover_press_open
+from window_controls import control_at, hover_press_open, start_main_window
 
 
 def main(build_dir, rounds):
     with session(build_dir) as harness:
-        folder = harness.install(Path(build_dir) / "bin", "gdi")
-        harness.start_program(folder)
-        window = harness.wait_for_window("Velmora")
-        controls = harness.children(window)
-        origin = next(c for c in controls if c["class"] == "VelmoraImage")["rect"][:2]
+        _, _, window, controls, origin = start_main_window(None, harness,
+                                                           Path(build_dir) / "bin", "gdi")
         slider, fire, combo = (control_at(controls, origin, *place)
                                for place in ((260, 25), (13, 65), (265, 186)))
         away = (origin[0] + 600, origin[1] + 450)
-        time.sleep(2)
         print(f"after start: {harness.gdi_objects(window)} GDI objects")
         done = 0
         for target in [t for t in (1, 10, 100) if t < rounds] + [rounds]:

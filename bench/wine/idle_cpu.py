@@ -1,8 +1,8 @@
 """The program's CPU under Wine against the floor every process that plays sound pays here: the
 engine's output keeping its four 10 ms blocks of silence queued at the device, and nothing else
-(silence_floor.exe). The program is measured with its window shown and idle, with a slider
-thumb's state fade started again and again, and hidden in the tray; its layers are all off, as
-the floor plays nothing.
+(silence_floor.exe), which plays beside it. The program is measured with its window shown and
+idle, with a slider thumb's state fade started again and again, and hidden in the tray; its
+layers are all off, as the floor plays nothing.
 
     python3 bench/wine/idle_cpu.py BUILD_DIR [SECONDS]
 
@@ -15,37 +15,31 @@ import time
 from pathlib import Path
 
 from session import program_ticks, session
-from window_controls import centre, control_at
+from window_controls import centre, control_at, start_main_window
 
 SW_MINIMIZE = 6
 
 
-def cpu_percent(folder, program, seconds, action=time.sleep):
-    start_ticks, start = program_ticks(folder, program), time.monotonic()
+def cpu_percents(processes, seconds, action=time.sleep):
+    """Each (folder, program)'s share of one core over the same span, while `action` runs."""
+    start_ticks = [program_ticks(*p) for p in processes]
+    start = time.monotonic()
     action(seconds)
-    ticks, elapsed = program_ticks(folder, program) - start_ticks, time.monotonic() - start
-    return 100.0 * ticks / os.sysconf("SC_CLK_TCK") / elapsed
-
-
-def floor_percent(harness, folder, seconds):
-    floor = subprocess.Popen([harness.wine, str(Path(folder) / "silence_floor.exe"),
-                              str(int(seconds) + 4)], env=harness.env(),
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(2)
-    try:
-        return cpu_percent(folder, "silence_floor.exe", seconds)
-    finally:
-        floor.wait(timeout=60)
+    elapsed = time.monotonic() - start
+    return [100.0 * (program_ticks(*p) - t) / os.sysconf("SC_CLK_TCK") / elapsed
+            for p, t in zip(processes, start_ticks)]
 
 
 def main(build_dir, seconds):
     with session(build_dir) as harness:
-        folder = harness.install(Path(build_dir) / "bin", "cpu")
-        floor = floor_percent(harness, folder, seconds)
-        harness.start_program(folder)
-        window = harness.wait_for_window("Velmora")
-        controls = harness.children(window)
-        origin = next(c for c in controls if c["class"] == "VelmoraImage")["rect"][:2]
+        _, folder, window, controls, origin = start_main_window(None, harness,
+                                                                Path(build_dir) / "bin", "cpu")
+        # The floor plays beside the program through every span, so that both meet the same
+        # moments of the machine and of the sound server.
+        floor = subprocess.Popen([harness.wine, str(Path(folder) / "silence_floor.exe"),
+                                  str(int(3 * seconds + 60))], env=harness.env(),
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        processes = [(folder, "Velmora.exe"), (folder, "silence_floor.exe")]
         thumb = centre(control_at(controls, origin, 260, 25))
         away = (origin[0] + 600, origin[1] + 450)
         harness.xdotool("mousemove", "--sync", *away)
@@ -58,15 +52,15 @@ def main(build_dir, seconds):
                 harness.xdotool("mousemove", *thumb, "sleep", 0.1, "mousemove", *away,
                                 "sleep", 0.1)
 
-        idle = cpu_percent(folder, "Velmora.exe", seconds)
-        fade = cpu_percent(folder, "Velmora.exe", seconds, fading)
+        found = [("shown and idle", cpu_percents(processes, seconds)),
+                 ("fading", cpu_percents(processes, seconds, fading))]
         harness.show(window, SW_MINIMIZE)
         time.sleep(3)
-        hidden = cpu_percent(folder, "Velmora.exe", seconds)
-        print(f"floor (engine output playing silence): {floor:.2f} % of one core over {seconds} s")
-        for name, value in (("shown and idle", idle), ("fading", fade), ("hidden in the tray",
-                                                                        hidden)):
-            print(f"{name}: {value:.2f} % ({value - floor:+.2f} against the floor)")
+        found.append(("hidden in the tray", cpu_percents(processes, seconds)))
+        floor.kill()
+        for name, (program, silence) in found:
+            print(f"{name}: {program:.2f} % of one core over {seconds} s, the floor "
+                  f"{silence:.2f} % ({program - silence:+.2f})")
 
 
 if __name__ == "__main__":

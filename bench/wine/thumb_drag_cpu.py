@@ -11,6 +11,7 @@ import time
 from pathlib import Path
 
 from session import program_ticks, session
+from window_controls import control_at, start_main_window
 
 BALANCE = (260, 25)  # the brook's balance slider; its design value 0 puts the thumb mid-way
 
@@ -24,13 +25,9 @@ def cpu_percent(folder, seconds, action):
 
 def main(build_dir, seconds):
     with session(build_dir) as harness:
-        folder = harness.install(Path(build_dir) / "bin", "cpu")
-        harness.start_program(folder)
-        window = harness.wait_for_window("Velmora")
-        controls = harness.children(window)
-        origin = next(c for c in controls if c["class"] == "VelmoraImage")["rect"][:2]
-        slider = next(c for c in controls
-                      if c["rect"][:2] == [origin[0] + BALANCE[0], origin[1] + BALANCE[1]])
+        _, folder, window, controls, origin = start_main_window(None, harness,
+                                                                Path(build_dir) / "bin", "cpu")
+        slider = control_at(controls, origin, *BALANCE)
         left, top, right, bottom = slider["rect"]
         centre_x, centre_y = (left + right) // 2, (top + bottom) // 2
         away = (origin[0] + 600, origin[1] + 450)

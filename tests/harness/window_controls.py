@@ -19,10 +19,11 @@ class MainWindow(NamedTuple):
 def start_main_window(test, harness, output, name, settings=None):
     """Runs the program from a fresh copy of `output` with a settings file (the design values by
     default) until its main window shows and has painted; the test's cleanup kills a program
-    still running."""
+    still running (a benchmark passes no test: its session's end does)."""
     folder = harness.install(output, name, settings or settings_text())
     program = harness.start_program(folder)
-    test.addCleanup(lambda: program.poll() is None and program.kill())
+    if test:
+        test.addCleanup(lambda: program.poll() is None and program.kill())
     window = harness.wait_for_window("Velmora")
     controls = harness.children(window)
     origin = next(c for c in controls if c["class"] == "VelmoraImage")["rect"][:2]

@@ -15,11 +15,15 @@
 #include "tests/skin/fake_platform.h"
 #include "tests/skin/package_builder.h"
 #include "tests/skin/win32/message_pump.h"
+#include "tests/skin/win32/window_rects.h"
 #include "ui/win32/application.h"
 #include "ui/win32/window_class.h"
 
 namespace velmora::skin {
 namespace {
+
+using test::Bounds;
+using test::Same;
 
 LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, message, wParam, lParam);
@@ -30,16 +34,6 @@ std::vector<uint8_t> Package(const char* formColour) {
       .Member("OPTIONS.DAT",
               std::string("[GLOBALINFO]\nVERSION=10.25\n[FORM]\nCOLOR=") + formColour + "\n")
       .Build();
-}
-
-RECT Bounds(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return r;
-}
-
-bool Same(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
 bool AnyOverlay() { return FindWindowW(L"TacGlowForm", nullptr) != nullptr; }

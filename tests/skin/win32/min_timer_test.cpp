@@ -13,11 +13,15 @@
 #include "tests/skin/controls/fake_owner.h"
 #include "tests/skin/paint/loaded_skin.h"
 #include "tests/skin/paint/pixels.h"
+#include "tests/skin/win32/window_rects.h"
 #include "ui/win32/application.h"
 #include "ui/win32/window_class.h"
 
 namespace velmora::skin {
 namespace {
+
+using test::Bounds;
+using test::Same;
 
 LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, message, wParam, lParam);
@@ -30,16 +34,6 @@ BYTE LayeredAlpha(HWND window) {
   DWORD flags = 0;
   GetLayeredWindowAttributes(window, nullptr, &alpha, &flags);
   return alpha;
-}
-
-RECT Bounds(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return r;
-}
-
-bool Same(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
 class MinTimer : public ::testing::Test {
