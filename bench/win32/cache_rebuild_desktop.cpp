@@ -18,12 +18,8 @@
 namespace velmora::skin {
 namespace {
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 HWND Window(HWND parent, int x, int y, int w, int h) {
-  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraCacheBench", Plain);
+  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraCacheBench", DefWindowProcW);
   return CreateWindowExW(0, cls, L"", parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, x, y, w, h,
                          parent, nullptr, ui::Application::Instance().Module(), nullptr);
 }

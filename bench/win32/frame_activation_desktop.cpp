@@ -22,10 +22,6 @@
 namespace velmora::skin {
 namespace {
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 double Microseconds(LARGE_INTEGER from, LARGE_INTEGER to, int rounds) {
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
@@ -55,7 +51,7 @@ int Run(const char* packagePath) {
   registry->CommonData().Applied = true;
   test::FakeManager manager{registry.get()};
 
-  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraFrameBench", Plain);
+  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraFrameBench", DefWindowProcW);
   const HWND form = CreateWindowExW(0, cls, L"Velmora",
                                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 40,
                                     40, 770, 567, nullptr, nullptr, application.Module(), nullptr);

@@ -21,12 +21,8 @@ namespace {
 
 constexpr UINT kPing = WM_APP + 7;
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 HWND Window(HWND parent, const wchar_t* text = L"") {
-  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraAdapterTest", Plain);
+  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraAdapterTest", DefWindowProcW);
   return CreateWindowExW(0, cls, text, parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, 0, 0, 40, 20,
                          parent, nullptr, ui::Application::Instance().Module(), nullptr);
 }

@@ -25,10 +25,6 @@ namespace {
 using test::Bounds;
 using test::Same;
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 std::vector<uint8_t> Package(const char* formColour) {
   return test::PackageBuilder()
       .Member("OPTIONS.DAT",
@@ -44,7 +40,7 @@ class FormAnimations : public ::testing::Test {
     host.SetWindowHooksFactory(MakeFrameHooks);
     definition.InternalSkins = {{.Name = "Dawn", .Data = dawn}, {.Name = "Night", .Data = night}};
     definition.SkinName = "Dawn";
-    const wchar_t* cls = ui::RegisterWindowClass(L"TFormAnimated", Plain);
+    const wchar_t* cls = ui::RegisterWindowClass(L"TFormAnimated", DefWindowProcW);
     form = CreateWindowExW(0, cls, L"Animated", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 60, 40,
                            240, 180, nullptr, nullptr, ui::Application::Instance().Module(),
                            nullptr);

@@ -16,12 +16,8 @@
 namespace velmora::skin {
 namespace {
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 HWND Form(const wchar_t* className, DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU) {
-  const wchar_t* cls = ui::RegisterWindowClass(className, Plain);
+  const wchar_t* cls = ui::RegisterWindowClass(className, DefWindowProcW);
   return CreateWindowExW(0, cls, L"Form", style, 0, 0, 200, 150, nullptr, nullptr,
                          ui::Application::Instance().Module(), nullptr);
 }

@@ -17,10 +17,6 @@
 namespace velmora::skin {
 namespace {
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 // FORM's mask (0, 0)-(6, 6) has a key at its top-left pixel and its bottom-right one.
 Image32 CornerMaster() {
   Image32 master = test::Filled(6, 6, 0xFF203040u);
@@ -33,7 +29,7 @@ class Frame : public ::testing::Test {
  protected:
   Frame() {
     skin.registry->CommonData().Applied = true;
-    const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraFrameTest", Plain);
+    const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraFrameTest", DefWindowProcW);
     form = CreateWindowExW(0, cls, L"Frame", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 10, 10, 200,
                            150, nullptr, nullptr, ui::Application::Instance().Module(), nullptr);
   }

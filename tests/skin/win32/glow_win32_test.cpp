@@ -25,10 +25,6 @@ namespace {
 
 using test::PumpMessages;
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 // The slider skin's parts, opaque, with a glow whose mask is the 3 x 4 yellow cell of the master
 // with 1-pixel borders, and a margin of 0: the glow window is the control's rectangle grown by 1.
 std::string GlowingSections() {
@@ -48,7 +44,7 @@ struct GlowFixture : ::testing::Test {
   test::FakeManager manager{skin.registry.get()};
   Forms owner;
   ui::TrackBar slider{owner, "slider"};
-  HWND form = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraGlowTest", Plain), L"",
+  HWND form = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraGlowTest", DefWindowProcW), L"",
                               WS_POPUP | WS_VISIBLE, 40, 30, 300, 80, nullptr, nullptr,
                               application.Module(), nullptr);
   std::unique_ptr<TsTrackBar> bar;

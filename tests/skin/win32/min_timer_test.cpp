@@ -23,10 +23,6 @@ namespace {
 using test::Bounds;
 using test::Same;
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 bool Layered(HWND window) { return GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED; }
 
 BYTE LayeredAlpha(HWND window) {
@@ -39,7 +35,7 @@ BYTE LayeredAlpha(HWND window) {
 class MinTimer : public ::testing::Test {
  protected:
   MinTimer() {
-    const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraFlightTest", Plain);
+    const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraFlightTest", DefWindowProcW);
     // 400 x 300 at (100, 50): its centre is (300, 200).
     form = CreateWindowExW(0, cls, L"Flight",
                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE,

@@ -23,10 +23,6 @@
 namespace velmora::skin {
 namespace {
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 Image32 Master() { return test::Filled(16, 8, test::Bgra(0, 0, 0, 255)); }
 
 // The panel and the radio button let the form through; the form does not answer for the section
@@ -44,7 +40,7 @@ struct RadioFixture : ::testing::Test {
   Controls owner;
   ui::Panel panelControl{owner, "spnl1"};
   ui::RadioButton radioControl{owner, "rb9"};
-  HWND form = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraRadioTest", Plain), L"",
+  HWND form = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraRadioTest", DefWindowProcW), L"",
                               WS_POPUP | WS_VISIBLE, 0, 0, 300, 80, nullptr, nullptr,
                               application.Module(), nullptr);
   std::unique_ptr<TsPanel> panel;

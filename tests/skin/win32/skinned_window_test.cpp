@@ -21,12 +21,8 @@
 namespace velmora::skin {
 namespace {
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 HWND Window(HWND parent, int x = 0, int y = 0, int w = 40, int h = 30) {
-  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraSkinnedTest", Plain);
+  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraSkinnedTest", DefWindowProcW);
   return CreateWindowExW(0, cls, L"", parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, x, y, w, h, parent,
                          nullptr, ui::Application::Instance().Module(), nullptr);
 }

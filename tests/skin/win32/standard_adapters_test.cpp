@@ -51,19 +51,16 @@ const char* kSkin =
     "[BUTTON]\r\nSTATES=3\r\nUSESTATE2=1\r\nCOLOR=1118481\r\nHOTCOLOR=2236962\r\nCOLOR2=3355443\r\n"
     "FONTCOLOR=16777215\r\nHOTFONTCOLOR=16777215\r\nFONTCOLOR2=16777215\r\n";
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 struct Adapters : ::testing::Test {
   ui::Application application;
   test::LoadedSkin skin{kSkin, Master()};
   test::FakeManager manager{skin.registry.get()};
   ClassNameLists lists;
   std::map<HWND, ControlFacts> facts;
-  HWND form = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraAdaptersTest", Plain), L"",
-                              WS_POPUP | WS_VISIBLE, 0, 0, 300, 120, nullptr, nullptr,
-                              application.Module(), nullptr);
+  HWND form =
+      CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraAdaptersTest", DefWindowProcW), L"",
+                      WS_POPUP | WS_VISIBLE, 0, 0, 300, 120, nullptr, nullptr,
+                      application.Module(), nullptr);
   TacCtrlAdapter registry{&manager, lists, [this](HWND w) -> std::optional<ControlFacts> {
                             const auto found = facts.find(w);
                             if (found == facts.end()) return std::nullopt;
@@ -153,9 +150,10 @@ TEST_F(Adapters, TheSpaceKeyStillTogglesAFocusedAutomaticBox) {
 
 // The check box section's own font colour is red; the ground under the box paints in another.
 TEST_F(Adapters, ACaptionTakesTheFontColourOfTheSectionUnderIt) {
-  const HWND under = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraAdaptersPanel", Plain),
-                                     L"", WS_CHILD | WS_VISIBLE, 0, 40, 200, 30, form, nullptr,
-                                     application.Module(), nullptr);
+  const HWND under =
+      CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraAdaptersPanel", DefWindowProcW), L"",
+                      WS_CHILD | WS_VISIBLE, 0, 40, 200, 30, form, nullptr, application.Module(),
+                      nullptr);
   SkinnedWindow ground(under, &manager, 0, true);
   ground.Data().SetSkinSection("GROUND");
   ground.Data().Initialize(false);
@@ -220,7 +218,7 @@ int CaptionPixels(HWND panel) {
 }
 
 TEST_F(Adapters, APlainPanelIsSeeThroughAndTag999HidesItsCaption) {
-  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraAdaptersPanel", Plain);
+  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraAdaptersPanel", DefWindowProcW);
   const auto panel = [&](int32_t tag) {
     const HWND w = CreateWindowExW(0, cls, L"Сверчки", WS_CHILD | WS_VISIBLE, 0, 40, 200, 30,
                                    form, nullptr, application.Module(), nullptr);
@@ -258,9 +256,10 @@ LRESULT CALLBACK Creating(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   if (message == WM_CREATE) {
     auto* creating = static_cast<CreatingForm*>(
         reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-    const HWND panel = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraAdaptersPanel", Plain),
-                                       L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, window, nullptr,
-                                       GetModuleHandleW(nullptr), nullptr);
+    const HWND panel =
+        CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraAdaptersPanel", DefWindowProcW), L"",
+                        WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, window, nullptr,
+                        GetModuleHandleW(nullptr), nullptr);
     creating->test->facts[panel] = {"TPanel", 0};
     creating->test->registry.AddItem(panel, creating->test->facts[panel]);
     creating->panel = panel;

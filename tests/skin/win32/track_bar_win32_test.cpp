@@ -24,10 +24,6 @@ namespace {
 using namespace test::slider;
 using test::PumpMessages;
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 class Sliders : public ui::ComponentOwner {};
 
 struct SliderFixture : ::testing::Test {
@@ -36,7 +32,7 @@ struct SliderFixture : ::testing::Test {
   test::FakeManager manager{skin.loaded.registry.get()};
   Sliders owner;
   ui::TrackBar slider{owner, "slider"};
-  HWND form = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraSliderTest", Plain), L"",
+  HWND form = CreateWindowExW(0, ui::RegisterWindowClass(L"VelmoraSliderTest", DefWindowProcW), L"",
                               WS_POPUP | WS_VISIBLE, 0, 0, 300, 80, nullptr, nullptr,
                               application.Module(), nullptr);
   std::unique_ptr<TsTrackBar> bar;

@@ -15,14 +15,10 @@
 namespace velmora::skin {
 namespace {
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 class WindowAnimation : public ::testing::Test {
  protected:
   WindowAnimation() {
-    const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraAnimationTest", Plain);
+    const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraAnimationTest", DefWindowProcW);
     form = CreateWindowExW(0, cls, L"Animated", WS_POPUP | WS_BORDER, 40, 30, 160, 120, nullptr,
                            nullptr, ui::Application::Instance().Module(), nullptr);
   }
