@@ -7,8 +7,8 @@ namespace {
 
 struct Angle {
   double cos_w, alpha;
-  Angle(double hz, double q) {
-    const double w = 2.0 * kPi * hz / kSampleRate;
+  Angle(double hz, double q, double rate) {
+    const double w = 2.0 * kPi * hz / rate;
     cos_w = std::cos(w);
     alpha = std::sin(w) / (2.0 * q);
   }
@@ -16,31 +16,31 @@ struct Angle {
 
 }  // namespace
 
-Biquad Biquad::lowpass(double hz, double q) {
-  const Angle a(hz, q);
+Biquad Biquad::lowpass(double hz, double q, double rate) {
+  const Angle a(hz, q, rate);
   return {(1 - a.cos_w) / 2, 1 - a.cos_w, (1 - a.cos_w) / 2, 1 + a.alpha, -2 * a.cos_w, 1 - a.alpha};
 }
 
-Biquad Biquad::highpass(double hz, double q) {
-  const Angle a(hz, q);
+Biquad Biquad::highpass(double hz, double q, double rate) {
+  const Angle a(hz, q, rate);
   return {(1 + a.cos_w) / 2, -(1 + a.cos_w), (1 + a.cos_w) / 2, 1 + a.alpha, -2 * a.cos_w,
           1 - a.alpha};
 }
 
 Biquad Biquad::bandpass(double hz, double q) {
-  const Angle a(hz, q);
+  const Angle a(hz, q, kSampleRate);
   return {a.alpha, 0, -a.alpha, 1 + a.alpha, -2 * a.cos_w, 1 - a.alpha};
 }
 
 Biquad Biquad::peaking(double hz, double q, double gain_db) {
-  const Angle a(hz, q);
+  const Angle a(hz, q, kSampleRate);
   const double g = std::pow(10.0, gain_db / 40.0);
   return {1 + a.alpha * g, -2 * a.cos_w, 1 - a.alpha * g, 1 + a.alpha / g, -2 * a.cos_w,
           1 - a.alpha / g};
 }
 
 Biquad Biquad::highshelf(double hz, double q, double gain_db) {
-  const Angle a(hz, q);
+  const Angle a(hz, q, kSampleRate);
   const double g = std::pow(10.0, gain_db / 40.0);
   const double s = 2 * std::sqrt(g) * a.alpha;
   return {g * ((g + 1) + (g - 1) * a.cos_w + s), -2 * g * ((g - 1) + (g + 1) * a.cos_w),

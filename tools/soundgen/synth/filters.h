@@ -7,8 +7,9 @@ namespace soundgen {
 
 class Biquad {
 public:
-  static Biquad lowpass(double hz, double q = 0.7071);
-  static Biquad highpass(double hz, double q = 0.7071);
+  // `rate` differs from the generator's only when measuring recordings made at another rate.
+  static Biquad lowpass(double hz, double q = 0.7071, double rate = kSampleRate);
+  static Biquad highpass(double hz, double q = 0.7071, double rate = kSampleRate);
   // Unit gain at the centre frequency.
   static Biquad bandpass(double hz, double q);
   static Biquad peaking(double hz, double q, double gain_db);
