@@ -91,7 +91,7 @@ std::vector<Call> tawny_song(double at, double pause, double hz) {
   double t = at + 0.8 + pause;
   song.push_back({t, hoot(0.12, hz * 0.93), 0.6});
   t += 0.42;
-  for (int n = 0; n < 3; ++n, t += 0.15) song.push_back({t, hoot(0.08, hz * (0.94 + 0.01 * n)), 0.55 + 0.05 * n});
+  for (int n = 0; n < 3; ++n, t += 0.17) song.push_back({t, hoot(0.08, hz * (0.94 + 0.01 * n)), 0.55 + 0.05 * n});
   song.push_back({t + 0.02, hoot(1.3, hz * 0.97, 0.02), 0.9});
   return song;
 }
