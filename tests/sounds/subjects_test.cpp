@@ -1,6 +1,7 @@
 // The subjects' building blocks and short renders: each sounds where its subject does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "soundgen/subjects/subjects.h"
@@ -18,6 +19,46 @@ std::vector<double> spectrum_of(const std::vector<float>& samples) {
 // Frequency of the strongest bin in a short frame at `seconds`.
 double pitch_at(const std::vector<float>& samples, double seconds) {
   return peak_frequency(frame_power(samples, frames_for(seconds), 8192), 80, 5000);
+}
+
+struct Note {
+  double from, to;
+};
+
+// Spans louder than 15 dB under the loudest 40 ms frame; dips shorter than `bridge` seconds
+// (an echo's flutter, a syllable's break) do not split a note.
+std::vector<Note> notes_of(const std::vector<float>& samples, double bridge = 0.05) {
+  const size_t frame = frames_for(0.04);
+  std::vector<double> level;
+  for (size_t start = 0; start + frame <= samples.size(); start += frame) {
+    double sum = 0;
+    for (size_t i = start; i < start + frame; ++i) sum += static_cast<double>(samples[i]) * samples[i];
+    level.push_back(sum);
+  }
+  const double threshold = *std::max_element(level.begin(), level.end()) * std::pow(10.0, -1.5);
+  std::vector<Note> notes;
+  for (size_t i = 0; i < level.size(); ++i) {
+    if (level[i] < threshold) continue;
+    const double from = 0.04 * static_cast<double>(i), to = from + 0.04;
+    if (!notes.empty() && from - notes.back().to < bridge) notes.back().to = to;
+    else notes.push_back({from, to});
+  }
+  return notes;
+}
+
+// Power of the k-th harmonic over [from, to) seconds, summed within 4% of k times each frame's
+// strongest pitch between 150 and 1200 Hz.
+double harmonic_power(const std::vector<float>& samples, double from, double to, int k) {
+  const size_t size = 4096;
+  const double bin = static_cast<double>(kSampleRate) / size;
+  double sum = 0;
+  for (size_t start = frames_for(from); start + size <= frames_for(to); start += size / 2) {
+    const std::vector<double> power = frame_power(samples, start, size);
+    const double f0 = peak_frequency(power, 150, 1200);
+    for (auto b = static_cast<size_t>(k * f0 * 0.96 / bin); b <= static_cast<size_t>(k * f0 * 1.04 / bin); ++b)
+      sum += power[b];
+  }
+  return sum;
 }
 
 TEST(Grains, BubbleRingsDownAndRisesInPitch) {
@@ -68,6 +109,61 @@ TEST(Subjects, OwlsHootWellBelowOneKilohertzAndWolvesHowlRisingThenFalling) {
   EXPECT_GT(middle, start * 1.3);
   EXPECT_GT(middle, end * 1.3);
   EXPECT_LT(middle, 1000);
+}
+
+TEST(Subjects, TawnyOwlsPauseAfterTheLongHootThenStutterIntoTheQuaver) {
+  for (int n = 1; n <= 2; ++n) {
+    SCOPED_TRACE(n);
+    const std::vector<Note> notes = notes_of(mono_mix(night_call(n)));
+    ASSERT_GE(notes.size(), 3u);
+    // The long first hoot, then a pause of 2 to 5 seconds before the rest of the song.
+    EXPECT_GE(notes[0].to - notes[0].from, 0.5);
+    EXPECT_GE(notes[1].from - notes[0].to, 2.0);
+    EXPECT_LE(notes[1].from - notes[0].to, 5.0);
+    // The whole song takes 5 to 8 seconds and ends on a long note of a second or so.
+    EXPECT_GE(notes.back().to - notes[0].from, 5.0);
+    EXPECT_LE(notes.back().to - notes[0].from, 8.0);
+    EXPECT_GE(notes.back().to - notes.back().from, 0.8);
+  }
+  // Close by, the short notes before the last one stand apart: "hu ... hu-hu-hu-huuuu".
+  const std::vector<Note> near = notes_of(mono_mix(night_call(1)));
+  const auto short_notes = std::count_if(near.begin() + 1, near.end() - 1,
+                                         [](const Note& note) { return note.to - note.from < 0.2; });
+  EXPECT_GE(short_notes, 3);
+}
+
+TEST(Subjects, TheEagleOwlHootsAtItsPitchAndAtLeastFiveSecondsApart) {
+  const std::vector<float> call = mono_mix(night_call(5));
+  const double peak = peak_frequency(spectrum_of(call), 50, 20000);
+  EXPECT_GE(peak, 250);
+  EXPECT_LE(peak, 450);
+  // Males repeat their "OO-hu" every 5 to 12 seconds or more: calls within one sound stand that far apart.
+  const std::vector<Note> calls = notes_of(call, 1.0);
+  for (size_t i = 1; i < calls.size(); ++i) EXPECT_GE(calls[i].from - calls[i - 1].from, 5.0);
+}
+
+TEST(Subjects, TheUralOwlHootsDeeperThanTheTawny) {
+  const double ural = peak_frequency(spectrum_of(mono_mix(night_call(3))), 50, 20000);
+  EXPECT_GE(ural, 250);
+  EXPECT_LE(ural, 400);
+  EXPECT_LT(ural, peak_frequency(spectrum_of(mono_mix(night_call(1))), 50, 20000));
+}
+
+TEST(Subjects, HowlsKeepTheirHarmonicsTenDecibelsUnderTheFundamental) {
+  // Steady parts of the howls: a lone wolf's hold, the first of two before the second joins.
+  const struct {
+    int n;
+    double from, to;
+  } holds[] = {{6, 1.5, 3.5}, {7, 1.5, 4.0}, {8, 1.0, 1.4}, {10, 1.0, 2.2}, {10, 2.6, 3.4}};
+  for (const auto& hold : holds) {
+    SCOPED_TRACE(hold.n);
+    const std::vector<float> howl = mono_mix(night_call(hold.n));
+    const double fundamental = harmonic_power(howl, hold.from, hold.to, 1);
+    for (int k = 2; k <= 4; ++k) {
+      const double overtone = harmonic_power(howl, hold.from, hold.to, k);
+      EXPECT_LE(10 * std::log10(overtone / fundamental), -10.0) << k;
+    }
+  }
 }
 
 TEST(Subjects, RenderTheSameSamplesEveryTime) {

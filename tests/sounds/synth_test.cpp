@@ -1,11 +1,13 @@
 // The synthesis toolkit: seamless loops, levels, filters and the measurements built on them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "soundgen/synth/analysis.h"
 #include "soundgen/synth/canvas.h"
 #include "soundgen/synth/filters.h"
+#include "soundgen/synth/grains.h"
 #include "soundgen/synth/levels.h"
 #include "soundgen/synth/noise.h"
 #include "soundgen/synth/reverb.h"
@@ -120,6 +122,63 @@ TEST(Room, LoopTailRingsOnAtTheStart) {
   click.left.back() = click.right.back() = 1.0f;  // a click on the loop's last sample
   apply_room(click, Shape::Loop, {0.8, 0.4, 0.5, 1.0});
   EXPECT_GT(rms(click, 0.0, 0.3), 1e-4);
+}
+
+// Lengths in seconds of a pure tone's vibrato cycles: from each upward pass of its frequency
+// through `centre` Hz to the next, read from the tone's own zero crossings.
+std::vector<double> vibrato_cycles(const std::vector<float>& tone, double centre) {
+  std::vector<double> cycles;
+  double last_crossing = -1, last_pass = -1;
+  bool below = false;
+  for (size_t i = 1; i < tone.size(); ++i) {
+    if (tone[i - 1] >= 0 || tone[i] < 0) continue;
+    const double crossing = (static_cast<double>(i - 1) + tone[i - 1] / (tone[i - 1] - tone[i])) / kSampleRate;
+    if (last_crossing >= 0) {
+      const double hz = 1 / (crossing - last_crossing);
+      if (hz < centre * 0.995) below = true;
+      if (below && hz > centre * 1.005) {
+        if (last_pass >= 0) cycles.push_back(crossing - last_pass);
+        last_pass = crossing;
+        below = false;
+      }
+    }
+    last_crossing = crossing;
+  }
+  return cycles;
+}
+
+TEST(Glide, AWanderingVibratoVariesItsCyclesAndASteadyOneDoesNot) {
+  Glide g;
+  g.pitch = {{0, 400}, {4.0, 400}};
+  g.vibrato_hz = 5;
+  g.vibrato_depth = 0.03;
+  for (double wander : {0.0, 0.5}) {
+    SCOPED_TRACE(wander);
+    g.vibrato_wander = wander;
+    Random random(3);
+    std::vector<double> cycles = vibrato_cycles(sing(g, random), 400);
+    ASSERT_GE(cycles.size(), 12u);
+    std::sort(cycles.begin(), cycles.end());
+    const double spread = cycles.back() / cycles.front();
+    // Steady: every cycle 1/5 s; wandering by half: rates from 2.5 to 7.5 Hz, far more than a third apart.
+    if (wander == 0) {
+      EXPECT_NEAR(cycles[cycles.size() / 2], 0.2, 0.01);
+      EXPECT_LT(spread, 1.1);
+    } else {
+      EXPECT_GT(spread, 1.3);
+    }
+  }
+}
+
+TEST(Glide, FollowsItsLoudnessContour) {
+  Glide g;
+  g.pitch = {{0, 400}, {2.0, 400}};
+  g.loudness = {{0, 1.0}, {1.0, 1.0}, {1.2, 0.1}, {2.0, 0.1}};
+  Random random(4);
+  const std::vector<float> tone = sing(g, random);
+  Sound s(tone.size());
+  s.left = s.right = tone;
+  EXPECT_NEAR(db(rms(s, 1.3, 1.8) / rms(s, 0.3, 0.9)), -20.0, 0.5);
 }
 
 }  // namespace
