@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 
 #include "soundgen/subjects/subjects.h"
 #include "soundgen/synth/analysis.h"
+#include "soundgen/synth/filters.h"
 #include "soundgen/synth/grains.h"
 #include "soundgen/synth/random.h"
 
@@ -18,6 +20,34 @@ std::vector<double> spectrum_of(const std::vector<float>& samples) {
 // Frequency of the strongest bin in a short frame at `seconds`.
 double pitch_at(const std::vector<float>& samples, double seconds) {
   return peak_frequency(frame_power(samples, frames_for(seconds), 8192), 80, 5000);
+}
+
+// Loudness of the sound above `above_hz`, rectified and smoothed, once a millisecond.
+std::vector<double> envelope(const std::vector<float>& samples, double above_hz) {
+  Biquad cut_1 = Biquad::highpass(above_hz), cut_2 = Biquad::highpass(above_hz);
+  OnePole smooth(150);
+  std::vector<double> out;
+  for (size_t i = 0; i < samples.size(); ++i) {
+    const float level = smooth.process(std::abs(cut_2.process(cut_1.process(samples[i]))));
+    if (i % 44 == 0) out.push_back(level);
+  }
+  return out;
+}
+
+// The rate per second at which the envelope swells and falls most strongly between lo and hi.
+double rhythm(const std::vector<double>& env, double lo_hz, double hi_hz) {
+  size_t size = 1;
+  while (size < env.size()) size *= 2;
+  double mean = 0;
+  for (double v : env) mean += v / static_cast<double>(env.size());
+  std::vector<std::complex<double>> data(size);
+  for (size_t i = 0; i < env.size(); ++i) data[i] = env[i] - mean;
+  fft(data);
+  const double bin_hz = 1000.0 / static_cast<double>(size);
+  size_t best = 0;
+  for (size_t k = static_cast<size_t>(lo_hz / bin_hz); k <= static_cast<size_t>(hi_hz / bin_hz); ++k)
+    if (std::norm(data[k]) > std::norm(data[best])) best = k;
+  return static_cast<double>(best) * bin_hz;
 }
 
 TEST(Grains, BubbleRingsDownAndRisesInPitch) {
@@ -56,6 +86,30 @@ TEST(Subjects, CricketPhrasesSingBetweenThreeAndSixKilohertz) {
     EXPECT_GT(peak, 3000);
     EXPECT_LT(peak, 6000);
   }
+}
+
+// Marsh frogs laugh "ke-ke-ke-kek": 6 to 15 pulse groups in a call of half a second to a second,
+// the groups so some 6 to 20 a second, the call's strongest frequencies 1 to 2 kHz within a
+// carrier band of 0.5 to 3 kHz.
+TEST(Subjects, MarshFrogsLaughInPulseGroupsAroundOneAndAHalfKilohertz) {
+  const std::vector<float> chorus = mono_mix(swamp(1));
+  const std::vector<double> s = average_spectrum(chorus, 4096);
+  EXPECT_GT(peak_frequency(s, 50, 20000), 1000);
+  EXPECT_LT(peak_frequency(s, 50, 20000), 2000);
+  EXPECT_GT(band_share(s, 500, 3000), 0.6);
+  const double groups = rhythm(envelope(chorus, 500), 3, 60);
+  EXPECT_GT(groups, 6);
+  EXPECT_LT(groups, 20);
+}
+
+// Fire-bellied toads call a soft "oonk" of 400 to 600 Hz; no frog of the region calls as low as
+// a few hundred hertz, so little of the chorus lies there.
+TEST(Subjects, FireBelliedToadsCallAroundHalfAKilohertz) {
+  const std::vector<double> s = average_spectrum(mono_mix(swamp(2)), 4096);
+  EXPECT_GT(peak_frequency(s, 50, 20000), 400);
+  EXPECT_LT(peak_frequency(s, 50, 20000), 600);
+  EXPECT_LT(band_share(s, 0, 300), 0.15);
+  EXPECT_GT(band_share(s, 400, 2500), 0.6);
 }
 
 TEST(Subjects, OwlsHootWellBelowOneKilohertzAndWolvesHowlRisingThenFalling) {
