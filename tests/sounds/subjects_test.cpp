@@ -1,6 +1,7 @@
 // The subjects' building blocks and short renders: each sounds where its subject does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 
@@ -76,8 +77,9 @@ TEST(Grains, SingFollowsItsPitchContour) {
   EXPECT_NEAR(pitch_at(tone, 1.5), 600, 20);
 }
 
+// The bush cricket (11) is no cricket: it hisses far higher, tested below.
 TEST(Subjects, CricketPhrasesSingBetweenThreeAndSixKilohertz) {
-  for (int n = 3; n <= 11; ++n) {
+  for (int n = 3; n <= 10; ++n) {
     const Sound phrase = cricket_phrase(n);
     SCOPED_TRACE(n);
     EXPECT_GT(phrase.seconds(), 2.0);
@@ -110,6 +112,38 @@ TEST(Subjects, FireBelliedToadsCallAroundHalfAKilohertz) {
   EXPECT_LT(peak_frequency(s, 50, 20000), 600);
   EXPECT_LT(band_share(s, 0, 300), 0.15);
   EXPECT_GT(band_share(s, 400, 2500), 0.6);
+}
+
+// A mole cricket churrs for minutes: a carrier of about 3.5 kHz pulsed 50 to 90 times a second,
+// unbroken between the phrase's fade-in and fade-out.
+TEST(Subjects, MoleCricketChurrsUnbrokenAtThreeAndAHalfKilohertz) {
+  const std::vector<float> churr = mono_mix(cricket_phrase(10));
+  const double carrier = peak_frequency(spectrum_of(churr), 50, 20000);
+  EXPECT_GT(carrier, 3300);
+  EXPECT_LT(carrier, 3800);
+  const std::vector<double> env = envelope(churr, 1500);
+  const double pulses = rhythm(env, 20, 200);
+  EXPECT_GT(pulses, 50);
+  EXPECT_LT(pulses, 90);
+  // Every 50 ms from 0.6 s to 3.4 s holds at least a quarter of the loudest's level.
+  std::vector<double> windows;
+  for (size_t at = 600; at + 50 <= 3400; at += 50) {
+    double sum = 0;
+    for (size_t i = at; i < at + 50; ++i) sum += env[i] * env[i];
+    windows.push_back(sum);
+  }
+  EXPECT_GT(*std::min_element(windows.begin(), windows.end()),
+            *std::max_element(windows.begin(), windows.end()) / 16);
+}
+
+// A great green bush cricket's syllables are broadband hisses, from 8 kHz up with their peak
+// around 10 to 12 kHz: most of the song lies above 8 kHz and no narrow band holds much of it.
+TEST(Subjects, BushCricketHissesAboveEightKilohertz) {
+  const std::vector<double> s = spectrum_of(mono_mix(cricket_phrase(11)));
+  const double peak = peak_frequency(s, 50, 20000);
+  EXPECT_GT(peak, 8000);
+  EXPECT_GT(band_share(s, 8000, 22050), 0.5);
+  EXPECT_LT(band_share(s, peak - 500, peak + 500), 0.3);
 }
 
 TEST(Subjects, OwlsHootWellBelowOneKilohertzAndWolvesHowlRisingThenFalling) {
