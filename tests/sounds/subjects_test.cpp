@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 
 #include "soundgen/subjects/subjects.h"
 #include "soundgen/synth/analysis.h"
+#include "soundgen/synth/filters.h"
 #include "soundgen/synth/grains.h"
 #include "soundgen/synth/random.h"
 
@@ -61,6 +63,34 @@ double harmonic_power(const std::vector<float>& samples, double from, double to,
   return sum;
 }
 
+// Loudness of the sound above `above_hz`, rectified and smoothed, once a millisecond.
+std::vector<double> envelope(const std::vector<float>& samples, double above_hz) {
+  Biquad cut_1 = Biquad::highpass(above_hz), cut_2 = Biquad::highpass(above_hz);
+  OnePole smooth(150);
+  std::vector<double> out;
+  for (size_t i = 0; i < samples.size(); ++i) {
+    const float level = smooth.process(std::abs(cut_2.process(cut_1.process(samples[i]))));
+    if (i % 44 == 0) out.push_back(level);
+  }
+  return out;
+}
+
+// The rate per second at which the envelope swells and falls most strongly between lo and hi.
+double rhythm(const std::vector<double>& env, double lo_hz, double hi_hz) {
+  size_t size = 1;
+  while (size < env.size()) size *= 2;
+  double mean = 0;
+  for (double v : env) mean += v / static_cast<double>(env.size());
+  std::vector<std::complex<double>> data(size);
+  for (size_t i = 0; i < env.size(); ++i) data[i] = env[i] - mean;
+  fft(data);
+  const double bin_hz = 1000.0 / static_cast<double>(size);
+  size_t best = 0;
+  for (size_t k = static_cast<size_t>(lo_hz / bin_hz); k <= static_cast<size_t>(hi_hz / bin_hz); ++k)
+    if (std::norm(data[k]) > std::norm(data[best])) best = k;
+  return static_cast<double>(best) * bin_hz;
+}
+
 TEST(Grains, BubbleRingsDownAndRisesInPitch) {
   const std::vector<float> b = bubble(1000, 0.1);
   ASSERT_GT(b.size(), 100u);
@@ -87,8 +117,9 @@ TEST(Grains, SingFollowsItsPitchContour) {
   EXPECT_NEAR(pitch_at(tone, 1.5), 600, 20);
 }
 
+// The bush cricket (11) is no cricket: it hisses far higher, tested below.
 TEST(Subjects, CricketPhrasesSingBetweenThreeAndSixKilohertz) {
-  for (int n = 3; n <= 11; ++n) {
+  for (int n = 3; n <= 10; ++n) {
     const Sound phrase = cricket_phrase(n);
     SCOPED_TRACE(n);
     EXPECT_GT(phrase.seconds(), 2.0);
@@ -97,6 +128,62 @@ TEST(Subjects, CricketPhrasesSingBetweenThreeAndSixKilohertz) {
     EXPECT_GT(peak, 3000);
     EXPECT_LT(peak, 6000);
   }
+}
+
+// Marsh frogs laugh "ke-ke-ke-kek": 6 to 15 pulse groups in a call of half a second to a second,
+// the groups so some 6 to 20 a second, the call's strongest frequencies 1 to 2 kHz within a
+// carrier band of 0.5 to 3 kHz.
+TEST(Subjects, MarshFrogsLaughInPulseGroupsAroundOneAndAHalfKilohertz) {
+  const std::vector<float> chorus = mono_mix(swamp(1));
+  const std::vector<double> s = average_spectrum(chorus, 4096);
+  EXPECT_GT(peak_frequency(s, 50, 20000), 1000);
+  EXPECT_LT(peak_frequency(s, 50, 20000), 2000);
+  EXPECT_GT(band_share(s, 500, 3000), 0.6);
+  const double groups = rhythm(envelope(chorus, 500), 3, 60);
+  EXPECT_GT(groups, 6);
+  EXPECT_LT(groups, 20);
+}
+
+// Fire-bellied toads call a soft "oonk" of 400 to 600 Hz; no frog of the region calls as low as
+// a few hundred hertz, so little of the chorus lies there.
+TEST(Subjects, FireBelliedToadsCallAroundHalfAKilohertz) {
+  const std::vector<double> s = average_spectrum(mono_mix(swamp(2)), 4096);
+  EXPECT_GT(peak_frequency(s, 50, 20000), 400);
+  EXPECT_LT(peak_frequency(s, 50, 20000), 600);
+  EXPECT_LT(band_share(s, 0, 300), 0.15);
+  EXPECT_GT(band_share(s, 400, 2500), 0.6);
+}
+
+// A mole cricket churrs for minutes: a carrier of about 3.5 kHz pulsed 50 to 90 times a second,
+// unbroken between the phrase's fade-in and fade-out.
+TEST(Subjects, MoleCricketChurrsUnbrokenAtThreeAndAHalfKilohertz) {
+  const std::vector<float> churr = mono_mix(cricket_phrase(10));
+  const double carrier = peak_frequency(spectrum_of(churr), 50, 20000);
+  EXPECT_GT(carrier, 3300);
+  EXPECT_LT(carrier, 3800);
+  const std::vector<double> env = envelope(churr, 1500);
+  const double pulses = rhythm(env, 20, 200);
+  EXPECT_GT(pulses, 50);
+  EXPECT_LT(pulses, 90);
+  // Every 50 ms from 0.6 s to 3.4 s holds at least a quarter of the loudest's level.
+  std::vector<double> windows;
+  for (size_t at = 600; at + 50 <= 3400; at += 50) {
+    double sum = 0;
+    for (size_t i = at; i < at + 50; ++i) sum += env[i] * env[i];
+    windows.push_back(sum);
+  }
+  EXPECT_GT(*std::min_element(windows.begin(), windows.end()),
+            *std::max_element(windows.begin(), windows.end()) / 16);
+}
+
+// A great green bush cricket's syllables are broadband hisses, from 8 kHz up with their peak
+// around 10 to 12 kHz: most of the song lies above 8 kHz and no narrow band holds much of it.
+TEST(Subjects, BushCricketHissesAboveEightKilohertz) {
+  const std::vector<double> s = spectrum_of(mono_mix(cricket_phrase(11)));
+  const double peak = peak_frequency(s, 50, 20000);
+  EXPECT_GT(peak, 8000);
+  EXPECT_GT(band_share(s, 8000, 22050), 0.5);
+  EXPECT_LT(band_share(s, peak - 500, peak + 500), 0.3);
 }
 
 TEST(Subjects, OwlsHootWellBelowOneKilohertzAndWolvesHowlRisingThenFalling) {
