@@ -4,8 +4,10 @@
 //   velmora-soundcompare measure FILE...             the figures of Ogg Vorbis files
 //   velmora-soundcompare references CACHE            figures of every recording in CACHE/SUBJECT/,
 //                                                    written as the repository stores them
-//   velmora-soundcompare compare FOLDER FIGURES      every compared sound in the program's FOLDER
-//                                                    against FIGURES; fails when one falls short
+//   velmora-soundcompare compare FOLDER FIGURES [SUBJECT]
+//                                                    every compared sound in the program's FOLDER
+//                                                    (or the subject's) against FIGURES; fails when
+//                                                    one falls short
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -77,11 +79,12 @@ const Recipe& recipe_named(const std::string& name) {
   return *std::find_if(list.begin(), list.end(), [&](const Recipe& r) { return r.name == name; });
 }
 
-int compare(const fs::path& folder, const fs::path& figures_file) {
+int compare(const fs::path& folder, const fs::path& figures_file, const std::string& only) {
   std::ifstream in(figures_file);
   const std::vector<Reference> stored = read_references(in);
   int failures = 0;
   for (const Subject& subject : compared_subjects()) {
+    if (!only.empty() && subject.name != only) continue;
     std::vector<const Figures*> refs;
     for (const Reference& r : stored)
       if (r.subject == subject.name) refs.push_back(&r.figures);
@@ -109,10 +112,10 @@ int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "measure" && argc > 2) return measure(argc - 2, argv + 2);
   if (command == "references" && argc == 3) return references(argv[2]);
-  if (command == "compare" && argc == 4) return compare(argv[2], argv[3]);
+  if (command == "compare" && (argc == 4 || argc == 5)) return compare(argv[2], argv[3], argc == 5 ? argv[4] : "");
   std::fprintf(stderr,
                "usage: velmora-soundcompare measure FILE...\n"
                "       velmora-soundcompare references CACHE\n"
-               "       velmora-soundcompare compare FOLDER FIGURES\n");
+               "       velmora-soundcompare compare FOLDER FIGURES [SUBJECT]\n");
   return 2;
 }
