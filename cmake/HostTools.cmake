@@ -4,7 +4,7 @@
 # name to VELMORA_HOST_TOOLS and one velmora_run_host_tool() call in the cross build.
 include(ExternalProject)
 
-set(VELMORA_HOST_TOOLS velmora-soundgen sound_set_test velmora-picturegen velmora-skingen)
+set(VELMORA_HOST_TOOLS velmora-soundgen sound_set_test velmora-soundcompare velmora-picturegen velmora-skingen)
 set(VELMORA_HOST_TOOLS_BIN ${CMAKE_BINARY_DIR}/host-tools/bin)
 
 list(TRANSFORM VELMORA_HOST_TOOLS PREPEND ${VELMORA_HOST_TOOLS_BIN}/ OUTPUT_VARIABLE _host_tool_paths)
