@@ -16,6 +16,11 @@ case $kind in
   *) die "unknown build kind '$kind' (cross, cross64, native, asan or fuzz)" ;;
 esac
 
+# Every tree compiles through one cache beside the project's other caches, with paths taken
+# relative to the project, so that a fresh clone on this machine reuses what was built before.
+export CCACHE_DIR="$VELMORA_CACHE/ccache" CCACHE_BASEDIR="$VELMORA_ROOT" CCACHE_NOHASHDIR=1 CCACHE_MAXSIZE=8G
+args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 say "building $kind in $dir"
 cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja "${args[@]}" >/dev/null
 cmake --build "$dir" -j "$JOBS" >&2
