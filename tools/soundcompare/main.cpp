@@ -8,6 +8,8 @@
 //                                                    every compared sound in the program's FOLDER
 //                                                    (or the subject's) against FIGURES; fails when
 //                                                    one falls short
+//   velmora-soundcompare sheet CACHE FOLDER PICTURE  a PNG of each subject's sounds (first ten
+//                                                    seconds) beside its recordings
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -17,6 +19,7 @@
 
 #include "soundgen/catalogue.h"
 #include "soundgen/measure/references.h"
+#include "soundgen/png_file.h"
 
 namespace fs = std::filesystem;
 using namespace soundgen;
@@ -106,16 +109,67 @@ int compare(const fs::path& folder, const fs::path& figures_file, const std::str
   return failures == 0 ? 0 : 1;
 }
 
+// The first ten seconds as the generator's spectrograms take them: two channels at its rate.
+Sound pictured(const Recording& r) {
+  const double step = r.rate / kSampleRate;
+  Sound sound(frames_for(std::min(10.0, r.seconds())));
+  for (size_t i = 0; i < sound.frames(); ++i) {
+    const double at = static_cast<double>(i) * step;
+    const auto k = static_cast<size_t>(at);
+    const double f = at - static_cast<double>(k);
+    const float next = k + 1 < r.samples.size() ? r.samples[k + 1] : 0.0f;
+    sound.left[i] = sound.right[i] = static_cast<float>((1 - f) * r.samples[std::min(k, r.samples.size() - 1)] + f * next);
+  }
+  return sound;
+}
+
+// The sheet's names take lower-case letters, digits and '_'.
+std::string label(std::string name) {
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+}
+
+int sheet(const fs::path& cache, const fs::path& folder, const fs::path& picture) {
+  constexpr size_t kColumns = 4;
+  std::vector<Labelled> cells;
+  for (const Subject& subject : compared_subjects()) {
+    for (const Measured& m : subject.sounds) {
+      const auto recording = read_vorbis(folder / recipe_named(m.sound).path());
+      cells.push_back({label(m.sound), recording ? spectrogram(pictured(recording->span(m.from, m.from + 10)), 480, 160) : Image()});
+    }
+    std::vector<fs::path> recordings;
+    if (fs::is_directory(cache / subject.name))
+      for (const auto& entry : fs::directory_iterator(cache / subject.name))
+        if (entry.path().extension() == ".ogg") recordings.push_back(entry.path());
+    std::sort(recordings.begin(), recordings.end());
+    for (const fs::path& r : recordings) {
+      const auto recording = read_vorbis(r, 10);
+      cells.push_back({label("rec_" + r.stem().string()), recording ? spectrogram(pictured(*recording), 480, 160) : Image()});
+    }
+    while (cells.size() % kColumns) cells.push_back({"", Image()});
+  }
+  try {
+    write_png(picture.string(), contact_sheet(cells, static_cast<int>(kColumns)));
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "velmora-soundcompare: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "measure" && argc > 2) return measure(argc - 2, argv + 2);
   if (command == "references" && argc == 3) return references(argv[2]);
+  if (command == "sheet" && argc == 5) return sheet(argv[2], argv[3], argv[4]);
   if (command == "compare" && (argc == 4 || argc == 5)) return compare(argv[2], argv[3], argc == 5 ? argv[4] : "");
   std::fprintf(stderr,
                "usage: velmora-soundcompare measure FILE...\n"
                "       velmora-soundcompare references CACHE\n"
-               "       velmora-soundcompare compare FOLDER FIGURES [SUBJECT]\n");
+               "       velmora-soundcompare compare FOLDER FIGURES [SUBJECT]\n"
+               "       velmora-soundcompare sheet CACHE FOLDER PICTURE\n");
   return 2;
 }
