@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Configures and builds one tree: cross (the program), cross64 (the same for x86_64), native, asan
-# (native with sanitizers) or fuzz (native fuzzers with clang). Prints the build folder.
+# (native with sanitizers) or fuzz (native fuzzers with clang); all of it, or only the targets
+# named after the kind. Prints the build folder.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 kind=${1:-cross}
+targets=("${@:2}")
 dir="$VELMORA_BUILD/$kind"
 case $kind in
   cross|cross64)
@@ -23,5 +25,5 @@ args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 say "building $kind in $dir"
 cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja "${args[@]}" >/dev/null
-cmake --build "$dir" -j "$JOBS" >&2
+cmake --build "$dir" -j "$JOBS" ${targets[@]:+--target "${targets[@]}"} >&2
 echo "$dir"

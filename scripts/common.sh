@@ -6,6 +6,9 @@ VELMORA_CACHE="${VELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmora}"
 VELMORA_BUILD="${VELMORA_BUILD:-$VELMORA_ROOT/build}"
 JOBS="$(nproc)"
 
+# Minutes since the calling script started, as "12.3 min".
+elapsed_minutes() { printf '%d.%d min' $((SECONDS / 60)) $((SECONDS % 60 / 6)); }
+
 say() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 
@@ -23,6 +26,10 @@ cross_toolchain() {
   triple=$(cross_triple "$1")
   echo "$VELMORA_ROOT/cmake/toolchain-mingw-${triple%%-*}.cmake"
 }
+# What a Windows build's program folder needs: the program, the engine pair and the sounds (the
+# LGPL libraries are copied there when the tree is configured).
+PROGRAM_TARGETS=(Velmora bass bass_fx sounds)
+
 wine_arch() { [[ $1 == cross64 ]] && echo win64 || echo win32; }
 
 # Chooses the build whose programs this machine's Wine can run, into WINE_TREE, with the reason in
