@@ -32,18 +32,18 @@ struct Gusts {
 void leafy_channel(std::vector<float>& out, const Gusts& gusts, double lag, size_t loop, uint64_t seed) {
   PinkNoise air(seed);
   WhiteNoise leaves(seed + 1);
-  Svf air_band(0.8);
-  air_band.tune(300);
+  Svf air_band(1.5);
+  air_band.tune(320);
   // Leaf rustle rises gently to a broad top around 4 to 6 kHz.
   OnePole rustle_low(2800);
-  Biquad rustle_lp = Biquad::lowpass(4800), rustle_hp = Biquad::highpass(400);
+  Biquad rustle_lp = Biquad::lowpass(4800), rustle_hp = Biquad::highpass(700);
   for (size_t i = 0; i < out.size(); ++i) {
     const double phase = static_cast<double>(i) / static_cast<double>(loop) - lag;
     const double g = gusts.at(phase);
     const double push = g * std::pow(gusts.buffet.at(phase), 3);
-    const double rustle = std::pow(g, 1.5) * gusts.flutter.at(phase);
+    const double rustle = std::pow(g, 1.5) * std::sqrt(gusts.buffet.at(phase)) * gusts.flutter.at(phase);
     const float white = leaves.next();
-    out[i] = static_cast<float>(0.01 * push * air_band.process(air.next()).low +
+    out[i] = static_cast<float>(0.036 * push * air_band.process(air.next()).band +
                                 rustle * rustle_lp.process(rustle_hp.process(white - rustle_low.process(white))));
   }
 }
