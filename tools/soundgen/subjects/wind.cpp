@@ -16,7 +16,7 @@ namespace {
 
 constexpr size_t kRetune = 16;  // samples between filter retunings
 
-// Slow gusts, buffeting within them (about a second apart) and fast leaf flutter.
+// Slow gusts, buffets within them (a few a second) and fast leaf flutter.
 struct Gusts {
   PeriodicCurve strength, buffet, flutter;
   Gusts(Random& random, double seconds, double gust_seconds)
@@ -27,8 +27,8 @@ struct Gusts {
 };
 
 // One channel of wind through trees; `lag` shifts the gusts so they cross the stereo field. The
-// rustle of many leaves is smooth at the gusts' pace and flutters fast; the air itself pushes in
-// deeper, slower buffets but stays far below the rustle.
+// rustle of many leaves swells with the gusts and flutters fast; the air itself is heard only as
+// deep buffets far below the rustle.
 void leafy_channel(std::vector<float>& out, const Gusts& gusts, double lag, size_t loop, uint64_t seed) {
   PinkNoise air(seed);
   WhiteNoise leaves(seed + 1);
@@ -43,8 +43,8 @@ void leafy_channel(std::vector<float>& out, const Gusts& gusts, double lag, size
     const double push = g * std::pow(gusts.buffet.at(phase), 3);
     const double rustle = std::pow(g, 1.5) * std::sqrt(gusts.buffet.at(phase)) * gusts.flutter.at(phase);
     const float white = leaves.next();
-    out[i] = static_cast<float>(0.036 * push * air_band.process(air.next()).band +
-                                rustle * rustle_lp.process(rustle_hp.process(white - rustle_low.process(white))));
+    const float rustling = rustle_lp.process(rustle_hp.process(white - rustle_low.process(white)));
+    out[i] = static_cast<float>(0.036 * push * air_band.process(air.next()).band + rustle * rustling);
   }
 }
 
@@ -57,13 +57,10 @@ void howling_channel(std::vector<float>& out, const Gusts& gusts, double lag, si
   rumble.tune(160);
   for (size_t i = 0; i < out.size(); ++i) {
     const double phase = static_cast<double>(i) / static_cast<double>(loop) - lag;
-    const double g = gusts.at(phase);
+    const double g = gusts.at(phase), gust = g * gusts.buffet.at(phase);
     if (i % kRetune == 0) {
       moan.tune(560 + 380 * g);
       upper.tune(720 + 520 * g);
-    }
-    const double gust = g * gusts.buffet.at(phase);
-    if (i % kRetune == 0) {
       top.tune(750 + 1000 * gust);
     }
     const float a = air.next();
