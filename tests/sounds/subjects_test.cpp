@@ -186,6 +186,33 @@ TEST(Subjects, BushCricketHissesAboveEightKilohertz) {
   EXPECT_LT(band_share(s, peak - 500, peak + 500), 0.3);
 }
 
+// Spread of the levels of consecutive 0.4 s windows, 95th percentile less 5th, in dB.
+double gust_range_db(const std::vector<float>& samples) {
+  const size_t window = frames_for(0.4);
+  std::vector<double> levels;
+  for (size_t start = 0; start + window <= samples.size(); start += window) {
+    double sum = 1e-12;
+    for (size_t i = start; i < start + window; ++i) sum += static_cast<double>(samples[i]) * samples[i];
+    levels.push_back(10 * std::log10(sum / window));
+  }
+  std::sort(levels.begin(), levels.end());
+  return levels[levels.size() * 95 / 100] - levels[levels.size() * 5 / 100];
+}
+
+// Recordings of howling wind peak between 0.6 and 1 kHz with the bands below 160 Hz each some
+// 20 dB down (a few percent of the power together), and swing by 14 dB or more between gusts and
+// lulls; wind in leaves is a rustle topping out above 2 kHz that swings by over 20 dB.
+TEST(Subjects, WindHowlsAroundOneKilohertzAndLeavesRustleHighBothInGusts) {
+  const std::vector<float> howl = mono_mix(wind(2)), leaves = mono_mix(wind(1));
+  const std::vector<double> s = average_spectrum(howl, 4096);
+  EXPECT_GT(peak_frequency(s, 50, 20000), 500);
+  EXPECT_LT(peak_frequency(s, 50, 20000), 1000);
+  EXPECT_LT(band_share(s, 50, 160), 0.06);
+  EXPECT_GT(gust_range_db(howl), 13);
+  EXPECT_GT(peak_frequency(average_spectrum(leaves, 4096), 50, 20000), 2000);
+  EXPECT_GT(gust_range_db(leaves), 13);
+}
+
 TEST(Subjects, OwlsHootWellBelowOneKilohertzAndWolvesHowlRisingThenFalling) {
   for (int n = 1; n <= 5; ++n) {
     SCOPED_TRACE(n);
