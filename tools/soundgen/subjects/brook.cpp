@@ -41,7 +41,7 @@ void add_bubbles(Canvas& canvas, const BrookStyle& style, const PeriodicCurve& b
     // Many small bubbles, few large ones; the large ring lower and louder.
     const double size = std::pow(random.uniform(), 2.5);
     const double hz = style.high_hz * std::pow(style.low_hz / style.high_hz, size);
-    const float gain = static_cast<float>(0.08 + 0.3 * size);
+    const float gain = static_cast<float>(0.15 + 0.2 * size);
     canvas.add(bubble(hz, random.uniform(0.05, 0.15)), t, gain,
                static_cast<float>(random.uniform(-style.spread, style.spread)));
   });
@@ -91,9 +91,9 @@ void surge(Sound& sound, const BrookStyle& style, Random& random) {
 
 const BrookStyle kBrooks[] = {
     // A shallow brook over pebbles: small bubbles by the hundred, bright splashes, quick babble.
-    {60.0, 420, 700, 8000, 150, 2000, 9000, 450, 3500, 0.10, 0.0, 8.0, 0.45, 0.85, 0x6272756b31},
+    {60.0, 420, 700, 8000, 200, 2500, 7500, 450, 3500, 0.10, 0.0, 8.0, 0.45, 0.85, 0x6272756b31},
     // A deeper stream: fewer, larger bubbles gurgling lower, a fuller rush, slower swells.
-    {52.0, 200, 500, 5000, 100, 1500, 7000, 350, 3500, 0.07, 0.05, 5.0, 0.35, 0.6, 0x6272756b32},
+    {52.0, 200, 600, 5000, 160, 2000, 6000, 400, 5000, 0.07, 0.008, 5.0, 0.35, 0.6, 0x6272756b32},
 };
 
 }  // namespace
