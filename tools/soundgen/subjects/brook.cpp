@@ -38,10 +38,11 @@ void babbling(double seconds, double top_rate, const PeriodicCurve& babble, Rand
 
 void add_bubbles(Canvas& canvas, const BrookStyle& style, const PeriodicCurve& babble, Random& random) {
   babbling(canvas.seconds(), style.bubbles_per_second * 2, babble, random, [&](double t) {
-    // Many small bubbles, few large ones; the large ring lower and louder.
-    const double size = std::pow(random.uniform(), 2.5);
-    const double hz = style.high_hz * std::pow(style.low_hz / style.high_hz, size);
-    const float gain = static_cast<float>(0.15 + 0.2 * size);
+    // Small bubbles die away within a few cycles, large ones ring for tens of milliseconds; a
+    // stream's bubble sound is nonetheless about evenly spread over their pitches, so the small
+    // ones ring out louder.
+    const double hz = style.low_hz * std::pow(style.high_hz / style.low_hz, random.uniform());
+    const auto gain = static_cast<float>(0.1 * std::pow(hz / 1000, 0.25) * random.uniform(0.3, 1.0));
     canvas.add(bubble(hz, random.uniform(0.05, 0.15)), t, gain,
                static_cast<float>(random.uniform(-style.spread, style.spread)));
   });
@@ -54,7 +55,7 @@ void add_splashes(Canvas& canvas, const BrookStyle& style, Random& random) {
        t += random.exponential(style.splashes_per_second)) {
     const double hz = style.splash_low_hz * std::pow(style.splash_high_hz / style.splash_low_hz, random.uniform());
     const float gain = static_cast<float>(0.4 * std::pow(random.uniform(), 2.0));
-    canvas.add(click(random, hz, 0.8, random.uniform(0.002, 0.008)), t, gain,
+    canvas.add(click(random, hz, 2.0, random.uniform(0.002, 0.008)), t, gain,
                static_cast<float>(random.uniform(-style.spread, style.spread)));
   }
 }
@@ -91,9 +92,9 @@ void surge(Sound& sound, const BrookStyle& style, Random& random) {
 
 const BrookStyle kBrooks[] = {
     // A shallow brook over pebbles: small bubbles by the hundred, bright splashes, quick babble.
-    {60.0, 420, 700, 8000, 200, 2500, 7500, 450, 3500, 0.10, 0.0, 8.0, 0.45, 0.85, 0x6272756b31},
+    {60.0, 420, 700, 6000, 200, 2000, 5000, 450, 3500, 0.07, 0.0, 8.0, 0.45, 0.85, 0x6272756b31},
     // A deeper stream: fewer, larger bubbles gurgling lower, a fuller rush, slower swells.
-    {52.0, 200, 600, 5000, 160, 2000, 6000, 400, 5000, 0.07, 0.008, 5.0, 0.35, 0.6, 0x6272756b32},
+    {52.0, 200, 400, 3500, 160, 2000, 5000, 400, 5000, 0.07, 0.008, 5.0, 0.35, 0.6, 0x6272756b32},
 };
 
 }  // namespace
