@@ -21,7 +21,7 @@ struct BrookStyle {
   double splashes_per_second;
   double splash_low_hz, splash_high_hz;
   double bed_low_hz, bed_high_hz, bed_gain;
-  double rumble_gain;        // the weight of deep water: brown noise below 200 Hz
+  double rumble_gain;        // the weight of deep water: brown noise below about 120 Hz
   double babble_per_second;  // how often the bursts of babbling come and go
   double surge;              // loudness swing over seconds, as a fraction
   double spread;
@@ -67,7 +67,7 @@ Sound water_bed(const BrookStyle& style, const PeriodicCurve& babble, Random& ra
   Sound bed(loop + fade);
   PinkNoise common(random.next()), own_left(random.next()), own_right(random.next());
   BrownNoise rumble(random.next());
-  Biquad rumble_low = Biquad::lowpass(200);
+  Biquad rumble_low = Biquad::lowpass(120);
   Biquad low_left = Biquad::highpass(style.bed_low_hz), low_right = Biquad::highpass(style.bed_low_hz);
   Biquad high_left = Biquad::lowpass(style.bed_high_hz), high_right = Biquad::lowpass(style.bed_high_hz);
   for (size_t i = 0; i < bed.frames(); ++i) {
@@ -92,9 +92,9 @@ void surge(Sound& sound, const BrookStyle& style, Random& random) {
 
 const BrookStyle kBrooks[] = {
     // A shallow brook over pebbles: small bubbles by the hundred, bright splashes, quick babble.
-    {60.0, 420, 700, 6000, 200, 2000, 5000, 450, 3500, 0.07, 0.0, 8.0, 0.45, 0.85, 0x6272756b31},
+    {60.0, 420, 750, 7000, 250, 2500, 6000, 500, 4000, 0.07, 0.0, 8.0, 0.45, 0.85, 0x6272756b31},
     // A deeper stream: fewer, larger bubbles gurgling lower, a fuller rush, slower swells.
-    {52.0, 200, 400, 3500, 160, 2000, 5000, 400, 5000, 0.07, 0.008, 5.0, 0.35, 0.6, 0x6272756b32},
+    {52.0, 200, 450, 3000, 160, 1800, 5000, 400, 3500, 0.07, 0.008, 5.0, 0.35, 0.6, 0x6272756b32},
 };
 
 }  // namespace
