@@ -60,22 +60,33 @@ void add_splashes(Canvas& canvas, const BrookStyle& style, Random& random) {
   }
 }
 
+// The rush's range: it falls away steeply below the largest eddies, gently above.
+struct BedBand {
+  explicit BedBand(const BrookStyle& style)
+      : low1(Biquad::highpass(style.bed_low_hz)), low2(Biquad::highpass(style.bed_low_hz)),
+        high(Biquad::lowpass(style.bed_high_hz)) {}
+  float process(float x) { return high.process(low2.process(low1.process(x))); }
+  Biquad low1, low2, high;
+};
+
 // Rushing water: pink noise band-limited to the stream's range, each channel partly its own so
-// the water spreads across the field, churning with the babble.
+// the water spreads across the field, churning with the babble and its eddies.
 Sound water_bed(const BrookStyle& style, const PeriodicCurve& babble, Random& random) {
   const size_t loop = frames_for(style.seconds), fade = frames_for(2.0);
   Sound bed(loop + fade);
   PinkNoise common(random.next()), own_left(random.next()), own_right(random.next());
   BrownNoise rumble(random.next());
   Biquad rumble_low = Biquad::lowpass(120);
-  Biquad low_left = Biquad::highpass(style.bed_low_hz), low_right = Biquad::highpass(style.bed_low_hz);
-  Biquad high_left = Biquad::lowpass(style.bed_high_hz), high_right = Biquad::lowpass(style.bed_high_hz);
+  // Eddies swirl past many times a second, each a little louder or quieter.
+  const PeriodicCurve eddies(random, static_cast<int>(style.seconds * 16), 0.3, 1.0);
+  BedBand band_left(style), band_right(style);
   for (size_t i = 0; i < bed.frames(); ++i) {
     const float c = common.next(), deep = static_cast<float>(style.rumble_gain) * rumble_low.process(rumble.next());
-    const double churn = 0.4 + babble.at(static_cast<double>(i) / static_cast<double>(loop));
+    const double phase = static_cast<double>(i) / static_cast<double>(loop);
+    const double churn = (0.4 + babble.at(phase)) * eddies.at(phase);
     const auto g = static_cast<float>(style.bed_gain * churn);
-    bed.left[i] = deep + g * high_left.process(low_left.process(0.6f * c + 0.8f * own_left.next()));
-    bed.right[i] = deep + g * high_right.process(low_right.process(0.6f * c + 0.8f * own_right.next()));
+    bed.left[i] = deep + g * band_left.process(0.6f * c + 0.8f * own_left.next());
+    bed.right[i] = deep + g * band_right.process(0.6f * c + 0.8f * own_right.next());
   }
   return crossfade_loop(bed, loop);
 }
@@ -92,9 +103,9 @@ void surge(Sound& sound, const BrookStyle& style, Random& random) {
 
 const BrookStyle kBrooks[] = {
     // A shallow brook over pebbles: small bubbles by the hundred, bright splashes, quick babble.
-    {60.0, 420, 750, 7000, 250, 2500, 6000, 500, 4000, 0.07, 0.0, 8.0, 0.45, 0.85, 0x6272756b31},
+    {60.0, 420, 750, 7000, 250, 2500, 6000, 350, 4000, 0.09, 0.0, 8.0, 0.45, 0.85, 0x6272756b31},
     // A deeper stream: fewer, larger bubbles gurgling lower, a fuller rush, slower swells.
-    {52.0, 200, 450, 3000, 160, 1800, 5000, 400, 3500, 0.07, 0.008, 5.0, 0.35, 0.6, 0x6272756b32},
+    {52.0, 200, 450, 3000, 220, 1800, 5000, 400, 3500, 0.07, 0.008, 5.0, 0.35, 0.6, 0x6272756b32},
 };
 
 }  // namespace
