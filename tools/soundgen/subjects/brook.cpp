@@ -91,9 +91,9 @@ Sound water_bed(const BrookStyle& style, const PeriodicCurve& babble, Random& ra
   return crossfade_loop(bed, loop);
 }
 
-// The flow's slow surges: the brook grows louder and quieter over a few seconds.
+// The flow surges: the brook grows louder and quieter every second or two, each gush its own.
 void surge(Sound& sound, const BrookStyle& style, Random& random) {
-  const PeriodicCurve level(random, static_cast<int>(style.seconds / 4), 1 - style.surge, 1 + style.surge);
+  const PeriodicCurve level(random, static_cast<int>(style.seconds / 1.5), 1 - style.surge, 1 + style.surge);
   for (size_t i = 0; i < sound.frames(); ++i) {
     const auto g = static_cast<float>(level.at(static_cast<double>(i) / static_cast<double>(sound.frames())));
     sound.left[i] *= g;
