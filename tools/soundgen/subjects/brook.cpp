@@ -1,7 +1,7 @@
 // Running water: dense populations of resonant bubbles (each a decaying sine whose pitch rises as
 // its cavity closes; Minnaert: about 3.3 kHz over the radius in millimetres) and short splashes
-// where the surface breaks, over a turbulent noise bed. Bubbles and splashes come in bursts from
-// the water's babbling, and the whole stream surges and eases over seconds.
+// where the surface breaks, over a turbulent noise bed. Bubbles come in bursts from the water's
+// babbling, splashes steadily from every stone, and the whole stream gushes every second or two.
 #include <cmath>
 
 #include "soundgen/subjects/subjects.h"
@@ -48,7 +48,7 @@ void add_bubbles(Canvas& canvas, const BrookStyle& style, const PeriodicCurve& b
   });
 }
 
-// Where the surface breaks over a stone: a few milliseconds of broadband hiss.
+// Where the surface breaks over a stone: a few milliseconds of hiss.
 void add_splashes(Canvas& canvas, const BrookStyle& style, Random& random) {
   // Every stone splashes on its own, so the splashes come steadily.
   for (double t = random.exponential(style.splashes_per_second); t < canvas.seconds();
@@ -104,7 +104,8 @@ void surge(Sound& sound, const BrookStyle& style, Random& random) {
 const BrookStyle kBrooks[] = {
     // A shallow brook over pebbles: small bubbles by the hundred, bright splashes, quick babble.
     {60.0, 420, 750, 7000, 250, 2500, 6000, 350, 4000, 0.09, 0.0, 8.0, 0.45, 0.85, 0x6272756b31},
-    // A deeper stream: fewer, larger bubbles gurgling lower, a fuller rush, slower swells.
+    // A deeper stream: fewer, larger bubbles gurgling lower, duller splashes, a rumble beneath,
+    // slower babble and gentler gushes.
     {52.0, 200, 450, 3000, 220, 1800, 5000, 400, 3500, 0.07, 0.008, 5.0, 0.35, 0.6, 0x6272756b32},
 };
 
