@@ -53,7 +53,7 @@ std::vector<float> pops(const std::vector<Burst>& list, size_t frames, Random& r
   for (const Burst& b : list) {
     const int count = 8 + random.below(12);
     for (int k = 0; k < count; ++k) {
-      const size_t first = frames_for(b.at + random.exponential(1 / (0.6 * b.decay)));
+      const size_t first = frames_for(b.at + b.rise + random.exponential(1 / (0.6 * b.decay)));
       const double decay = random.uniform(0.003, 0.02), level = b.level * random.uniform(0.5, 1.5);
       const size_t last = std::min(frames, first + frames_for(5 * decay));
       for (size_t i = first; i < last; ++i)
