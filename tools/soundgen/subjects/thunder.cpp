@@ -25,11 +25,11 @@ struct Burst {
 // is heard.
 std::vector<Burst> bursts(double active, Random& random) {
   std::vector<Burst> out;
-  const int count = 10 + random.below(10);
+  const int count = 16 + random.below(14);
   for (int k = 0; k < count; ++k) {
-    const double at = active * std::pow(random.uniform(), 1.5);
+    const double at = active * std::pow(random.uniform(), 1.2);
     const double level = (0.1 + std::pow(random.uniform(), 3.0)) * std::exp(-at / active);
-    out.push_back({at, random.uniform(0.06, 0.2), random.uniform(0.06, 0.35), level});
+    out.push_back({at, random.uniform(0.04, 0.15), random.uniform(0.05, 0.3), level});
   }
   return out;
 }
@@ -47,14 +47,16 @@ std::vector<float> swells(const std::vector<Burst>& list, size_t frames) {
   return envelope;
 }
 
-// Crackle: short pops of noise, most of them just after a burst's front.
+// Crackle: short pops of noise through each clap, fading with it.
 std::vector<float> pops(const std::vector<Burst>& list, size_t frames, Random& random) {
   std::vector<float> gate(frames, 0.0f);
   for (const Burst& b : list) {
-    const int count = 8 + random.below(12);
+    const int count = 4 + random.below(7);
     for (int k = 0; k < count; ++k) {
-      const size_t first = frames_for(b.at + b.rise + random.exponential(1 / (0.6 * b.decay)));
-      const double decay = random.uniform(0.003, 0.02), level = b.level * random.uniform(0.5, 1.5);
+      const double after = random.uniform(0, 3 * b.decay);
+      const size_t first = frames_for(b.at + b.rise + after);
+      const double decay = random.uniform(0.002, 0.008);
+      const double level = b.level * std::exp(-after / b.decay) * random.uniform(0.6, 1.6);
       const size_t last = std::min(frames, first + frames_for(5 * decay));
       for (size_t i = first; i < last; ++i)
         gate[i] += static_cast<float>(level * std::exp(-static_cast<double>(i - first) / kSampleRate / decay));
@@ -78,20 +80,20 @@ Sound roll(double distance, Random& random) {
   Biquad air_l = Biquad::lowpass(1800), air_r = Biquad::lowpass(1800);
   Biquad air2_l = Biquad::lowpass(1800), air2_r = Biquad::lowpass(1800);
   Biquad air3_l = Biquad::lowpass(2200), air3_r = Biquad::lowpass(2200);
-  Biquad crack_l = Biquad::bandpass(2 * top, 0.7), crack_r = Biquad::bandpass(2 * top, 0.7);
+  Biquad crack_l = Biquad::bandpass(4 * top, 0.7), crack_r = Biquad::bandpass(4 * top, 0.7);
   Biquad diffuse_l = Biquad::highpass(2 * top), diffuse_r = Biquad::highpass(2 * top);
   // The higher part of the roll reaches us scattered along many paths, so it swells and fades
   // more smoothly than the rumble's bursts.
   OnePole smooth(0.4);
   for (size_t i = 0; i < frames; ++i) {
     // A far roll swells in rather than starting on a step.
-    const auto swell_in = static_cast<float>(fade_window(static_cast<double>(i) / kSampleRate, active + 8.0, 0.3, 1.0));
+    const auto swell_in = static_cast<float>(fade_window(static_cast<double>(i) / kSampleRate, active + 8.0, 0.6, 1.0));
     const float c = common.next();
     const float d = 0.12f * smooth.process(swell_in * envelope[i]);
     const float rumble_l = swell_in * envelope[i] * lp_l.process(hp_l.process(c + 0.7f * left.next()));
     const float rumble_r = swell_in * envelope[i] * lp_r.process(hp_r.process(c + 0.7f * right.next()));
-    out.left[i] = air3_l.process(air2_l.process(air_l.process(rumble_l + d * diffuse_l.process(left.next()) + 0.05f * swell_in * gate[i] * crack_l.process(crackle_l.next()))));
-    out.right[i] = air3_r.process(air2_r.process(air_r.process(rumble_r + d * diffuse_r.process(right.next()) + 0.05f * swell_in * gate[i] * crack_r.process(crackle_r.next()))));
+    out.left[i] = air3_l.process(air2_l.process(air_l.process(rumble_l + d * diffuse_l.process(left.next()) + 0.25f * swell_in * gate[i] * crack_l.process(crackle_l.next()))));
+    out.right[i] = air3_r.process(air2_r.process(air_r.process(rumble_r + d * diffuse_r.process(right.next()) + 0.25f * swell_in * gate[i] * crack_r.process(crackle_r.next()))));
   }
   return out;
 }
