@@ -127,7 +127,7 @@ void add_thunder(Canvas& canvas, double at, double distance, Random& random) {
     }
   }
   apply_room(clap, Shape::OneShot, {0.95, 0.7, 0.35 + 0.3 * distance, 1.0});
-  canvas.add(clap, at, static_cast<float>(0.35 * level));
+  canvas.add(clap, at, static_cast<float>(3.0 * level));
 }
 
 Sound thunder_loop() {
@@ -150,7 +150,7 @@ Sound thunder_loop() {
     bed.left[i] = hp_l.process(hiss_l.next());
     bed.right[i] = hp_r.process(hiss_r.next());
   }
-  canvas.mix(crossfade_loop(bed, loop), 5e-6f);
+  canvas.mix(crossfade_loop(bed, loop), 4.3e-5f);
   return canvas.take();
 }
 
