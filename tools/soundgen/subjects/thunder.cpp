@@ -1,6 +1,6 @@
 // Thunder: every kink of the lightning channel sends its own clap, and they arrive one after another
 // from ever farther along it, so a roll is a ragged run of bursts of rumble (pink noise whose top is
-// rolled off harder the farther away the strike) with crackle at their fronts; a near strike begins
+// rolled off harder the farther away the strike) with crackle through each; a near strike begins
 // with a tearing crack of broadband noise.
 #include "soundgen/subjects/thunder.h"
 
@@ -65,35 +65,52 @@ std::vector<float> pops(const std::vector<Burst>& list, size_t frames, Random& r
   return gate;
 }
 
+// One ear's share of a roll. Air absorbs the highs on the way: the farther, the lower the roll-off.
+class RollChannel {
+public:
+  RollChannel(double top, uint64_t rumble_seed, uint64_t crackle_seed)
+      : rumble_(rumble_seed), crackle_(crackle_seed), hp_(Biquad::highpass(90, 0.6)),
+        lp_(Biquad::lowpass(top, 0.6)), crack_(Biquad::bandpass(4 * top, 0.7)), diffuse_(Biquad::highpass(2 * top)),
+        air_{Biquad::lowpass(1800), Biquad::lowpass(1800), Biquad::lowpass(2200)} {}
+
+  // `common` is the rumble both ears share; `burst` the claps' swell, `scattered` its smoothed
+  // form, `pop` the crackle's gate.
+  float process(float common, float burst, float scattered, float pop) {
+    float x = burst * lp_.process(hp_.process(common + 0.7f * rumble_.next()));
+    x += scattered * diffuse_.process(rumble_.next());
+    x += pop * crack_.process(crackle_.next());
+    for (Biquad& a : air_) x = a.process(x);
+    return x;
+  }
+
+private:
+  PinkNoise rumble_;
+  WhiteNoise crackle_;
+  Biquad hp_, lp_, crack_, diffuse_;
+  Biquad air_[3];
+};
+
 Sound roll(double distance, Random& random) {
   const double active = random.uniform(4.0, 9.0);
   const std::vector<Burst> list = bursts(active, random);
   const size_t frames = frames_for(active + 8.0);
   const std::vector<float> envelope = swells(list, frames), gate = pops(list, frames, random);
   Sound out(frames);
-  PinkNoise left(random.next()), right(random.next()), common(random.next());
-  WhiteNoise crackle_l(random.next()), crackle_r(random.next());
-  // Air absorbs the highs on the way: the farther, the lower the roll-off.
   const double top = 520 - 260 * distance;
-  Biquad hp_l = Biquad::highpass(90, 0.6), hp_r = Biquad::highpass(90, 0.6);
-  Biquad lp_l = Biquad::lowpass(top, 0.6), lp_r = Biquad::lowpass(top, 0.6);
-  Biquad air_l = Biquad::lowpass(1800), air_r = Biquad::lowpass(1800);
-  Biquad air2_l = Biquad::lowpass(1800), air2_r = Biquad::lowpass(1800);
-  Biquad air3_l = Biquad::lowpass(2200), air3_r = Biquad::lowpass(2200);
-  Biquad crack_l = Biquad::bandpass(4 * top, 0.7), crack_r = Biquad::bandpass(4 * top, 0.7);
-  Biquad diffuse_l = Biquad::highpass(2 * top), diffuse_r = Biquad::highpass(2 * top);
+  const uint64_t rumble_l = random.next(), rumble_r = random.next();
+  PinkNoise common(random.next());
+  RollChannel left(top, rumble_l, random.next());
+  RollChannel right(top, rumble_r, random.next());
   // The higher part of the roll reaches us scattered along many paths, so it swells and fades
   // more smoothly than the rumble's bursts.
   OnePole smooth(0.4);
   for (size_t i = 0; i < frames; ++i) {
     // A far roll swells in rather than starting on a step.
     const auto swell_in = static_cast<float>(fade_window(static_cast<double>(i) / kSampleRate, active + 8.0, 0.6, 1.0));
-    const float c = common.next();
-    const float d = 0.12f * smooth.process(swell_in * envelope[i]);
-    const float rumble_l = swell_in * envelope[i] * lp_l.process(hp_l.process(c + 0.7f * left.next()));
-    const float rumble_r = swell_in * envelope[i] * lp_r.process(hp_r.process(c + 0.7f * right.next()));
-    out.left[i] = air3_l.process(air2_l.process(air_l.process(rumble_l + d * diffuse_l.process(left.next()) + 0.25f * swell_in * gate[i] * crack_l.process(crackle_l.next()))));
-    out.right[i] = air3_r.process(air2_r.process(air_r.process(rumble_r + d * diffuse_r.process(right.next()) + 0.25f * swell_in * gate[i] * crack_r.process(crackle_r.next()))));
+    const float burst = swell_in * envelope[i], c = common.next();
+    const float scattered = 0.12f * smooth.process(burst), pop = 0.25f * swell_in * gate[i];
+    out.left[i] = left.process(c, burst, scattered, pop);
+    out.right[i] = right.process(c, burst, scattered, pop);
   }
   return out;
 }
