@@ -19,13 +19,22 @@ namespace {
 
 constexpr double kDropsPerSecond = 320;  // near drops at full intensity
 
+// A drop as it reaches us through the shower: the air and the leaves between take the very lows
+// and highs off its click.
+std::vector<float> heard(std::vector<float> grain) {
+  grain.resize(grain.size() + frames_for(0.01), 0.0f);
+  Biquad hp = Biquad::highpass(300), lp = Biquad::lowpass(5500), lp2 = Biquad::lowpass(5500);
+  for (float& x : grain) x = lp2.process(lp.process(hp.process(x)));
+  return grain;
+}
+
 // Drop sounds are drawn from a bank, so that twelve minutes of rain render quickly.
 struct DropBank {
   std::vector<std::vector<float>> ticks, plinks, drips;
   explicit DropBank(Random& random) {
-    for (int n = 0; n < 64; ++n) ticks.push_back(click(random, random.uniform(1800, 9000), random.uniform(0.8, 2.0), random.uniform(0.0003, 0.0015)));
-    for (int n = 0; n < 32; ++n) plinks.push_back(bubble(random.uniform(1400, 4200), 0.1));
-    for (int n = 0; n < 16; ++n) drips.push_back(click(random, random.uniform(500, 1400), 3.0, random.uniform(0.003, 0.008)));
+    for (int n = 0; n < 64; ++n) ticks.push_back(heard(click(random, random.uniform(1200, 5000), random.uniform(0.8, 2.0), random.uniform(0.0003, 0.0015))));
+    for (int n = 0; n < 32; ++n) plinks.push_back(heard(bubble(random.uniform(1400, 4200), 0.1)));
+    for (int n = 0; n < 16; ++n) drips.push_back(heard(click(random, random.uniform(500, 1400), 3.0, random.uniform(0.003, 0.008))));
   }
 };
 
@@ -55,15 +64,18 @@ void add_hush(Sound& out, size_t loop, const Intensity& intensity, Random& rando
   const size_t frames = out.frames();
   WhiteNoise white_l(random.next()), white_r(random.next());
   PinkNoise pink_l(random.next()), pink_r(random.next());
-  Biquad hp_l = Biquad::highpass(700), hp_r = Biquad::highpass(700);
-  Biquad lp_l = Biquad::lowpass(9500), lp_r = Biquad::lowpass(9500);
-  Biquad body_l = Biquad::bandpass(450, 0.7), body_r = Biquad::bandpass(450, 0.7);
+  Biquad hp_l = Biquad::highpass(900), hp_r = Biquad::highpass(900);
+  OnePole tilt_l(2200), tilt_r(2200);
+  Biquad lp_l = Biquad::lowpass(7500), lp_r = Biquad::lowpass(7500);
+  Biquad lp2_l = Biquad::lowpass(7500), lp2_r = Biquad::lowpass(7500);
+  Biquad body_l = Biquad::bandpass(500, 0.7), body_r = Biquad::bandpass(500, 0.7);
+  Biquad low_l = Biquad::highpass(320), low_r = Biquad::highpass(320);
   double level = 0;
   for (size_t i = 0; i < frames; ++i) {
     if (i % 64 == 0) level = std::pow(intensity(static_cast<double>(i % loop) / kSampleRate), 0.8);
     const auto g = static_cast<float>(level);
-    out.left[i] += g * (0.08f * lp_l.process(hp_l.process(white_l.next())) + 0.16f * body_l.process(pink_l.next()));
-    out.right[i] += g * (0.08f * lp_r.process(hp_r.process(white_r.next())) + 0.16f * body_r.process(pink_r.next()));
+    out.left[i] += g * (0.16f * lp2_l.process(lp_l.process(tilt_l.process(hp_l.process(white_l.next())))) + 0.11f * low_l.process(body_l.process(pink_l.next())));
+    out.right[i] += g * (0.16f * lp2_r.process(lp_r.process(tilt_r.process(hp_r.process(white_r.next())))) + 0.11f * low_r.process(body_r.process(pink_r.next())));
   }
 }
 
