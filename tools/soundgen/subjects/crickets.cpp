@@ -1,6 +1,7 @@
 // Crickets: each insect sings pulses of an almost pure tone (its wings' carrier, 3 to 6 kHz),
 // either grouped into chirps or run together into long trills with pauses between bouts. A
 // chorus is many such singers around the listener; a phrase is one singer for a few seconds.
+#include <algorithm>
 #include <cmath>
 
 #include "soundgen/subjects/subjects.h"
@@ -21,9 +22,10 @@ struct Song {
   double pause;                        // mean silence between chirps' groups or trill bouts
 };
 
-// How a syllable's carrier moves: the share it falls by as the wing closes, and its octave.
+// How a syllable's carrier moves: the share it falls by as the wing closes, its octave and its
+// third harmonic.
 struct Voice {
-  double fall, octave;
+  double fall, octave, third = 0;
 };
 const Voice kNearVoice = {0.03, 0.06};
 
@@ -35,7 +37,8 @@ std::vector<float> pulse(const Song& song, double carrier_hz, const Voice& voice
     const double x = static_cast<double>(i) / static_cast<double>(grain.size());
     phase += 2 * kPi * carrier_hz * (1.0 - voice.fall * x) / kSampleRate;
     const double envelope = std::pow(std::sin(kPi * x), 2.0);
-    grain[i] = static_cast<float>(envelope * (std::sin(phase) + voice.octave * std::sin(2 * phase)));
+    grain[i] = static_cast<float>(
+        envelope * (std::sin(phase) + voice.octave * std::sin(2 * phase) + voice.third * std::sin(3 * phase)));
   }
   return grain;
 }
@@ -79,7 +82,7 @@ public:
   BedChannel(Random& random, const Bed& bed)
       : bed_(bed), air_(random.next()), insects_(random.next()) {}
   float next() {
-    const float air = air_lp_.process(air_hp_2_.process(air_hp_1_.process(air_.next())));
+    const float air = air_lp_.process(air_hp_.process(air_.next()));
     const float band = band_lp_2_.process(band_lp_1_.process(band_hp_2_.process(band_hp_1_.process(insects_.next()))));
     const float insects = band_lp_4_.process(band_lp_3_.process(band));
     return static_cast<float>(bed_.air * air + bed_.insects * insects);
@@ -89,20 +92,38 @@ private:
   Bed bed_;
   PinkNoise air_;
   WhiteNoise insects_;
-  Biquad air_hp_1_ = Biquad::highpass(70), air_hp_2_ = Biquad::highpass(70), air_lp_ = Biquad::lowpass(2500);
+  Biquad air_hp_ = Biquad::highpass(140), air_lp_ = Biquad::lowpass(2500);
   Biquad band_hp_1_ = Biquad::highpass(1400), band_hp_2_ = Biquad::highpass(1400);
-  // The insects stop sharply above 6.5 kHz.
-  Biquad band_lp_1_ = Biquad::lowpass(6800), band_lp_2_ = Biquad::lowpass(6800);
-  Biquad band_lp_3_ = Biquad::lowpass(6800), band_lp_4_ = Biquad::lowpass(6800);
+  // The insects stop sharply above 6 kHz.
+  Biquad band_lp_1_ = Biquad::lowpass(6200), band_lp_2_ = Biquad::lowpass(6200);
+  Biquad band_lp_3_ = Biquad::lowpass(6200), band_lp_4_ = Biquad::lowpass(6200);
+};
+
+// Distant singers' pulses coincide and drift apart, so the bed flutters by about a quarter at 2 to
+// 30 Hz rather than hissing steadily.
+class Flutter {
+public:
+  explicit Flutter(Random& random) : noise_(random.next()) {}
+  float next() {
+    // White noise keeps about 2.2 % of its spread through the 30 Hz low-pass.
+    const float wobble = slow_cut_.process(smooth_2_.process(smooth_1_.process(noise_.next())));
+    return std::max(0.0f, 1.0f + 0.25f / 0.022f * wobble);
+  }
+
+private:
+  WhiteNoise noise_;
+  Biquad smooth_1_ = Biquad::lowpass(30), smooth_2_ = Biquad::lowpass(30), slow_cut_ = Biquad::highpass(2);
 };
 
 Sound night_air(double seconds, const Bed& bed, Random& random) {
   const size_t loop = frames_for(seconds);
   Sound air(loop + frames_for(1.0));
   BedChannel left(random, bed), right(random, bed);
+  Flutter flutter(random);
   for (size_t i = 0; i < air.frames(); ++i) {
-    air.left[i] = left.next();
-    air.right[i] = right.next();
+    const float f = flutter.next();
+    air.left[i] = f * left.next();
+    air.right[i] = f * right.next();
   }
   return crossfade_loop(air, loop);
 }
@@ -113,9 +134,11 @@ const Song kFieldCricket = {4900, 0.022, 0.038, 3, 0.45, 1.5};
 const Song kLowFieldCricket = {3900, 0.024, 0.042, 4, 0.55, 1.5};
 // Tree crickets trilling in long bouts, lower and softer.
 const Song kTreeCricket = {3800, 0.014, 0.026, 0, 6.0, 1.5};
-// A steady low trill that runs under the whole chorus.
-const Song kLowTrill = {2300, 0.036, 0.034, 0, 8.0, 0.4};
+// A low trill that runs under the whole chorus in short, broken bouts.
+const Song kLowTrill = {2450, 0.03, 0.045, 0, 0.3, 0.1};
 const Voice kChorusVoice = {0.1, 0.01}, kTrillVoice = {0.03, 0.01};
+// The high singers' third harmonic reaches 15 to 17 kHz in the recorded night chorus.
+const Voice kHighVoice = {0.1, 0.01, 0.05};
 
 Singer around(Random& random, const Song& song, double carrier_spread, const Voice& voice) {
   Song s = song;
@@ -145,18 +168,18 @@ Sound cricket_chorus(int variant) {
   Random random(variant == 1 ? 0x7376657231 : 0x7376657232);
   Canvas canvas(seconds, Shape::Loop);
   if (variant == 1) {
-    canvas.mix(night_air(seconds, {0.18, 0.9}, random));
-    sing_many(canvas, 6, kFieldCricket, 0.1, kChorusVoice, 1.0, random);
-    sing_many(canvas, 20, kFieldCricket, 0.2, kChorusVoice, 0.2, random);
-    sing_many(canvas, 16, kLowFieldCricket, 0.1, kChorusVoice, 0.3, random);
-    sing_many(canvas, 1, kLowTrill, 0.03, kTrillVoice, 0.8, random);
+    canvas.mix(night_air(seconds, {0.12, 0.9}, random));
+    sing_many(canvas, 3, kFieldCricket, 0.1, kHighVoice, 1.6, random);
+    sing_many(canvas, 20, kFieldCricket, 0.2, kHighVoice, 0.15, random);
+    sing_many(canvas, 20, kLowFieldCricket, 0.1, kChorusVoice, 0.2, random);
+    sing_many(canvas, 2, kLowTrill, 0.03, kTrillVoice, 0.6, random);
   } else {
-    canvas.mix(night_air(seconds, {0.22, 0.9}, random));
-    sing_many(canvas, 6, kLowFieldCricket, 0.08, kChorusVoice, 1.0, random);
-    sing_many(canvas, 16, kLowFieldCricket, 0.15, kChorusVoice, 0.2, random);
-    sing_many(canvas, 12, kFieldCricket, 0.15, kChorusVoice, 0.35, random);
-    sing_many(canvas, 3, kTreeCricket, 0.06, kChorusVoice, 0.3, random);
-    sing_many(canvas, 1, kLowTrill, 0.03, kTrillVoice, 0.35, random);
+    canvas.mix(night_air(seconds, {0.18, 0.8}, random));
+    sing_many(canvas, 3, kLowFieldCricket, 0.08, kChorusVoice, 2.5, random);
+    sing_many(canvas, 16, kLowFieldCricket, 0.15, kChorusVoice, 0.15, random);
+    sing_many(canvas, 16, kFieldCricket, 0.15, kChorusVoice, 0.35, random);
+    sing_many(canvas, 3, kTreeCricket, 0.06, kChorusVoice, 0.15, random);
+    sing_many(canvas, 2, kLowTrill, 0.03, kTrillVoice, 0.6, random);
   }
   apply_room(canvas.sound(), Shape::Loop, {0.5, 0.5, 0.12, 1.0});
   return canvas.take();
