@@ -94,16 +94,16 @@ std::vector<float> pop(Random& random, const FireStyle& style) {
 void add_pops(Canvas& canvas, const FireStyle& style, Random& random) {
   for (double t = random.exponential(style.pops_per_second); t < canvas.seconds();
        t += random.exponential(style.pops_per_second)) {
-    canvas.add(pop(random, style), t, static_cast<float>(random.uniform(1.5, 4.0)),
+    canvas.add(pop(random, style), t, static_cast<float>(random.uniform(0.8, 2.5)),
                static_cast<float>(random.uniform(-style.width, style.width)));
   }
 }
 
 const FireStyle kFires[] = {
     // A small fire of dry twigs: quick, bright crackling over a soft flutter.
-    {45.0, 420, 0.08, 0.05, 3.0, 7.0, 300, 1800, 7500, 0.35, 500, 1200, 0.35, 0x6b6f7331},
+    {45.0, 420, 0.08, 0.07, 3.0, 7.0, 250, 1800, 7500, 0.2, 500, 1200, 0.35, 0x6b6f7331},
     // A big log fire: a deep breathing roar, hissing sap, fewer but heavier snaps and pops.
-    {40.0, 170, 0.07, 0.05, 1.2, 3.0, 250, 1200, 6500, 0.25, 180, 500, 0.55, 0x6b6f7332},
+    {40.0, 280, 0.05, 0.05, 2.0, 3.0, 250, 1500, 6500, 0.25, 180, 500, 0.55, 0x6b6f7332},
 };
 
 }  // namespace
