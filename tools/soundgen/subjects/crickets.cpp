@@ -81,11 +81,12 @@ class BedChannel {
 public:
   BedChannel(Random& random, const Bed& bed)
       : bed_(bed), air_(random.next()), insects_(random.next()) {}
-  float next() {
+  // Each layer scaled by its own flutter.
+  float next(float air_flutter, float insect_flutter) {
     const float air = air_lp_.process(air_hp_.process(air_.next()));
     const float band = band_lp_2_.process(band_lp_1_.process(band_hp_2_.process(band_hp_1_.process(insects_.next()))));
     const float insects = band_lp_4_.process(band_lp_3_.process(band));
-    return static_cast<float>(bed_.air * air + bed_.insects * insects);
+    return static_cast<float>(bed_.air * air_flutter * air + bed_.insects * insect_flutter * insects);
   }
 
 private:
@@ -99,19 +100,20 @@ private:
   Biquad band_lp_3_ = Biquad::lowpass(6200), band_lp_4_ = Biquad::lowpass(6200);
 };
 
-// Distant singers' pulses coincide and drift apart, so the bed flutters by about a quarter at 2 to
-// 30 Hz rather than hissing steadily.
+// Distant singers' pulses coincide and drift apart, so the bed flutters at 2 to 30 Hz by `depth`
+// (its standard deviation) rather than hissing steadily.
 class Flutter {
 public:
-  explicit Flutter(Random& random) : noise_(random.next()) {}
+  Flutter(Random& random, float depth) : noise_(random.next()), depth_(depth) {}
   float next() {
     // White noise keeps about 2.2 % of its spread through the 30 Hz low-pass.
     const float wobble = slow_cut_.process(smooth_2_.process(smooth_1_.process(noise_.next())));
-    return std::max(0.0f, 1.0f + 0.25f / 0.022f * wobble);
+    return std::max(0.0f, 1.0f + depth_ / 0.022f * wobble);
   }
 
 private:
   WhiteNoise noise_;
+  float depth_;
   Biquad smooth_1_ = Biquad::lowpass(30), smooth_2_ = Biquad::lowpass(30), slow_cut_ = Biquad::highpass(2);
 };
 
@@ -119,11 +121,12 @@ Sound night_air(double seconds, const Bed& bed, Random& random) {
   const size_t loop = frames_for(seconds);
   Sound air(loop + frames_for(1.0));
   BedChannel left(random, bed), right(random, bed);
-  Flutter flutter(random);
+  // The insects' hiss wavers more than the air under it.
+  Flutter air_flutter(random, 0.25f), insect_flutter(random, 0.4f);
   for (size_t i = 0; i < air.frames(); ++i) {
-    const float f = flutter.next();
-    air.left[i] = f * left.next();
-    air.right[i] = f * right.next();
+    const float a = air_flutter.next(), b = insect_flutter.next();
+    air.left[i] = left.next(a, b);
+    air.right[i] = right.next(a, b);
   }
   return crossfade_loop(air, loop);
 }
@@ -131,7 +134,7 @@ Sound night_air(double seconds, const Bed& bed, Random& random) {
 // Field crickets chirping all around, near and far: three or four syllables a chirp, each
 // falling about a tenth in pitch; the high singers of the first chorus and the lower of the second.
 const Song kFieldCricket = {4900, 0.022, 0.038, 3, 0.45, 1.5};
-const Song kLowFieldCricket = {3900, 0.024, 0.042, 4, 0.55, 1.5};
+const Song kLowFieldCricket = {3900, 0.03, 0.06, 4, 0.55, 1.5};
 // Tree crickets trilling in long bouts, lower and softer.
 const Song kTreeCricket = {3800, 0.014, 0.026, 0, 6.0, 1.5};
 // A low trill that runs under the whole chorus in short, broken bouts.
@@ -148,7 +151,7 @@ Singer around(Random& random, const Song& song, double carrier_spread, const Voi
   s.pulse_seconds *= pace;
   s.pulse_period *= pace;
   if (s.pulses_per_chirp > 0) s.pulses_per_chirp += random.below(3) - 1;  // each its own count
-  const double distance = random.uniform(0.2, 1.0);
+  const double distance = random.uniform(0.4, 1.0);
   return {s, random.uniform(-0.95, 0.95), 0.35 / (distance * distance + 0.1), voice};
 }
 
@@ -174,12 +177,12 @@ Sound cricket_chorus(int variant) {
     sing_many(canvas, 20, kLowFieldCricket, 0.1, kChorusVoice, 0.2, random);
     sing_many(canvas, 2, kLowTrill, 0.03, kTrillVoice, 0.6, random);
   } else {
-    canvas.mix(night_air(seconds, {0.18, 0.8}, random));
-    sing_many(canvas, 3, kLowFieldCricket, 0.08, kChorusVoice, 2.5, random);
+    canvas.mix(night_air(seconds, {0.18, 1.0}, random));
+    sing_many(canvas, 3, kLowFieldCricket, 0.08, kChorusVoice, 1.8, random);
     sing_many(canvas, 16, kLowFieldCricket, 0.15, kChorusVoice, 0.15, random);
-    sing_many(canvas, 16, kFieldCricket, 0.15, kChorusVoice, 0.35, random);
+    sing_many(canvas, 16, kFieldCricket, 0.15, kChorusVoice, 0.5, random);
     sing_many(canvas, 3, kTreeCricket, 0.06, kChorusVoice, 0.15, random);
-    sing_many(canvas, 2, kLowTrill, 0.03, kTrillVoice, 0.6, random);
+    sing_many(canvas, 2, kLowTrill, 0.03, kTrillVoice, 1.0, random);
   }
   apply_room(canvas.sound(), Shape::Loop, {0.5, 0.5, 0.12, 1.0});
   return canvas.take();
