@@ -16,6 +16,7 @@ namespace {
 struct FireStyle {
   double seconds;
   double roar_hz, roar_gain, hiss_gain;
+  double hiss_top_hz;              // where the steam's hiss fades out
   double flicker_per_second;       // how fast the flames breathe
   double clusters_per_second;      // crackle clusters
   double fizz_per_second;          // the small crackles that never stop
@@ -34,7 +35,7 @@ Sound roar_and_hiss(const FireStyle& style, Random& random) {
   Biquad roar_l = Biquad::lowpass(style.roar_hz, 0.9), roar_r = Biquad::lowpass(style.roar_hz, 0.9);
   Biquad hiss_hp_l = Biquad::highpass(1200, 1.0), hiss_hp_r = Biquad::highpass(1200, 1.0);
   Biquad hiss_hp_l2 = Biquad::highpass(1200), hiss_hp_r2 = Biquad::highpass(1200);
-  Biquad hiss_lp_l = Biquad::lowpass(9000), hiss_lp_r = Biquad::lowpass(9000);
+  Biquad hiss_lp_l = Biquad::lowpass(style.hiss_top_hz), hiss_lp_r = Biquad::lowpass(style.hiss_top_hz);
   Sound bed(loop + fade);
   for (size_t i = 0; i < bed.frames(); ++i) {
     const double phase = static_cast<double>(i) / static_cast<double>(loop);
@@ -62,7 +63,7 @@ void add_crackles(Canvas& canvas, const FireStyle& style, Random& random) {
       const double hz = style.crackle_low_hz * std::pow(style.crackle_high_hz / style.crackle_low_hz, random.uniform());
       const auto gain = static_cast<float>((0.15 + 0.85 * loudness) * random.uniform(0.3, 1.0));
       canvas.add(click(random, hz, random.uniform(0.7, 2.5), random.uniform(0.0002, 0.0012)), at, gain * 2.0f, pan);
-      at += random.exponential(60.0);
+      at += random.exponential(30.0);
     }
   }
 }
@@ -101,9 +102,9 @@ void add_pops(Canvas& canvas, const FireStyle& style, Random& random) {
 
 const FireStyle kFires[] = {
     // A small fire of dry twigs: quick, bright crackling over a soft flutter.
-    {45.0, 420, 0.08, 0.07, 3.0, 7.0, 250, 1800, 7500, 0.2, 500, 1200, 0.35, 0x6b6f7331},
+    {45.0, 700, 0.05, 0.07, 13000, 2.0, 7.0, 250, 1800, 10000, 0.12, 500, 1200, 0.35, 0x6b6f7331},
     // A big log fire: a deep breathing roar, hissing sap, fewer but heavier snaps and pops.
-    {40.0, 280, 0.05, 0.05, 2.0, 3.0, 250, 1500, 6500, 0.25, 180, 500, 0.55, 0x6b6f7332},
+    {40.0, 200, 0.07, 0.05, 6500, 2.0, 3.0, 250, 1500, 5500, 0.25, 180, 500, 0.55, 0x6b6f7332},
 };
 
 }  // namespace
