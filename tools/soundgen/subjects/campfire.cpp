@@ -104,7 +104,7 @@ const FireStyle kFires[] = {
     // A small fire of dry twigs: quick, bright crackling over a soft flutter.
     {45.0, 700, 0.05, 0.07, 13000, 2.0, 7.0, 250, 1800, 10000, 0.12, 500, 1200, 0.35, 0x6b6f7331},
     // A big log fire: a deep breathing roar, hissing sap, fewer but heavier snaps and pops.
-    {40.0, 200, 0.07, 0.05, 6500, 2.0, 3.0, 250, 1500, 5500, 0.25, 180, 500, 0.55, 0x6b6f7332},
+    {40.0, 200, 0.06, 0.05, 6500, 2.0, 3.0, 220, 1500, 6000, 0.25, 180, 500, 0.55, 0x6b6f7332},
 };
 
 }  // namespace
