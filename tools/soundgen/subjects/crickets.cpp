@@ -134,7 +134,7 @@ Sound night_air(double seconds, const Bed& bed, Random& random) {
 // Field crickets chirping all around, near and far: three or four syllables a chirp, each
 // falling about a tenth in pitch; the high singers of the first chorus and the lower of the second.
 const Song kFieldCricket = {4900, 0.022, 0.038, 3, 0.45, 1.5};
-const Song kLowFieldCricket = {3900, 0.03, 0.06, 4, 0.55, 1.5};
+const Song kLowFieldCricket = {3900, 0.03, 0.06, 3, 0.4, 1.5};
 // Tree crickets trilling in long bouts, lower and softer.
 const Song kTreeCricket = {3800, 0.014, 0.026, 0, 6.0, 1.5};
 // A low trill that runs under the whole chorus in short, broken bouts.
@@ -180,7 +180,7 @@ Sound cricket_chorus(int variant) {
     canvas.mix(night_air(seconds, {0.18, 1.0}, random));
     sing_many(canvas, 3, kLowFieldCricket, 0.08, kChorusVoice, 1.8, random);
     sing_many(canvas, 16, kLowFieldCricket, 0.15, kChorusVoice, 0.15, random);
-    sing_many(canvas, 16, kFieldCricket, 0.15, kChorusVoice, 0.5, random);
+    sing_many(canvas, 16, kFieldCricket, 0.15, kChorusVoice, 0.35, random);
     sing_many(canvas, 3, kTreeCricket, 0.06, kChorusVoice, 0.15, random);
     sing_many(canvas, 2, kLowTrill, 0.03, kTrillVoice, 1.0, random);
   }
