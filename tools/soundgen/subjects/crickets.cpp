@@ -1,6 +1,7 @@
 // Crickets: each insect sings pulses of an almost pure tone (its wings' carrier, 3 to 6 kHz),
 // either grouped into chirps or run together into long trills with pauses between bouts. A
 // chorus is many such singers around the listener; a phrase is one singer for a few seconds.
+#include <algorithm>
 #include <cmath>
 
 #include "soundgen/subjects/subjects.h"
@@ -21,15 +22,23 @@ struct Song {
   double pause;                        // mean silence between chirps' groups or trill bouts
 };
 
-// One syllable: a tone that sags a little in pitch as the wing closes, with a trace of its octave.
-std::vector<float> pulse(const Song& song, double carrier_hz) {
+// How a syllable's carrier moves: the share it falls by as the wing closes, its octave and its
+// third harmonic.
+struct Voice {
+  double fall, octave, third = 0;
+};
+const Voice kNearVoice = {0.03, 0.06};
+
+// One syllable: a tone that sags in pitch as the wing closes, with a trace of its octave.
+std::vector<float> pulse(const Song& song, double carrier_hz, const Voice& voice = kNearVoice) {
   std::vector<float> grain(frames_for(song.pulse_seconds));
   double phase = 0;
   for (size_t i = 0; i < grain.size(); ++i) {
     const double x = static_cast<double>(i) / static_cast<double>(grain.size());
-    phase += 2 * kPi * carrier_hz * (1.0 - 0.03 * x) / kSampleRate;
+    phase += 2 * kPi * carrier_hz * (1.0 - voice.fall * x) / kSampleRate;
     const double envelope = std::pow(std::sin(kPi * x), 2.0);
-    grain[i] = static_cast<float>(envelope * (std::sin(phase) + 0.06 * std::sin(2 * phase)));
+    grain[i] = static_cast<float>(
+        envelope * (std::sin(phase) + voice.octave * std::sin(2 * phase) + voice.third * std::sin(3 * phase)));
   }
   return grain;
 }
@@ -37,13 +46,14 @@ std::vector<float> pulse(const Song& song, double carrier_hz) {
 struct Singer {
   Song song;
   double pan, gain;
+  Voice voice = kNearVoice;
 };
 
 // Sings from `from` to `to` seconds, pausing now and then as real crickets do.
 void sing(Canvas& canvas, const Singer& singer, double from, double to, Random& random) {
   const Song& s = singer.song;
   const double carrier = s.carrier_hz * random.uniform(0.98, 1.02);
-  const std::vector<float> grain = pulse(s, carrier);
+  const std::vector<float> grain = pulse(s, carrier, singer.voice);
   const auto pan = static_cast<float>(singer.pan);
   double t = from;
   while (t < to) {
@@ -61,31 +71,97 @@ void sing(Canvas& canvas, const Singer& singer, double from, double to, Random& 
   }
 }
 
-// The still night air under a chorus, so it never drops to digital silence.
-Sound night_air(double seconds, Random& random) {
+// The bed under a chorus: countless distant insects merge into a hiss, strongest between 2 and
+// 6.5 kHz where they sing, over the softer broadband rustle of the night air below.
+struct Bed {
+  double air, insects;  // levels of the two layers
+};
+
+class BedChannel {
+public:
+  BedChannel(Random& random, const Bed& bed)
+      : bed_(bed), air_(random.next()), insects_(random.next()) {}
+  // Each layer scaled by its own flutter.
+  float next(float air_flutter, float insect_flutter) {
+    const float air = air_lp_.process(air_hp_.process(air_.next()));
+    const float band = band_lp_2_.process(band_lp_1_.process(band_hp_2_.process(band_hp_1_.process(insects_.next()))));
+    const float insects = band_lp_4_.process(band_lp_3_.process(band));
+    return static_cast<float>(bed_.air * air_flutter * air + bed_.insects * insect_flutter * insects);
+  }
+
+private:
+  Bed bed_;
+  PinkNoise air_;
+  WhiteNoise insects_;
+  Biquad air_hp_ = Biquad::highpass(140), air_lp_ = Biquad::lowpass(2500);
+  Biquad band_hp_1_ = Biquad::highpass(1400), band_hp_2_ = Biquad::highpass(1400);
+  // The insects stop sharply above 6 kHz.
+  Biquad band_lp_1_ = Biquad::lowpass(6200), band_lp_2_ = Biquad::lowpass(6200);
+  Biquad band_lp_3_ = Biquad::lowpass(6200), band_lp_4_ = Biquad::lowpass(6200);
+};
+
+// Distant singers' pulses coincide and drift apart, so the bed flutters at 2 to 30 Hz by `depth`
+// (its standard deviation) rather than hissing steadily.
+class Flutter {
+public:
+  Flutter(Random& random, float depth) : noise_(random.next()), depth_(depth) {}
+  float next() {
+    // White noise keeps about 2.2 % of its spread through the 30 Hz low-pass.
+    const float wobble = slow_cut_.process(smooth_2_.process(smooth_1_.process(noise_.next())));
+    return std::max(0.0f, 1.0f + depth_ / 0.022f * wobble);
+  }
+
+private:
+  WhiteNoise noise_;
+  float depth_;
+  Biquad smooth_1_ = Biquad::lowpass(30), smooth_2_ = Biquad::lowpass(30), slow_cut_ = Biquad::highpass(2);
+};
+
+Sound night_air(double seconds, const Bed& bed, Random& random) {
   const size_t loop = frames_for(seconds);
   Sound air(loop + frames_for(1.0));
-  PinkNoise left(random.next()), right(random.next());
-  Biquad lp_l = Biquad::lowpass(900), lp_r = Biquad::lowpass(900);
+  BedChannel left(random, bed), right(random, bed);
+  // The insects' hiss wavers more than the air under it.
+  Flutter air_flutter(random, 0.25f), insect_flutter(random, 0.4f);
   for (size_t i = 0; i < air.frames(); ++i) {
-    air.left[i] = 0.02f * lp_l.process(left.next());
-    air.right[i] = 0.02f * lp_r.process(right.next());
+    const float a = air_flutter.next(), b = insect_flutter.next();
+    air.left[i] = left.next(a, b);
+    air.right[i] = right.next(a, b);
   }
   return crossfade_loop(air, loop);
 }
 
-// Field crickets chirping all around, near and far.
-const Song kFieldCricket = {4600, 0.016, 0.034, 4, 0.5, 2.0};
+// Field crickets chirping all around, near and far: three or four syllables a chirp, each
+// falling about a tenth in pitch; the high singers of the first chorus and the lower of the second.
+const Song kFieldCricket = {4900, 0.022, 0.038, 3, 0.45, 1.5};
+const Song kLowFieldCricket = {3900, 0.03, 0.06, 3, 0.4, 1.5};
 // Tree crickets trilling in long bouts, lower and softer.
-const Song kTreeCricket = {3500, 0.011, 0.021, 0, 6.0, 1.5};
+const Song kTreeCricket = {3800, 0.014, 0.026, 0, 6.0, 1.5};
+// A low trill that runs under the whole chorus in short, broken bouts.
+const Song kLowTrill = {2450, 0.03, 0.045, 0, 0.3, 0.1};
+const Voice kChorusVoice = {0.1, 0.01}, kTrillVoice = {0.03, 0.01};
+// The high singers' third harmonic reaches 15 to 17 kHz in the recorded night chorus.
+const Voice kHighVoice = {0.1, 0.01, 0.05};
 
-Singer around(Random& random, const Song& song, double carrier_spread) {
+Singer around(Random& random, const Song& song, double carrier_spread, const Voice& voice) {
   Song s = song;
   s.carrier_hz *= random.uniform(1 - carrier_spread, 1 + carrier_spread);
   s.chirp_period *= random.uniform(0.75, 1.35);
+  const double pace = random.uniform(0.9, 1.8);  // some sing slower syllables
+  s.pulse_seconds *= pace;
+  s.pulse_period *= pace;
   if (s.pulses_per_chirp > 0) s.pulses_per_chirp += random.below(3) - 1;  // each its own count
-  const double distance = random.uniform(0.2, 1.0);
-  return {s, random.uniform(-0.95, 0.95), 0.35 / (distance * distance + 0.1)};
+  const double distance = random.uniform(0.4, 1.0);
+  return {s, random.uniform(-0.95, 0.95), 0.35 / (distance * distance + 0.1), voice};
+}
+
+void sing_many(Canvas& canvas, int count, const Song& song, double spread, const Voice& voice, double gain,
+               Random& random) {
+  for (int n = 0; n < count; ++n) {
+    Singer singer = around(random, song, spread, voice);
+    singer.gain *= gain;
+    sing(canvas, singer, 0, canvas.seconds(), random);
+  }
 }
 
 }  // namespace
@@ -94,16 +170,19 @@ Sound cricket_chorus(int variant) {
   const double seconds = variant == 1 ? 40.0 : 36.0;
   Random random(variant == 1 ? 0x7376657231 : 0x7376657232);
   Canvas canvas(seconds, Shape::Loop);
-  canvas.mix(night_air(seconds, random));
   if (variant == 1) {
-    for (int n = 0; n < 11; ++n) sing(canvas, around(random, kFieldCricket, 0.08), 0, seconds, random);
+    canvas.mix(night_air(seconds, {0.12, 0.9}, random));
+    sing_many(canvas, 3, kFieldCricket, 0.1, kHighVoice, 1.6, random);
+    sing_many(canvas, 20, kFieldCricket, 0.2, kHighVoice, 0.15, random);
+    sing_many(canvas, 20, kLowFieldCricket, 0.1, kChorusVoice, 0.2, random);
+    sing_many(canvas, 2, kLowTrill, 0.03, kTrillVoice, 0.6, random);
   } else {
-    for (int n = 0; n < 7; ++n) sing(canvas, around(random, kTreeCricket, 0.06), 0, seconds, random);
-    for (int n = 0; n < 2; ++n) {
-      Singer far = around(random, kFieldCricket, 0.05);
-      far.gain *= 0.25;
-      sing(canvas, far, 0, seconds, random);
-    }
+    canvas.mix(night_air(seconds, {0.18, 1.0}, random));
+    sing_many(canvas, 3, kLowFieldCricket, 0.08, kChorusVoice, 1.8, random);
+    sing_many(canvas, 16, kLowFieldCricket, 0.15, kChorusVoice, 0.15, random);
+    sing_many(canvas, 16, kFieldCricket, 0.15, kChorusVoice, 0.35, random);
+    sing_many(canvas, 3, kTreeCricket, 0.06, kChorusVoice, 0.15, random);
+    sing_many(canvas, 2, kLowTrill, 0.03, kTrillVoice, 1.0, random);
   }
   apply_room(canvas.sound(), Shape::Loop, {0.5, 0.5, 0.12, 1.0});
   return canvas.take();
