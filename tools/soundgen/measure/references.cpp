@@ -48,9 +48,10 @@ const std::vector<Subject>& compared_subjects() {
 
 namespace {
 
-std::string format(const char* pattern, double a, double b, double c) {
+template <typename... Numbers>
+std::string format(const char* pattern, Numbers... numbers) {
   char text[160];
-  std::snprintf(text, sizeof text, pattern, a, b, c);
+  std::snprintf(text, sizeof text, pattern, numbers...);
   return text;
 }
 
@@ -165,7 +166,7 @@ Verdict judge(const Subject& subject, const Figures& ours, const std::vector<con
   }
   if (subject.heard_on_small_speakers) {
     const double share = j.our("share_above_300_hz");
-    j.record("share_above_300_hz", share >= 0.25, format("%.3g of the A-weighted power (at least %.2g)%.0s", share, 0.25, 0));
+    j.record("share_above_300_hz", share >= 0.25, format("%.3g of the A-weighted power (at least %.2g)", share, 0.25));
   }
   return std::move(j.verdict);
 }
