@@ -184,10 +184,10 @@ Sound cricket_chorus(int variant) {
     sing_many(canvas, 20, kLowFieldCricket, 0.1, kChorusVoice, 0.2, random);
     sing_many(canvas, 2, kLowTrill, 0.03, kTrillVoice, 0.6, random);
   } else {
-    canvas.mix(night_air(seconds, {0.18, 1.0}, random));
+    canvas.mix(night_air(seconds, {0.2, 1.0}, random));
     sing_many(canvas, 3, kLowFieldCricket, 0.08, kChorusVoice, 1.8, random);
     // Two high singers close by carry the chirp rhythm over the lower chorus.
-    sing_many(canvas, 2, kFieldCricket, 0.08, kHighVoice, 1.2, random);
+    sing_many(canvas, 2, kFieldCricket, 0.08, kChorusVoice, 1.0, random);
     sing_many(canvas, 16, kLowFieldCricket, 0.15, kChorusVoice, 0.15, random);
     sing_many(canvas, 16, kFieldCricket, 0.15, kChorusVoice, 0.35, random);
     sing_many(canvas, 3, kTreeCricket, 0.06, kChorusVoice, 0.15, random);
