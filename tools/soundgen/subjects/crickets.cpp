@@ -100,29 +100,36 @@ private:
   Biquad band_lp_3_ = Biquad::lowpass(6200), band_lp_4_ = Biquad::lowpass(6200);
 };
 
-// Distant singers' pulses coincide and drift apart, so the bed flutters at 2 to 30 Hz by `depth`
-// (its standard deviation) rather than hissing steadily.
+// Distant singers' chirps fall into step and out again, so the bed swells at their chirp rate
+// (1.5 to 3.5 Hz), and their syllables flicker it at 9 to 35 Hz; between the two it holds steady.
+// Each depth is that part's standard deviation.
 class Flutter {
 public:
-  Flutter(Random& random, float depth) : noise_(random.next()), depth_(depth) {}
+  Flutter(uint64_t seed, float chirp_depth, float syllable_depth)
+      : chirps_(seed), syllables_(Random(seed).next()), chirp_depth_(chirp_depth), syllable_depth_(syllable_depth) {}
   float next() {
-    // White noise keeps about 2.2 % of its spread through the 30 Hz low-pass.
-    const float wobble = slow_cut_.process(smooth_2_.process(smooth_1_.process(noise_.next())));
-    return std::max(0.0f, 1.0f + depth_ / 0.022f * wobble);
+    const float swell = chirp_hp_.process(chirp_lp_2_.process(chirp_lp_1_.process(chirps_.next())));
+    const float flicker =
+        syllable_lp_2_.process(syllable_lp_1_.process(syllable_hp_2_.process(syllable_hp_1_.process(syllables_.next()))));
+    // Shares of the white noise's spread kept through each band.
+    return std::max(0.0f, 1.0f + chirp_depth_ / kChirpShare * swell + syllable_depth_ / kSyllableShare * flicker);
   }
 
 private:
-  WhiteNoise noise_;
-  float depth_;
-  Biquad smooth_1_ = Biquad::lowpass(30), smooth_2_ = Biquad::lowpass(30), slow_cut_ = Biquad::highpass(2);
+  static constexpr float kChirpShare = 0.0044f, kSyllableShare = 0.017f;
+  WhiteNoise chirps_, syllables_;
+  float chirp_depth_, syllable_depth_;
+  Biquad chirp_lp_1_ = Biquad::lowpass(3.5), chirp_lp_2_ = Biquad::lowpass(3.5), chirp_hp_ = Biquad::highpass(1.5);
+  Biquad syllable_hp_1_ = Biquad::highpass(9), syllable_hp_2_ = Biquad::highpass(9);
+  Biquad syllable_lp_1_ = Biquad::lowpass(35), syllable_lp_2_ = Biquad::lowpass(35);
 };
 
 Sound night_air(double seconds, const Bed& bed, Random& random) {
   const size_t loop = frames_for(seconds);
   Sound air(loop + frames_for(1.0));
   BedChannel left(random, bed), right(random, bed);
-  // The insects' hiss wavers more than the air under it.
-  Flutter air_flutter(random, 0.25f), insect_flutter(random, 0.4f);
+  // The insects' hiss swells with the distant chirps; the air under it hardly swells, only flickers.
+  Flutter air_flutter(random.next(), 0.05f, 0.2f), insect_flutter(random.next(), 0.3f, 0.3f);
   for (size_t i = 0; i < air.frames(); ++i) {
     const float a = air_flutter.next(), b = insect_flutter.next();
     air.left[i] = left.next(a, b);
@@ -177,8 +184,10 @@ Sound cricket_chorus(int variant) {
     sing_many(canvas, 20, kLowFieldCricket, 0.1, kChorusVoice, 0.2, random);
     sing_many(canvas, 2, kLowTrill, 0.03, kTrillVoice, 0.6, random);
   } else {
-    canvas.mix(night_air(seconds, {0.18, 1.0}, random));
+    canvas.mix(night_air(seconds, {0.2, 1.0}, random));
     sing_many(canvas, 3, kLowFieldCricket, 0.08, kChorusVoice, 1.8, random);
+    // Two high singers close by carry the chirp rhythm over the lower chorus.
+    sing_many(canvas, 2, kFieldCricket, 0.08, kChorusVoice, 1.0, random);
     sing_many(canvas, 16, kLowFieldCricket, 0.15, kChorusVoice, 0.15, random);
     sing_many(canvas, 16, kFieldCricket, 0.15, kChorusVoice, 0.35, random);
     sing_many(canvas, 3, kTreeCricket, 0.06, kChorusVoice, 0.15, random);
