@@ -143,9 +143,11 @@ int sheet(const fs::path& cache, const fs::path& folder, const fs::path& picture
       for (const auto& entry : fs::directory_iterator(cache / subject.name))
         if (entry.path().extension() == ".ogg") recordings.push_back(entry.path());
     std::sort(recordings.begin(), recordings.end());
-    for (const fs::path& r : recordings) {
-      const auto recording = read_vorbis(r, 10);
-      cells.push_back({label("rec_" + r.stem().string()), recording ? spectrogram(pictured(*recording), 480, 160) : Image()});
+    for (fs::path r : recordings) {
+      const auto recording = read_vorbis(r);
+      const std::string source = first_line(r.replace_extension(".source"));
+      cells.push_back({label("rec_" + r.stem().string()),
+                       recording ? spectrogram(pictured(excerpt(*recording, source)), 480, 160) : Image()});
     }
     while (cells.size() % kColumns) cells.push_back({"", Image()});
   }
