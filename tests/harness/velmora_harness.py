@@ -29,7 +29,7 @@ from wav import read_wav
 CACHE = Path(os.environ.get("VELMORA_CACHE",
                             Path(os.environ.get("XDG_CACHE_HOME", Path.home() / ".cache")) / "velmora"))
 # Bump when the prefix's settings change, so cached prefixes are made anew.
-PREFIX_SETUP_VERSION = "1"
+PREFIX_SETUP_VERSION = "2"
 SCREEN = "1280x1024x24"
 WM_CLOSE = 0x0010
 HTCLOSE = 20
@@ -158,8 +158,12 @@ class Harness:
             # Wine's daemons inherit the standard handles: never hand them a pipe to wait on.
             subprocess.run([self.wine, "wineboot", "-i"], env=env, check=True, stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)
+            # No window manager runs on the virtual display: the program's own frame is what shows,
+            # and Wine, not waiting for a manager that never answers, shows and hides a window at
+            # once (a managed window's hide waited four seconds for it).
             for key, name, kind, value in (
                     (r"HKCU\Software\Wine\X11 Driver", "Decorated", "REG_SZ", "N"),
+                    (r"HKCU\Software\Wine\X11 Driver", "Managed", "REG_SZ", "N"),
                     (r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", "120")):
                 subprocess.run([self.wine, "reg", "add", key, "/v", name, "/t", kind, "/d", value,
                                 "/f"], env=env, check=True, stdout=subprocess.DEVNULL,
