@@ -49,7 +49,7 @@ void Glow(benchmark::State& state, bool fresh) {
       mask = text;
       SpreadAndBlur(mask, kGlowAll, 3);
     }
-    ComposeGlow(PixelRows(cache), mask, area.Left, area.Top, 0xFFFFFF);
+    ComposeGlow(PixelRows(cache), mask, area.Left, area.Top, 0xFFFFFF, {0, 0, kWidth, kHeight});
     benchmark::DoNotOptimize(cache.Pixels.data());
   }
 }

@@ -63,18 +63,20 @@ bool NineCells(const Rect& q, int32_t state, const TsMaskData& m, std::array<Cel
 }
 
 // Places pieces of a strip of length len over [from, to): whole pieces while the next one would
-// not reach the end, then one piece cut to what is left.
+// not reach the end, then one piece cut to what is left. A strip of length 0 places only that last
+// piece when emptyPlacesLast is set (key-colour masks), else nothing.
 template <typename Place>
-void TileLine(int32_t from, int32_t to, int32_t len, Place place) {
-  if (len <= 0) return;
+void TileLine(int32_t from, int32_t to, int32_t len, bool emptyPlacesLast, Place place) {
+  if (len <= 0 && !emptyPlacesLast) return;
   int32_t pos = from;
-  for (; pos < to - len; pos += len) place(pos, len);
+  if (len > 0)
+    for (; pos < to - len; pos += len) place(pos, len);
   if (to > pos) place(pos, to - pos);
 }
 
 // Tiles a cell's source over its destination along x, y or both, one piece at a time.
 template <typename Piece>
-void TileCell(const Cell& c, Piece piece) {
+void TileCell(const Cell& c, bool emptyPlacesLast, Piece piece) {
   const bool acrossX = c.Along == kTopSide || c.Along == kBottomSide || c.Centre;
   const bool acrossY = c.Along == kLeftSide || c.Along == kRightSide || c.Centre;
   const int32_t sw = c.Source.Width(), sh = c.Source.Height();
@@ -84,13 +86,13 @@ void TileCell(const Cell& c, Piece piece) {
             Rect{c.Source.Left, c.Source.Top, c.Source.Right, c.Source.Top + height});
       return;
     }
-    TileLine(c.Dest.Left, c.Dest.Right, sw, [&](int32_t left, int32_t width) {
+    TileLine(c.Dest.Left, c.Dest.Right, sw, emptyPlacesLast, [&](int32_t left, int32_t width) {
       piece(Rect{left, top, left + width, top + height},
             Rect{c.Source.Left, c.Source.Top, c.Source.Left + width, c.Source.Top + height});
     });
   };
   if (acrossY)
-    TileLine(c.Dest.Top, c.Dest.Bottom, sh, row);
+    TileLine(c.Dest.Top, c.Dest.Bottom, sh, emptyPlacesLast, row);
   else
     row(c.Dest.Top, std::min(c.Dest.Height(), sh));
 }
@@ -107,7 +109,7 @@ void DrawCells(const std::array<Cell, 9>& cells, const TsMaskData& m, Drawer& dr
     else if (stretch)
       drawer.Stretch(c.Dest, c.Source, c.Centre);
     else
-      TileCell(c, [&](const Rect& d, const Rect& s) { drawer.Piece(d, s); });
+      TileCell(c, m.MaskLayout == 0, [&](const Rect& d, const Rect& s) { drawer.Piece(d, s); });
   }
 }
 
@@ -192,22 +194,24 @@ struct VariantDrawer {
   void Corner(const Rect& d, const Rect& s) { Blend(d, image, s, image, maskOffset, parent); }
   void Piece(const Rect& d, const Rect& s) { Blend(d, image, s, image, maskOffset, {}); }
   void Stretch(const Rect& d, const Rect& s, bool) {
-    if (d.Width() < 1 || d.Height() < 1 || s.Width() < 1 || s.Height() < 1 ||
+    // A strip beyond its image, or a mask layer beyond it, has nothing to show.
+    if (IsEmpty(d) || IsEmpty(s) || !Inside(s) || !Inside(Offset(s, 0, maskOffset)) ||
         int64_t(d.Width()) * d.Height() > kMaxImagePixels)
       return;
     const Image32 picture = ScaledPart(s, kMitchellFilter, d);
     const Image32 mask = ScaledPart(Offset(s, 0, maskOffset), kHermiteFilter, d);
     Blend(d, PixelRows(picture), Rect{0, 0, d.Width(), d.Height()}, PixelRows(mask), 0, {});
   }
+  bool Inside(const Rect& r) const { return Intersect(r, image.Bounds()) == r; }
+  // The filter needs two pixels each way on both sides; a thinner part or cell is stretched
+  // plainly instead of being left as the zero-filled temporary.
   Image32 ScaledPart(const Rect& s, int filter, const Rect& d) const {
-    Image32 out = NewWorkBitmap(d.Width(), d.Height());
-    const Rect inside = Intersect(s, image.Bounds());
-    if (inside != s) return out;
-    ResampleSmooth(SubView(image, s), out, d.Width(), filter, d.Height());
-    if (out.Width != d.Width() || out.Height != d.Height() || s.Width() < 2 || s.Height() < 2) {
-      out = NewWorkBitmap(d.Width(), d.Height());
-      StretchCopy(PixelRows(out), {0, 0, d.Width(), d.Height()}, image, s);
-    }
+    Image32 out;
+    const bool filtered = s.Width() >= 2 && s.Height() >= 2 && d.Width() >= 2 && d.Height() >= 2;
+    if (filtered) ResampleSmooth(SubView(image, s), out, d.Width(), filter, d.Height());
+    if (out.Width == d.Width() && out.Height == d.Height()) return out;
+    out = NewWorkBitmap(d.Width(), d.Height());
+    StretchCopy(PixelRows(out), {0, 0, d.Width(), d.Height()}, image, s);
     return out;
   }
 };

@@ -5,6 +5,13 @@
 #include "skin/paint/colour.h"
 
 namespace velmora::skin {
+namespace {
+
+bool Inside(const Rect& r, int32_t x, int32_t y) {
+  return x >= r.Left && y >= r.Top && x < r.Right && y < r.Bottom;
+}
+
+}  // namespace
 
 Rect GlowMaskRect(const Rect& textRect, int32_t radius) {
   const int32_t m = GlowMargin(radius);
@@ -32,13 +39,15 @@ void SpreadAndBlur(Gray8& mask, uint32_t directions, int32_t radius) {
   BlurGray8(mask, radius);
 }
 
-void ComposeGlow(const PixelView& dest, const Gray8& mask, int32_t x, int32_t y, uint32_t colour) {
+void ComposeGlow(const PixelView& dest, const Gray8& mask, int32_t x, int32_t y, uint32_t colour,
+                 const Rect& clip) {
   if (dest.Empty()) return;
+  const Rect area = Intersect(clip, dest.Bounds());
   const uint32_t k = Swap(ResolveColour(colour));
   for (int32_t row = 0; row < mask.Height; ++row)
     for (int32_t col = 0; col < mask.Width; ++col) {
       const uint32_t v = mask.Pixels[size_t(row) * size_t(mask.Width) + size_t(col)];
-      if (v == 255 || !dest.Contains(x + col, y + row)) continue;
+      if (v == 255 || !Inside(area, x + col, y + row)) continue;
       uint32_t& d = dest.At(x + col, y + row);
       const uint32_t cover = 255 - v, a = Channel(d, 3);
       auto mix = [&](int c) { return (cover * Channel(k, c) + Channel(d, c) * v) >> 8; };

@@ -44,7 +44,9 @@ inline int32_t GlowMargin(int32_t radius) { return radius + 4; }
 void SpreadAndBlur(Gray8& mask, uint32_t directions, int32_t radius);
 
 // Lays the halo over the destination with the mask's top-left at (x, y): each mask value v below
-// 255 covers by 255 - v in the colour, and raises the alpha by as much.
-void ComposeGlow(const PixelView& dest, const Gray8& mask, int32_t x, int32_t y, uint32_t colour);
+// 255 covers by 255 - v in the colour, and raises the alpha by as much. Only pixels inside the
+// clip rectangle are touched, so a caption's halo stays within the caption's own rectangle.
+void ComposeGlow(const PixelView& dest, const Gray8& mask, int32_t x, int32_t y, uint32_t colour,
+                 const Rect& clip);
 
 }  // namespace velmora::skin

@@ -53,10 +53,11 @@ TextPlan PlainDisabled() { return {{{1, 1, kButtonHighlight}, {0, 0, kButtonShad
 }  // namespace
 
 // A system colour is resolved first: the transforms work on real channels, never on its number.
+// The tone is a colour value like the text colour, so it is applied without a swap: red meets red,
+// as on the control's image, where both are pixels.
 uint32_t AdjustTextColour(uint32_t colour, const ControlColours& adjust) {
   colour = ResolveColour(colour);
-  if (adjust.ColorTone != kNoColour)
-    colour = ToneByValue(colour, Swap(ResolveColour(adjust.ColorTone)));
+  if (adjust.ColorTone != kNoColour) colour = ToneByValue(colour, ResolveColour(adjust.ColorTone));
   colour = RotateHue(colour, adjust.HueOffset, ValueKind::Colour);
   return Saturate(colour, adjust.Saturation * 256 / 100, ValueKind::Colour);
 }

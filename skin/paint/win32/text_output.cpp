@@ -90,7 +90,8 @@ void DrawPassesToPixels(const TextCanvas& canvas, const TextPlan& plan, std::wst
                         UINT format, const Rect& rect) {
   if (plan.GlowSize != 0) {
     TextGlowHolder fresh;
-    DrawTextGlow(canvas, text, rect, fresh, plan.GlowColour, plan.GlowSize, kGlowAll, format);
+    DrawTextGlow(canvas, text, rect, fresh, plan.GlowColour, plan.GlowSize, kGlowAll, format,
+                 rect);
   }
   if (IsEmpty(rect) || text.empty()) return;
   const DibBitmap coverage = Coverage(CanvasFont(canvas), text, format, rect);
@@ -128,7 +129,7 @@ void DrawText32(const TextCanvas& canvas, std::wstring_view text, bool premultip
 
 void DrawTextGlow(const TextCanvas& canvas, std::wstring_view text, const Rect& rect,
                   TextGlowHolder& holder, uint32_t colour, int32_t radius, uint32_t directions,
-                  UINT format) {
+                  UINT format, const Rect& clip) {
   if (canvas.Pixels.Empty() || IsEmpty(rect) || radius <= 0) return;
   const Rect area = GlowMaskRect(rect, radius);
   const LOGFONTW description = Describe(CanvasFont(canvas));
@@ -146,7 +147,7 @@ void DrawTextGlow(const TextCanvas& canvas, std::wstring_view text, const Rect& 
     SpreadAndBlur(holder.Mask, directions, radius);
     holder.Key = std::move(key);
   }
-  ComposeGlow(canvas.Pixels, holder.Mask, area.Left, area.Top, colour);
+  ComposeGlow(canvas.Pixels, holder.Mask, area.Left, area.Top, colour, clip);
 }
 
 void DrawSectionText32(const TextCanvas& canvas, std::wstring_view text, bool contour,

@@ -26,10 +26,10 @@ void DrawText32(const TextCanvas& canvas, std::wstring_view text, bool premultip
                 uint32_t colour, UINT format, const Rect& rect);
 
 // A blurred halo of the text in the colour, kept in the holder for repeated paints of the same
-// text, font, size, radius, directions and format.
+// text, font, size, radius, directions and format; laid only inside the clip rectangle.
 void DrawTextGlow(const TextCanvas& canvas, std::wstring_view text, const Rect& rect,
                   TextGlowHolder& holder, uint32_t colour, int32_t radius, uint32_t directions,
-                  UINT format);
+                  UINT format, const Rect& clip);
 
 // Text in the contour and font colours of a section state, into the canvas's pixels.
 void DrawSectionText32(const TextCanvas& canvas, std::wstring_view text, bool contour,

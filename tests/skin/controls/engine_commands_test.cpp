@@ -5,6 +5,7 @@
 
 #include "skin/controls/cache_image.h"
 #include "skin/controls/engine_answers.h"
+#include "skin/paint/text_plan.h"
 #include "tests/skin/controls/fake_owner.h"
 #include "tests/skin/controls/test_skin.h"
 
@@ -325,6 +326,16 @@ TEST_F(Commands, ARebuiltCacheTakesTheOwnersAdjustments) {
   EXPECT_EQ(pixel & 0xFF, pixel >> 8 & 0xFF);
   EXPECT_EQ(pixel & 0xFF, pixel >> 16 & 0xFF);
   EXPECT_NE(pixel & 0xFFFFFF, 0x996633u);
+}
+
+// One control, one hue: a red tone over the face 0x336699 (brightest byte 0x99) makes the image
+// pixel red 0xFF * 0x99 >> 8 = 0x98, and a caption colour of the same value the same red.
+TEST_F(Commands, ImageAndCaptionTakeTheSameTone) {
+  Bind("PANEL");
+  data.ColorTone = 0x0000FFu;
+  ASSERT_TRUE(RebuildCache(data, {}));
+  EXPECT_EQ(data.Cache()->Pixels().At(8, 7) & 0xFFFFFF, 0x980000u);
+  EXPECT_EQ(AdjustTextColour(0x336699u, {.ColorTone = data.ColorTone}), 0x000098u);
 }
 
 }  // namespace

@@ -101,6 +101,26 @@ TEST(BordersMask, EdgesTileWholePiecesThenACutOne) {
   for (int32_t x = 1; x <= 5; ++x) EXPECT_EQ(dest.At(x, 0), x % 2 ? a : b) << x;
 }
 
+// A middle strip of length 0 (a picture 2 wide with both side widths 1): a key-colour mask still
+// places the last piece, cut from the strip's start to the edge's length; a mask layer places
+// nothing there.
+TEST(BordersMask, AZeroLengthStripPlacesOnlyTheLastPieceForKeyMasks) {
+  const Image32 image = test::Picture(2, 3, [](int32_t x, int32_t y) { return Numbered(0, x, y); });
+  Image32 dest = Filled(3, 3, 0);
+  DrawBordersMask(PixelRows(dest), {0, 0, 3, 3}, TacParentBg{}, true, 0, MaskOver(image, 1, 0, {1, 1, 1, 1}, 4));
+  EXPECT_EQ(dest.At(1, 0), Numbered(0, 1, 0));  // top edge
+  EXPECT_EQ(dest.At(1, 1), Numbered(0, 1, 1));  // centre
+  EXPECT_EQ(dest.At(1, 2), Numbered(0, 1, 2));  // bottom edge
+
+  const Image32 layered = test::Picture(2, 6, [](int32_t x, int32_t y) {
+    return y < 3 ? Numbered(0, x, y) : Bgra(0, 0, 0, 0);
+  });
+  Image32 other = Filled(3, 3, 0);
+  DrawBordersMask(PixelRows(other), {0, 0, 3, 3}, TacParentBg{}, true, 0, MaskOver(layered, 1, 1, {1, 1, 1, 1}, 4));
+  EXPECT_EQ(other.At(1, 0), 0u);
+  EXPECT_EQ(other.At(1, 1), 0u);
+}
+
 // Corner key pixels: with the corner flag and a Ready parent they show the parent; over a record
 // that is not Ready they take the fill colour with the alpha of the destination's first pixel.
 TEST(BordersMask, KeyCornersShowTheParentOrItsFillColour) {
@@ -261,6 +281,33 @@ TEST(BordersMaskAlpha, RaisesAlphaByTheMaskAndClearsKeys) {
   EXPECT_EQ(dest.At(2, 0), Bgra(199, 199, 199, 200));
   EXPECT_EQ(dest.At(0, 2), Bgra(199, 199, 199, 255));
   EXPECT_EQ(dest.At(1, 1), Bgra(7, 7, 7, 0));
+}
+
+// A stretched cell one pixel thick: a picture 4 x 6 with every width 2 has a left strip 2 x 2,
+// stretched over a rectangle 5 high into a left edge 2 x 1. The picture 200, 150, 100 under a mask
+// red of 0 shows fully: (0 * 0 + c * 255) >> 8, so 199, 149, 99, alpha 255 - 0; never black.
+TEST(BordersMaskAlpha, AStretchedCellOnePixelThickShowsThePicture) {
+  const Image32 image = test::Picture(4, 12, [](int32_t, int32_t y) {
+    return y < 6 ? Bgra(200, 150, 100, 255) : Bgra(0, 0, 0, 0);
+  });
+  Image32 dest = Filled(4, 5, 0);
+  DrawBordersMaskAlpha(PixelRows(dest), {0, 0, 4, 5}, TacParentBg{}, 0, MaskOver(image, 1, 1, {2, 2, 2, 2}, 5));
+  for (int32_t x = 0; x < 4; ++x) EXPECT_EQ(dest.At(x, 2), Bgra(199, 149, 99, 255)) << x;
+}
+
+// A mask whose second picture lies beyond its image (state 1 of a mask claiming two pictures on
+// an image holding one) paints nothing, neither its corners nor its stretched edges and centre.
+TEST(BordersMaskAlpha, APictureOutsideItsImagePaintsNothing) {
+  const Image32 image = test::Picture(3, 6, [](int32_t, int32_t y) {
+    return y < 3 ? Bgra(200, 150, 100, 255) : Bgra(0, 0, 0, 0);
+  });
+  TsMaskData mask = MaskOver(image, 1, 1, {1, 1, 1, 1}, 5);
+  mask.FrameCount = 2;
+  mask.Rect.Right = 6;
+  const uint32_t behind = Bgra(1, 2, 3, 4);
+  Image32 dest = Filled(6, 6, behind);
+  DrawBordersMaskAlpha(PixelRows(dest), {0, 0, 6, 6}, TacParentBg{}, 1, mask);
+  EXPECT_EQ(dest.Pixels, Filled(6, 6, behind).Pixels);
 }
 
 // --- Glyphs: pictures 3 wide, numbered, on an image of their own.

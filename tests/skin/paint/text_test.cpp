@@ -84,9 +84,24 @@ TEST(TextGlow, EachDirectionBitAddsACopyMovedOnePixel) {
 TEST(TextGlow, ComposesByCoverageAndSkipsBackgroundAndOutsidePixels) {
   Image32 dest = Filled(2, 1, Bgra(100, 100, 100, 128));
   const Gray8 mask{3, 2, {55, 255, 0, 0, 0, 0}};
-  ComposeGlow(PixelRows(dest), mask, 0, 0, 0x0000FFu);
+  ComposeGlow(PixelRows(dest), mask, 0, 0, 0x0000FFu, {0, 0, 2, 1});
   EXPECT_EQ(dest.At(0, 0), Bgra(21, 21, 220, 227));
   EXPECT_EQ(dest.At(1, 0), Bgra(100, 100, 100, 128));
+}
+
+// A caption's halo stays inside the caption's rectangle: a mask that covers fully everywhere
+// (value 0) lays red 255 * 255 >> 8 = 254 and raises alpha 40 by (215 * 255) >> 8 = 214 to 254
+// inside the clip, and nothing around it.
+TEST(TextGlow, StaysInsideTheClipRectangle) {
+  const uint32_t behind = Bgra(10, 20, 30, 40);
+  Image32 dest = Filled(6, 5, behind);
+  const Gray8 mask{6, 5, std::vector<uint8_t>(30, 0)};
+  ComposeGlow(PixelRows(dest), mask, 0, 0, 0x0000FFu, {2, 1, 4, 3});
+  for (int32_t y = 0; y < 5; ++y)
+    for (int32_t x = 0; x < 6; ++x) {
+      const bool inside = x >= 2 && x < 4 && y >= 1 && y < 3;
+      EXPECT_EQ(dest.At(x, y), inside ? Bgra(0, 0, 254, 254) : behind) << x << "," << y;
+    }
 }
 
 TEST(TextGlow, AHolderServesOnlyTheSameTextFontAndSize) {
@@ -204,13 +219,16 @@ TEST_F(Plans, DisabledSectionTextIsTheFontColourWeighedTowardsTheNormalColour) {
             (std::vector<TextPass>{{0, 0, kCanvasColour}}));
 }
 
-// Tone: the tone colour value 0x0000FF (red), swapped as the control's tone is, scaled by the
-// brightest byte 0x80 of 0x000080: 0xFF * 0x80 >> 8 = 0x7F in the blue byte. A system colour is
-// resolved before any adjustment: button shadow 0x808080 turned by any hue stays grey.
+// Tone: the caption takes the tone's hue at its own brightest byte. Red tone 0x0000FF over the
+// dark red 0x000080: 0xFF * 0x80 >> 8 = 0x7F in the red byte; green tone 0x00FF00 over the
+// blue 0x400000: 0x3F in the green byte. A system colour is resolved before any adjustment:
+// button shadow 0x808080 turned by any hue stays grey.
 TEST(AdjustTextColour, TonesTurnsAndSaturatesResolvedColours) {
   ControlColours tone;
   tone.ColorTone = 0x0000FFu;
-  EXPECT_EQ(AdjustTextColour(0x000080u, tone), 0x7F0000u);
+  EXPECT_EQ(AdjustTextColour(0x000080u, tone), 0x00007Fu);
+  tone.ColorTone = 0x00FF00u;
+  EXPECT_EQ(AdjustTextColour(0x400000u, tone), 0x003F00u);
   ControlColours turn;
   turn.HueOffset = 90;
   EXPECT_EQ(AdjustTextColour(0xFF000010u, turn), 0x808080u);

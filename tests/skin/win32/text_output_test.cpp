@@ -112,7 +112,7 @@ TEST(DrawTextGlow, TheHolderDrawsAgainForAnotherFontOfTheSameSize) {
   auto glow = [](HFONT font, TextGlowHolder& holder) {
     Image32 image = MakeImage(60, 30, kBehind);
     DrawTextGlow({PixelRows(image), nullptr, font}, L"Glow", {10, 5, 50, 25}, holder, kRed, 3,
-                 kGlowAll, kFormat);
+                 kGlowAll, kFormat, {0, 0, 60, 30});
     return image;
   };
   TextGlowHolder holder;
