@@ -145,7 +145,9 @@ constexpr auto kControls = std::to_array<ui::ControlDefinition>({
     // Bottom.
     {.name = "Label1", .kind = Label, .bounds = {13, 490, 156, 17},
      .caption = "Общий регулятор звука"},
-    {.name = "strckbr11", .kind = TsTrackBar, .bounds = {177, 485, 200, 33}, .tabOrder = 36,
+    // The master slider starts at 192, not 177, its right edge kept: in the platform's Tahoma
+    // the caption before it ends as far right as 190 design pixels (at 96 and 144 dpi).
+    {.name = "strckbr11", .kind = TsTrackBar, .bounds = {192, 485, 185, 33}, .tabOrder = 36,
      .value = 0, .min = 0, .max = 100, .thumbLength = 24},
     {.name = "chk10", .kind = CheckBox, .bounds = {390, 490, 140, 23},
      .caption = "Включить звук", .tabOrder = 35, .value = 1},

@@ -124,7 +124,7 @@ class SettingsAndTrayTest(unittest.TestCase):
         program, _ = self.start("master")
         window = self.window()
         master = next(c for c in self.harness.children(window)
-                      if c["class"] == "msctls_trackbar32" and c["rect"][2] - c["rect"][0] == 200)
+                      if c["class"] == "msctls_trackbar32" and c["rect"][2] - c["rect"][0] == 185)
         sound = self.control(window, "Включить звук")
         recording = self.harness.record(Path(self.harness.dir) / "master.wav")
         # Counted in recorded seconds: a slow recorder or a late device start still leaves a
