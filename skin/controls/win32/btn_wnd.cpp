@@ -2,6 +2,7 @@
 
 #include "skin/controls/adapter_paint.h"
 #include "skin/controls/button_paint.h"
+#include "skin/controls/glow_effect.h"
 #include "skin/controls/paint_adjustments.h"
 #include "skin/controls/state_fade.h"
 #include "skin/controls/win32/adapter_painting.h"
@@ -103,10 +104,13 @@ void TacBtnWnd::MouseEntered() { ShowPointerOver(Handle(), SkinData()); }
 
 void TacBtnWnd::MouseLeft() { ShowPointerLeft(SkinData(), false); }
 
+// A pressed button shows no glow round it: the press is not hover.
 int32_t TacBtnWnd::ButtonState() {
   const HWND window = Handle();
+  const bool pushed = (SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+  if (pushed) HideGlow(SkinData(), false);
   return AdapterButtonState(
-      {.Pushed = (SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0,
+      {.Pushed = pushed,
        .Enabled = IsWindowEnabled(window) != FALSE,
        .IsDefault = (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON,
        .CurrentState = SkinData().CurrentState()});

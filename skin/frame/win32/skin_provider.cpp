@@ -278,6 +278,9 @@ std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM
     case WM_SETICON:
       return WithoutPlatformCaption(message, wParam, lParam);
     case WM_SIZE:
+      // Glows stand over the form in windows of their own: whatever hides or minimises the
+      // form, with an animation or without, would otherwise leave them on the desktop.
+      if (wParam == SIZE_MINIMIZED) FreeAllGlows();
       data_.Data().CacheStale = true;
       regionDirty_ = true;
       if (prepared_) UpdateRegion();
@@ -297,7 +300,10 @@ std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM
       WindowPosChanging(*reinterpret_cast<const WINDOWPOS*>(lParam));
       break;
     case WM_WINDOWPOSCHANGED:
-      if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) PlayHide();
+      if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) {
+        FreeAllGlows();
+        PlayHide();
+      }
       break;
     case WM_CLOSE:
       return Close(wParam, lParam);
@@ -342,6 +348,7 @@ LRESULT TsSkinProvider::Minimise(WPARAM wParam, LPARAM lParam) {
   RECT w{};
   GetWindowRect(window_, &w);
   const Rect before{w.left, w.top, w.right, w.bottom};
+  FreeAllGlows();  // before the look is taken: no glow flies with it
   std::vector<Rect> corners;
   if (prepared_ && data_.Data().Skin())
     corners = FrameCornerRects(*data_.Data().Skin(), sections_, before.Width(), before.Height());
@@ -399,8 +406,6 @@ void TsSkinProvider::PlayHide() {
   hideImage_ = {};
   const auto plan = HidePlan();
   if (!plan) return;
-  // Glows stand over the form on the screen; they would outlive the look that fades.
-  FreeAllGlows();
   const bool topmost = (GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
   TacHideTimer::Instance().AnimateWindowHide(std::move(image), {hideRect_.left, hideRect_.top},
                                              plan->TimeMs, plan->Kind, FormAlpha(window_),

@@ -1,6 +1,7 @@
 // The glow of a skinned slider on the desktop: its layered window where the section's mask puts
 // it, directly above the form, its alpha rising with the hover fade and falling after the pointer
-// leaves, and no glow window left behind by a destroyed control or a removed skin.
+// leaves, and no glow window left behind by a destroyed control, a removed skin or a skinned form
+// that hides or minimises without an animation.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 
 #include "skin/controls/glow_effect.h"
 #include "skin/controls/win32/track_bar.h"
+#include "skin/frame/win32/skin_provider.h"
 #include "skin/manager/win32/win32_manager_host.h"
 #include "skin/manager/win32/window_receivers.h"
 #include "tests/skin/controls/fake_owner.h"
@@ -132,6 +134,24 @@ TEST_F(GlowFixture, NoGlowWindowOutlivesTheSkin) {
   host.FreeAllGlows();  // what the manager does when its skin goes or a new one comes
   EXPECT_EQ(GlowWindow(), nullptr);
   EXPECT_EQ(bar->SkinData().GlowId, -1);
+}
+
+// The form's frame plays no hide animation here (it has none to play): the glow goes all the same,
+// whether the form is hidden or minimised.
+TEST_F(GlowFixture, NoGlowWindowOutlivesItsFormLeavingTheScreen) {
+  skin.registry->CommonData().Applied = true;
+  TsSkinProvider frame(form, &manager, TsSkinProvider::Kind::Form, {});
+  for (const int leave : {SW_HIDE, SW_MINIMIZE}) {
+    ShowWindow(form, SW_SHOWNOACTIVATE);
+    SendEngineCommand(Handle(), {EngineCommand::MouseEntered});
+    PumpMessages(50);
+    ASSERT_NE(GlowWindow(), nullptr) << leave;
+    ShowWindow(form, leave);
+    EXPECT_EQ(GlowWindow(), nullptr) << leave;
+    EXPECT_EQ(bar->SkinData().GlowId, -1) << leave;
+    SendEngineCommand(Handle(), {EngineCommand::MouseLeft});
+    PumpMessages(100);
+  }
 }
 
 }  // namespace
