@@ -14,6 +14,7 @@ from velmora_harness import WM_CLOSE, Harness, settings_text
 
 OUTPUT = os.environ["VELMORA_OUTPUT_DIR"]
 WS_SYSMENU = 0x80000
+SS_TYPEMASK, SS_ICON = 0x1F, 0x3
 LABEL_COLOUR = (0xDC, 0xEF, 0xE2)  # the stored skin's FONTCOLOR
 
 
@@ -146,8 +147,23 @@ class WindowFrameTest(unittest.TestCase):
         program = subprocess.Popen([self.harness.wine, str(Path(folder) / "Velmora.exe")],
                                    env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.addCleanup(lambda: program.poll() is None and program.kill())
-        self.harness.click_control(self.skinned_box("#32770", "error-box-frame.png"))
+        ok = self.skinned_box("#32770", "error-box-frame.png")
+        self.assert_icon_on_the_skin(next(w for w in self.harness.windows()
+                                          if w["class"] == "#32770" and w["visible"]))
+        self.harness.click_control(ok)
         self.assertEqual(program.wait(timeout=30), 1)
+
+    def assert_icon_on_the_skin(self, box):
+        """The box's icon stands on the skin's dark ground: the corners of its static, which the
+        round error icon leaves free, show no square of the platform's light face colour."""
+        icons = [c for c in self.harness.children(box)
+                 if c["class"] == "Static" and c["style"] & SS_TYPEMASK == SS_ICON]
+        self.assertEqual(len(icons), 1, "one icon in the box")
+        left, top, right, bottom = icons[0]["rect"]
+        shot = self.harness.screenshot(Path(self.harness.dir) / "error-box-icon.png")
+        for x, y in ((left, top), (right - 1, top), (left, bottom - 1), (right - 1, bottom - 1)):
+            _, _, colour = pixels(shot, x, y, 1, 1)[0]
+            self.assertLess(max(colour), 100, f"a light corner {colour} at ({x}, {y})")
 
 if __name__ == "__main__":
     unittest.main()

@@ -274,6 +274,11 @@ std::optional<LRESULT> TsSkinProvider::React(UINT message, WPARAM wParam, LPARAM
       break;
     case WM_PRINTCLIENT:
       return 0;
+    case WM_CTLCOLORSTATIC:
+      if (const auto brush = IconBackground(reinterpret_cast<HDC>(wParam),
+                                            reinterpret_cast<HWND>(lParam)))
+        return *brush;
+      break;
     case WM_SETTEXT:
     case WM_SETICON:
       return WithoutPlatformCaption(message, wParam, lParam);
@@ -455,6 +460,27 @@ void TsSkinProvider::AnswerBackground(TacBgQuery& query) {
   }
   query.Bitmap = cache->Pixels();
   query.OffsetX += offset.X, query.OffsetY += offset.Y;
+}
+
+// An icon static (a message box's) fills its rectangle with the brush its parent answers before
+// it draws the icon: the frame's own background is drawn there first and the brush is hollow, so
+// no square of the platform's colour shows round the icon.
+std::optional<LRESULT> TsSkinProvider::IconBackground(HDC dc, HWND control) {
+  if (!dc || !control || GetParent(control) != window_ ||
+      (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_ICON || !FrameImageReady())
+    return std::nullopt;
+  RECT r;
+  GetClientRect(control, &r);
+  POINT origin{0, 0};
+  MapWindowPoints(control, window_, &origin, 1);
+  TacBgQuery query;
+  query.PleaseDraw = true;
+  query.DC = dc;
+  query.R = {0, 0, r.right, r.bottom};
+  query.OffsetX = origin.x, query.OffsetY = origin.y;
+  AnswerBackground(query);
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
 std::optional<intptr_t> TsSkinProvider::Command(const EngineMessage& message) {

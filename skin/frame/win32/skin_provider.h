@@ -82,6 +82,7 @@ class TsSkinProvider : private TitleOwner {
   LRESULT WithoutPlatformCaption(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HitTest(LPARAM lParam);
   void AnswerBackground(TacBgQuery& query);
+  std::optional<LRESULT> IconBackground(HDC dc, HWND control);
   void Detach();
   void AdaptControls();
   bool MinimiseAnimated() const;
