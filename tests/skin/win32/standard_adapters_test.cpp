@@ -49,7 +49,8 @@ const char* kSkin =
     "[GROUND]\r\nSTATES=1\r\nCOLOR=0\r\nFONTCOLOR=16744448\r\n"
     "[TRANSPARENT]\r\nSTATES=1\r\nTRANSPARENCY=100\r\nFONTCOLOR=255\r\n"
     "[BUTTON]\r\nSTATES=3\r\nUSESTATE2=1\r\nCOLOR=1118481\r\nHOTCOLOR=2236962\r\nCOLOR2=3355443\r\n"
-    "FONTCOLOR=16777215\r\nHOTFONTCOLOR=16777215\r\nFONTCOLOR2=16777215\r\n";
+    "FONTCOLOR=16777215\r\nHOTFONTCOLOR=16777215\r\nFONTCOLOR2=16777215\r\n"
+    "GLOW=1\r\nGLOW0=^0000^0000^0006^0006^0001^0001^0001^0001^1^0^0^0\r\n";
 
 struct Adapters : ::testing::Test {
   ui::Application application;
@@ -197,6 +198,19 @@ TEST_F(Adapters, APushButtonReleasedUnderThePointerEndsHot) {
   EXPECT_EQ(CacheAt(button, 30, 10), Face(3355443));
   SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(CacheAt(button, 30, 10), Face(2236962));
+}
+
+// A hovered push button glows; pressed, it paints its pressed state without the glow.
+TEST_F(Adapters, APressedPushButtonDropsItsHoverGlow) {
+  const HWND button = Button(BS_PUSHBUTTON, L"", "TButton");
+  SendEngineCommand(button, {EngineCommand::MouseEntered});
+  ASSERT_GE(Data(button).GlowId, 0);
+  ASSERT_NE(FindWindowW(L"TacGlowForm", nullptr), nullptr);
+  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(CacheAt(button, 30, 10), Face(3355443));
+  EXPECT_EQ(Data(button).GlowId, -1);
+  EXPECT_EQ(FindWindowW(L"TacGlowForm", nullptr), nullptr);
+  SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
 TEST_F(Adapters, ADefaultPushButtonLooksHotWhileIdle) {
