@@ -117,6 +117,28 @@ class TitleBarTest(unittest.TestCase):
         self.assertEqual(program.wait(timeout=30), 0)
         self.assert_settings_written()
 
+    def test_close_fades_into_its_hot_look_through_intermediate_frames(self):
+        program, window = self.start("title_fade")
+        close = self.button_centre(window, HTCLOSE)
+        self.harness.xdotool("mousemove", "--sync", *close)
+        hot = self.shot("title-fade-hot.png")
+        warm = [(close[0] - 8 + i % 16, close[1] - 8 + i // 16)
+                for i, p in enumerate(pixels(hot, close[0] - 8, close[1] - 8, 16, 16))
+                if near(p, CLOSE_HOT)]
+        self.assertTrue(warm, "close shows no hot look")
+        left, top, right, _ = window["frame"]
+        self.harness.xdotool("mousemove", "--sync", (left + right) // 2, top + 200)
+        time.sleep(0.7)  # faded out again
+
+        samples = self.harness.watch_pixel(*warm[0], 1500, lambda: self.harness.xdotool(
+            "mousemove", "--sync", *close))
+        colours = [colour for _, colour in samples]
+        self.assertTrue(near(colours[-1], CLOSE_HOT), f"ends at {colours[-1]}")
+        between = {c for c in colours[1:-1] if c != colours[0] and not near(c, CLOSE_HOT, 8)}
+        self.assertGreaterEqual(len(between), 2, f"no fade: {colours}")
+        self.harness.post(window, WM_CLOSE)
+        self.assertEqual(program.wait(timeout=30), 0)
+
     def test_a_press_released_off_minimise_does_nothing_a_click_goes_to_the_tray(self):
         program, window = self.start("title_minimise")
         minimise = self.button_centre(window, HTMINBUTTON)

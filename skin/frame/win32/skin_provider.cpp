@@ -353,7 +353,9 @@ LRESULT TsSkinProvider::Minimise(WPARAM wParam, LPARAM lParam) {
   RECT w{};
   GetWindowRect(window_, &w);
   const Rect before{w.left, w.top, w.right, w.bottom};
-  FreeAllGlows();  // before the look is taken: no glow flies with it
+  // Before the look is taken: no glow or title button's look flies with it.
+  FreeAllGlows();
+  title_.DropOverlays();
   std::vector<Rect> corners;
   if (prepared_ && data_.Data().Skin())
     corners = FrameCornerRects(*data_.Data().Skin(), sections_, before.Width(), before.Height());

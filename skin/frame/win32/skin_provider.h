@@ -71,6 +71,7 @@ class TsSkinProvider : private TitleOwner {
   const DibCache* FreshFrameImage() override;
   const SkinRegistry* Skin() override { return data_.Data().Skin(); }
   bool TitleActive() const override { return drawActive_; }
+  const TacSkinEffects* Effects() const override { return animations_.Effects; }
   void Prepare();
   void RemoveSystemMenuStyle();
   bool FrameImageReady();

@@ -84,7 +84,10 @@ void TitleBar::DrawTitleBand(const DibCache& cache, TitleSections sections, HFON
   DrawIcon(cache);
   DrawCaption(cache, *skin, sections, font);
   background_ = SaveButtonsBackground(cache.Pixels(), ButtonsBackgroundRect(layout_, metrics_));
-  DrawTitleButtons(cache.Pixels(), *skin, buttons_, owner_.TitleActive(), form_.Enabled);
+  TitleButtons drawn = buttons_;
+  if (Overlaid())  // the overlays show the other looks; the frame keeps the buttons at rest
+    for (TsTitleButton& b : drawn) b.State = 0;
+  DrawTitleButtons(cache.Pixels(), *skin, drawn, owner_.TitleActive(), form_.Enabled);
 }
 
 void TitleBar::DrawIcon(const DibCache& cache) {
@@ -155,8 +158,30 @@ std::optional<LRESULT> TitleBar::TitleHitTest(POINT screen) {
   return HitCodeAt(screen);
 }
 
+bool TitleBar::Overlaid() const {
+  const TacSkinEffects* effects = owner_.Effects();
+  return effects && effects->AllowGlowing && !form_.MdiChild &&
+         !(GetWindowLongW(window_, GWL_STYLE) & WS_CHILD);
+}
+
+void TitleBar::Fade(const TsTitleButton& button) {
+  const SkinRegistry* skin = owner_.Skin();
+  if (!owner_.FreshFrameImage() || !skin || IsEmpty(button.Rect)) return;
+  std::unique_ptr<TitleButtonOverlay>& overlay = overlays_[size_t(&button - buttons_.data())];
+  if (button.State == 0 && !overlay) return;
+  if (!overlay) overlay = std::make_unique<TitleButtonOverlay>(window_);
+  RECT w;
+  GetWindowRect(window_, &w);
+  Image32 look;
+  if (button.State != 0)
+    look = TitleButtonLook(background_, *skin, button, owner_.TitleActive(), form_.Enabled);
+  overlay->FadeTo(button.State, owner_.Effects()->AllowAnimation, std::move(look),
+                  {w.left + button.Rect.Left, w.top + button.Rect.Top});
+}
+
 // Only the button that changes is drawn again, over the background saved behind the buttons.
 void TitleBar::Redraw(const TsTitleButton& button) {
+  if (Overlaid()) return Fade(button);
   const DibCache* cache = owner_.FreshFrameImage();
   const SkinRegistry* skin = owner_.Skin();
   if (!cache || !skin || IsEmpty(button.Rect)) return;
@@ -363,6 +388,9 @@ std::optional<LRESULT> TitleBar::React(UINT message, WPARAM wParam, LPARAM lPara
       EndPress();
       return ShowSystemMenuAtCursor();
     case kShowSystemMenuRequest: return ShowSystemMenuAtCursor();
+    case WM_WINDOWPOSCHANGED:
+      if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) DropOverlays();
+      return std::nullopt;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == ' ' && systemMenu_ && UpdateLayout() &&
           form_.Border != BorderStyle::None)
@@ -380,6 +408,7 @@ void TitleBar::MouseLeft() {
 
 void TitleBar::Reset() {
   background_ = {};
+  DropOverlays();
   for (TsTitleButton& b : buttons_) b.State = 0;
   hotCode_ = pressedCode_ = 0;
   pressed_ = rightPressed_ = false;

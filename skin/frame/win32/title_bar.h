@@ -4,6 +4,7 @@
 // system menu where the platform would show its own.
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -11,6 +12,8 @@
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/title_band.h"
 #include "skin/frame/win32/system_menu.h"
+#include "skin/frame/win32/title_button_overlay.h"
+#include "skin/manager/manager_options.h"
 
 namespace velmora::skin {
 
@@ -22,6 +25,8 @@ class TitleOwner {
   virtual const SkinRegistry* Skin() = 0;
   virtual FrameGeometry Geometry() const = 0;
   virtual bool TitleActive() const = 0;
+  // The manager's effect switches; null while the frame has none.
+  virtual const TacSkinEffects* Effects() const = 0;
 
  protected:
   ~TitleOwner() = default;
@@ -49,6 +54,8 @@ class TitleBar {
   void MouseLeft();
   // A new skin or none: the saved background and every state go.
   void Reset();
+  // The form leaves the screen: its buttons' looks go with it at once.
+  void DropOverlays() { overlays_ = {}; }
 
  private:
   TitleForm FormFacts() const;
@@ -63,6 +70,10 @@ class TitleBar {
   void SetHotButton(int32_t code);
   void PressButton(int32_t code);
   void Redraw(const TsTitleButton& button);
+  // Hot and pressed looks fade in overlays over a glowing top-level form; else they are drawn
+  // into the frame image at once.
+  bool Overlaid() const;
+  void Fade(const TsTitleButton& button);
   void TrackPress(POINT screen);
   void EndPress();
   std::optional<LRESULT> LeftDown(int32_t code);
@@ -84,6 +95,7 @@ class TitleBar {
   TitleMetrics metrics_;
   TitleLayout layout_;
   ButtonsBackground background_;
+  std::array<std::unique_ptr<TitleButtonOverlay>, 4> overlays_;  // by button index
   int32_t hotCode_ = 0;
   int32_t pressedCode_ = 0;
   bool pressed_ = false;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "skin/frame/title_band.h"
+#include "skin/frame/title_button_fade.h"
 #include "skin/frame/title_buttons.h"
 #include "tests/skin/paint/loaded_skin.h"
 #include "tests/skin/paint/pixels.h"
@@ -187,6 +190,58 @@ TEST_F(TitleBandPixels, OneButtonIsRedrawnOverTheSavedBackground) {
   RedrawTitleButton(view, saved, *skin.registry, close, true, true);
   EXPECT_EQ(CloseCentre(), kCloseNormal);
   EXPECT_EQ(CloseCorner(), kGround);
+}
+
+// The overlay's picture of close: the band saved under its rectangle (750, 0)-(774, 25), the hot
+// picture over it, opaque even where the band had no alpha (under the key pixel at the top right).
+TEST_F(TitleBandPixels, TheOverlayLookIsTheButtonOverTheSavedBand) {
+  frame = test::Filled(780, 40, 0x00204060u);
+  view = PixelRows(frame);
+  const ButtonsBackground saved =
+      SaveButtonsBackground(view, ButtonsBackgroundRect(TitleLayout{12, 26, {}, 49}, {780, 3, 23}));
+  close.State = 1;
+  const Image32 look = TitleButtonLook(saved, *skin.registry, close, true, true);
+  ASSERT_EQ(look.Width, 24);
+  ASSERT_EQ(look.Height, 25);
+  EXPECT_EQ(look.At(12, 12), kCloseHot);
+  EXPECT_EQ(look.At(23, 0), 0xFF204060u);
+  EXPECT_EQ(frame.At(762, 12), 0x00204060u) << "the frame image keeps the button at rest";
+}
+
+std::vector<int> Steps(TitleButtonFade& fade) {
+  std::vector<int> alphas;
+  while (fade.Advance()) alphas.push_back(fade.Alpha());
+  return alphas;
+}
+
+// Step k of n shows 255 * k / n: hot in ten steps, pressed in one, and back to normal from the
+// alpha shown in steps of ten; a fade reversed midway turns back from where it stands.
+TEST(TitleButtonFade, HotTakesTenStepsPressedOneNormalCountsDownFromWhatShows) {
+  TitleButtonFade fade;
+  fade.Start(1, true);
+  EXPECT_EQ(Steps(fade), (std::vector<int>{25, 51, 76, 102, 127, 153, 178, 204, 229, 255}));
+  fade.Start(2, true);
+  EXPECT_TRUE(fade.Arrived());
+  EXPECT_EQ(fade.Alpha(), 255);
+  fade.Start(0, true);
+  EXPECT_EQ(Steps(fade), (std::vector<int>{229, 204, 178, 153, 127, 102, 76, 51, 25, 0}));
+  EXPECT_TRUE(fade.Out());
+
+  fade.Start(1, true);
+  fade.Advance(), fade.Advance(), fade.Advance();
+  fade.Start(0, true);
+  EXPECT_EQ(Steps(fade), (std::vector<int>{51, 25, 0}));
+  fade.Start(2, true);
+  EXPECT_EQ(Steps(fade), (std::vector<int>{255}));
+}
+
+TEST(TitleButtonFade, WithoutAnimationEveryChangeIsOneStep) {
+  TitleButtonFade fade;
+  fade.Start(1, false);
+  EXPECT_EQ(Steps(fade), (std::vector<int>{255}));
+  fade.Start(0, false);
+  EXPECT_EQ(Steps(fade), (std::vector<int>{0}));
+  EXPECT_TRUE(fade.Out());
 }
 
 TEST(TitleIcon, PixelsTheIconChangedBecomeOpaque) {
