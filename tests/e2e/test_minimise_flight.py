@@ -14,6 +14,7 @@ from velmora_harness import WM_CLOSE, Harness, settings_text
 
 OUTPUT = os.environ["VELMORA_OUTPUT_DIR"]
 HTMINBUTTON = 8
+WM_SYSCOMMAND, SC_MINIMIZE, SW_RESTORE = 0x112, 0xF020, 9
 TRAY_CLASS = "__winex11_standalone_tray"
 OVERLAY_CLASS = "TacGlowForm"
 WS_EX_LAYERED = 0x80000
@@ -79,14 +80,24 @@ class MinimiseFlightTest(unittest.TestCase):
         return left + border + height // 2, bottom - border - height // 2
 
     def assert_one_flight(self, seen, what):
-        overlays = [s for s in seen if s.get("class") == OVERLAY_CLASS]
-        shown = [s for s in overlays if s["visible"]]
-        self.assertTrue(shown, f"no overlay was seen during the {what}")
+        # The title buttons' looks show in overlays of their own, a button's size.
+        flights = {s["hwnd"] for s in seen if s.get("class") == OVERLAY_CLASS and s["visible"]
+                   and s["frame"][2] - s["frame"][0] > 100}
+        self.assertTrue(flights, f"no overlay was seen during the {what}")
+        shown = [s for s in seen if s.get("hwnd") in flights and s.get("visible")]
         hwnd = shown[0]["hwnd"]
         # Shown, it is always layered (a window read while it is destroyed reads no styles).
         self.assertTrue(all(s["exstyle"] & WS_EX_LAYERED for s in shown))
         self.assertIn({"hwnd": hwnd, "gone": True}, seen, f"the {what}'s overlay was not freed")
         return [tuple(s["frame"]) for s in shown]
+
+    def assert_along(self, frames, path, what):
+        """Each frame lies within the stretch the path covers. The probe samples the windows as
+        often as a busy machine lets it, so a frame of the path may pass unseen."""
+        for frame in frames:
+            for i, value in enumerate(frame):
+                self.assertTrue(min(p[i] for p in path) <= value <= max(p[i] for p in path),
+                                f"{what}: {frame} off the path {sorted(set(path))}")
 
     def test_the_title_button_minimise_flies_to_the_tray_and_the_menu_brings_it_back(self):
         program, window = self.start()
@@ -113,10 +124,26 @@ class MinimiseFlightTest(unittest.TestCase):
         self.harness.click(left + 40, top + (bottom - top) // 4)  # "Показать окно настроек"
         back = self.assert_one_flight(seen(), "restore")
         self.assertEqual(back[-1], tuple(window["frame"]), "the flight back ends on the window")
-        self.assertLessEqual(set(back[:-1]), set(frames), "back the same way")
+        self.assert_along(back[:-1], frames + [tuple(window["frame"])], "back the same way")
         shown = [w for w in self.harness.windows() if w["hwnd"] == window["hwnd"]][0]
         self.assertTrue(shown["visible"])
         self.assertEqual(shown["frame"], window["frame"], "back where it was")
+        self.harness.post(window, WM_CLOSE)
+        self.assertEqual(program.wait(timeout=30), 0)
+
+    def test_a_posted_system_command_minimise_flies_the_same_way_and_a_restore_flies_back(self):
+        program, window = self.start()
+        seen = self.watch(window["pid"], 3000)
+        self.harness.post(window, WM_SYSCOMMAND, SC_MINIMIZE)
+        frames = self.assert_one_flight(seen(), "minimise")
+        self.assertGreater(len(set(frames)), 1, "the overlay did not move")
+        self.assertTrue(self.tray(), "the icon is in the notification area")
+
+        seen = self.watch(window["pid"], 3000)
+        self.harness.show(window, SW_RESTORE)
+        back = self.assert_one_flight(seen(), "restore")
+        self.assertEqual(back[-1], tuple(window["frame"]), "the flight back ends on the window")
+        self.assert_along(back[:-1], frames + [tuple(window["frame"])], "back the same way")
         self.harness.post(window, WM_CLOSE)
         self.assertEqual(program.wait(timeout=30), 0)
 
