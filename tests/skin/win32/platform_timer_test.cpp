@@ -25,8 +25,9 @@ TEST(PlatformTimer, StepsArriveThroughTheMessageLoopAndThenNothingTicks) {
   });
   PumpMessages(2000, [&] { return !timer.Ticking(); }, [] {});
   EXPECT_EQ(steps, (std::vector<int32_t>{0, 1, 2, 3, 4}));
-  // The platform's timers are coarse: each period lasts at least about the interval.
-  for (size_t i = 1; i < at.size(); ++i) EXPECT_GE(at[i] - at[i - 1], 8u) << i;
+  // The platform's timers are coarse, and a busy machine delays a tick that the next one then
+  // catches up with: only the time since the first step is bound, at least about i intervals.
+  for (size_t i = 1; i < at.size(); ++i) EXPECT_GE(at[i] - at[0], 8u * i) << i;
   EXPECT_EQ(PumpMessages(300), 0);
 }
 
