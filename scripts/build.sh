@@ -10,7 +10,8 @@ dir="$VELMORA_BUILD/$kind"
 case $kind in
   cross|cross64)
     args=(-DCMAKE_TOOLCHAIN_FILE="$(cross_toolchain "$kind")"
-          -DVELMORA_CROSS_PREFIX="$(cross_prefix "$kind")" -DCMAKE_BUILD_TYPE=Release) ;;
+          -DVELMORA_CROSS_PREFIX="$(cross_prefix "$kind")" -DCMAKE_BUILD_TYPE=Release
+          -DVELMORA_HOST_TOOLS_DIR="$VELMORA_BUILD/host-tools") ;;
   native) args=(-DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON) ;;
   asan)   args=(-DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON) ;;
   fuzz)   args=(-DCMAKE_BUILD_TYPE=Debug -DVELMORA_FUZZ=ON -DCMAKE_C_COMPILER=clang
