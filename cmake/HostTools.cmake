@@ -5,16 +5,23 @@
 include(ExternalProject)
 
 set(VELMORA_HOST_TOOLS velmora-soundgen sound_set_test velmora-soundcompare velmora-picturegen velmora-skingen)
-set(VELMORA_HOST_TOOLS_BIN ${CMAKE_BINARY_DIR}/host-tools/bin)
+# The host programs are the same for both Windows trees, so the scripts give both one folder.
+set(VELMORA_HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools CACHE PATH "Build folder of the host programs")
+set(VELMORA_HOST_TOOLS_BIN ${VELMORA_HOST_TOOLS_DIR}/bin)
 
 list(TRANSFORM VELMORA_HOST_TOOLS PREPEND ${VELMORA_HOST_TOOLS_BIN}/ OUTPUT_VARIABLE _host_tool_paths)
+# A lock keeps two trees building at once from building the shared folder together.
+set(_host_tools_lock flock ${VELMORA_HOST_TOOLS_DIR}.lock)
 # The host build runs on every build (it is quick when nothing changed); a program that was not
 # relinked keeps its time stamp, so what depends on it does not run again.
 ExternalProject_Add(host_tools
   SOURCE_DIR ${PROJECT_SOURCE_DIR}/tools
-  BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
-  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
-             -DCMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER}
+  BINARY_DIR ${VELMORA_HOST_TOOLS_DIR}
+  CONFIGURE_COMMAND ${_host_tools_lock} ${CMAKE_COMMAND} -S <SOURCE_DIR> -B <BINARY_DIR>
+                    -G ${CMAKE_GENERATOR} -DCMAKE_BUILD_TYPE=Release
+                    -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
+                    -DCMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER}
+  BUILD_COMMAND ${_host_tools_lock} ${CMAKE_COMMAND} --build <BINARY_DIR>
   BUILD_ALWAYS ON
   INSTALL_COMMAND ""
   BUILD_BYPRODUCTS ${_host_tool_paths})

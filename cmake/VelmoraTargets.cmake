@@ -44,12 +44,28 @@ function(velmora_win32_library name)
   velmora_warnings(${name})
 endfunction()
 
+# GoogleTest's headers cost a test source more than its own code does: GCC builds compile them
+# once per tree, and every test target reuses the result.
+function(velmora_test_headers target)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    return()
+  endif()
+  if(NOT TARGET velmora_test_headers)
+    add_library(velmora_test_headers OBJECT ${PROJECT_SOURCE_DIR}/cmake/test-headers.cpp)
+    target_link_libraries(velmora_test_headers PRIVATE GTest::gmock)
+    target_precompile_headers(velmora_test_headers PRIVATE <gtest/gtest.h> <gmock/gmock.h>)
+    velmora_warnings(velmora_test_headers)
+  endif()
+  target_precompile_headers(${target} REUSE_FROM velmora_test_headers)
+endfunction()
+
 # velmora_test(name SOURCES... LIBS...) - a GoogleTest binary, run by ctest (under Wine when cross).
 function(velmora_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   velmora_warnings(${name})
+  velmora_test_headers(${name})
   if(WIN32)
     # Each Wine start costs seconds, so a cross-built binary runs whole, as one test.
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)

@@ -10,7 +10,8 @@ dir="$VELMORA_BUILD/$kind"
 case $kind in
   cross|cross64)
     args=(-DCMAKE_TOOLCHAIN_FILE="$(cross_toolchain "$kind")"
-          -DVELMORA_CROSS_PREFIX="$(cross_prefix "$kind")" -DCMAKE_BUILD_TYPE=Release) ;;
+          -DVELMORA_CROSS_PREFIX="$(cross_prefix "$kind")" -DCMAKE_BUILD_TYPE=Release
+          -DVELMORA_HOST_TOOLS_DIR="$VELMORA_BUILD/host-tools") ;;
   native) args=(-DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON) ;;
   asan)   args=(-DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON) ;;
   fuzz)   args=(-DCMAKE_BUILD_TYPE=Debug -DVELMORA_FUZZ=ON -DCMAKE_C_COMPILER=clang
@@ -20,7 +21,9 @@ esac
 
 # Every tree compiles through one cache beside the project's other caches, with paths taken
 # relative to the project, so that a fresh clone on this machine reuses what was built before.
-export CCACHE_DIR="$VELMORA_CACHE/ccache" CCACHE_BASEDIR="$VELMORA_ROOT" CCACHE_NOHASHDIR=1 CCACHE_MAXSIZE=8G
+# The test headers are precompiled: the cache takes such builds only with these sloppinesses.
+export CCACHE_DIR="$VELMORA_CACHE/ccache" CCACHE_BASEDIR="$VELMORA_ROOT" CCACHE_NOHASHDIR=1 CCACHE_MAXSIZE=8G \
+       CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 say "building $kind in $dir"

@@ -10,16 +10,22 @@ PHASES=()
 phase_start=$SECONDS
 # Closes the phase that ran since the last call, under the given name.
 phase_done() {
-  local seconds=$((SECONDS - phase_start))
-  PHASES+=("$(printf '%-28s %3d.%d min' "$1" $((seconds / 60)) $((seconds % 60 / 6)))")
+  add_phase "$1" $((SECONDS - phase_start))
   phase_start=$SECONDS
 }
+add_phase() { PHASES+=("$(printf '%-34s %3d.%d min' "$1" $(($2 / 60)) $(($2 % 60 / 6)))"); }
 
 bash "$VELMORA_ROOT/scripts/setup-machine.sh"
 phase_done "machine set-up"
-bash "$VELMORA_ROOT/scripts/cross-deps.sh" cross
-bash "$VELMORA_ROOT/scripts/cross-deps.sh" cross64
-phase_done "cross-built libraries"
+
+# The cross-built libraries build while the native trees do, which need none of them: their
+# downloads and single-threaded configure steps would otherwise leave a core idle.
+mkdir -p "$VELMORA_BUILD"
+cross_deps_log="$VELMORA_BUILD/cross-deps.log"
+say "building the cross-built libraries beside the native trees (log: $cross_deps_log)"
+(bash "$VELMORA_ROOT/scripts/cross-deps.sh" cross && bash "$VELMORA_ROOT/scripts/cross-deps.sh" cross64 &&
+   echo $((SECONDS - phase_start)) >"$cross_deps_log.seconds") >"$cross_deps_log" 2>&1 &
+cross_deps=$!
 choose_wine_tree
 say "Wine tests run on the $WINE_TREE build: $WINE_TREE_REASON"
 
@@ -36,6 +42,9 @@ for tree in native asan fuzz; do
   run_ctest "$dir"
   phase_done "$tree: tests"
 done
+wait "$cross_deps" || { tail -n 40 "$cross_deps_log" >&2; die "the cross-built libraries failed"; }
+add_phase "(cross-built libraries, beside)" "$(<"$cross_deps_log.seconds")"
+phase_done "waiting for the libraries"
 for tree in cross cross64; do
   if [[ $tree == "$WINE_TREE" ]]; then
     dir="$(bash "$VELMORA_ROOT/scripts/build.sh" "$tree")"
