@@ -10,10 +10,17 @@
 //                                    "t r g b" at the start and whenever it changes (t in ms)
 //   velmora-probe layered PID MS     every change of the process's layered windows for MS
 //   velmora-probe gdi PID            how many GDI objects the process holds
+//   velmora-probe message NAME       the number of the registered window message NAME
+//   velmora-probe copydata HWND WPARAM FILE [WATCHED QUIET_MS]
+//                                    sends FILE's bytes to the window by copy-data and prints the
+//                                    answer; with WATCHED, then "first last": the ms after the
+//                                    send at which that window's pixels on the screen first and
+//                                    last changed, once they stayed the same for QUIET_MS
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <string>
@@ -229,6 +236,71 @@ int WatchLayered(DWORD pid, unsigned long milliseconds) {
   return 0;
 }
 
+// The window's pixels as the screen shows them.
+std::vector<uint32_t> WindowPixels(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  if (width <= 0 || height <= 0) return {};
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  std::vector<uint32_t> pixels;
+  if (bitmap) {
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const uint32_t*>(bits);
+    pixels.assign(first, first + size_t(width) * size_t(height));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+std::optional<std::vector<char>> FileBytes(const char* path) {
+  FILE* file = std::fopen(path, "rb");
+  if (!file) return std::nullopt;
+  std::vector<char> bytes;
+  char block[4096];
+  for (size_t read; (read = std::fread(block, 1, sizeof block, file)) > 0;)
+    bytes.insert(bytes.end(), block, block + read);
+  std::fclose(file);
+  return bytes;
+}
+
+// Sends the file by copy-data; with a watched window, follows its repainting until it is quiet.
+int SendCopyData(HWND window, WPARAM wParam, const char* path, HWND watched, DWORD quietMs) {
+  auto bytes = FileBytes(path);
+  if (!bytes) return 1;
+  const std::vector<uint32_t> before = watched ? WindowPixels(watched) : std::vector<uint32_t>{};
+  COPYDATASTRUCT data{0, DWORD(bytes->size()), bytes->data()};
+  const DWORD start = GetTickCount();
+  const LRESULT answer = SendMessageW(window, WM_COPYDATA, wParam, reinterpret_cast<LPARAM>(&data));
+  std::printf("%ld\n", static_cast<long>(answer));
+  if (!watched) return 0;
+  std::vector<uint32_t> last = before;
+  DWORD first = 0, latest = 0, lastChange = GetTickCount();
+  for (DWORD now = lastChange; now - lastChange < quietMs && now - start < 20000;
+       now = GetTickCount()) {
+    std::vector<uint32_t> shown = WindowPixels(watched);
+    if (shown != last) {
+      latest = now - start;
+      if (!first) first = latest;
+      lastChange = now;
+      last = std::move(shown);
+    }
+    Sleep(1);
+  }
+  std::printf("%lu %lu\n", static_cast<unsigned long>(first), static_cast<unsigned long>(latest));
+  return 0;
+}
+
 HWND WindowArg(const char* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(Number(text))); }
 
 }  // namespace
@@ -260,6 +332,16 @@ int main(int argc, char** argv) {
     if (count) std::printf("%lu\n", static_cast<unsigned long>(*count));
     return count ? 0 : 1;
   }
+  if (command == "message" && argc >= 3) {
+    const std::wstring name(argv[2], argv[2] + std::strlen(argv[2]));
+    std::printf("%u\n", RegisterWindowMessageW(name.c_str()));
+    return 0;
+  }
+  if (command == "copydata" && argc >= 5) {
+    const HWND watched = argc >= 7 ? WindowArg(argv[5]) : nullptr;
+    return SendCopyData(WindowArg(argv[2]), Number(argv[3]), argv[4], watched,
+                        argc >= 7 ? Number(argv[6]) : 0);
+  }
   if (command == "show" && argc >= 4) {
     ShowWindow(WindowArg(argv[2]), static_cast<int>(Number(argv[3])));
     return 0;
@@ -267,6 +349,7 @@ int main(int argc, char** argv) {
   std::fprintf(stderr,
                "usage: velmora-probe windows | children HWND | hittest HWND CODE | "
                "post HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | text HWND | "
-               "watch X Y MS | layered PID MS | gdi PID\n");
+               "watch X Y MS | layered PID MS | gdi PID | message NAME | "
+               "copydata HWND WPARAM FILE [WATCHED QUIET_MS]\n");
   return 2;
 }
