@@ -236,6 +236,12 @@ class SkinChangeTest(unittest.TestCase):
         self.skin_active(True)
         self.assert_as_before(before, self.shot("skin-active-again.png"), main.window["frame"],
                               "the window skinned again")
+        gdi = self.harness.gdi_objects(main.window)
+        for _ in range(3):
+            self.skin_active(False)
+            self.skin_active(True)
+        self.assertLessEqual(self.harness.gdi_objects(main.window), gdi + GDI_SETTLING,
+                             "switching the skin off and on leaves no GDI object behind")
         self.harness.post(main.window, WM_CLOSE)
         self.assertEqual(main.program.wait(timeout=30), 0)
 

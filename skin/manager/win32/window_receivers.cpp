@@ -119,10 +119,6 @@ std::vector<CommandReceiver*> FormDirectory::ApplicationForms() const {
   return out;
 }
 
-}  // namespace velmora::skin
-
-namespace velmora::skin {
-
 void FormDirectory::SetFrames(const FramedWindows* frames) {
   frames_ = frames;
   dialogs_.clear();
