@@ -113,7 +113,7 @@ class SkinChangeTest(unittest.TestCase):
         path.write_bytes(preview_record(name, wine_path(self.previews), options))
         args = ["copydata", self.application["hwnd"], PREVIEW_COPYDATA_ID, wine_path(path)]
         if watch:
-            args += [self.main.window["hwnd"], 700]
+            args += [self.main.window["hwnd"], 500]
         lines = self.harness.probe(*args).split()
         self.assertEqual(lines[0], "1", "the record is taken")
         return (int(lines[1]), int(lines[2])) if watch else None

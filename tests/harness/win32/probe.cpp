@@ -15,7 +15,8 @@
 //                                    sends FILE's bytes to the window by copy-data and prints the
 //                                    answer; with WATCHED, then "first last": the ms after the
 //                                    send at which that window's pixels on the screen first and
-//                                    last changed, once they stayed the same for QUIET_MS
+//                                    last changed, once its thread is free again and they stayed
+//                                    the same for QUIET_MS
 #include <windows.h>
 
 #include <cstdio>
@@ -284,16 +285,26 @@ int SendCopyData(HWND window, WPARAM wParam, const char* path, HWND watched, DWO
   const LRESULT answer = SendMessageW(window, WM_COPYDATA, wParam, reinterpret_cast<LPARAM>(&data));
   std::printf("%ld\n", static_cast<long>(answer));
   if (!watched) return 0;
+  constexpr DWORD kLongestMs = 20000;
   std::vector<uint32_t> last = before;
-  DWORD first = 0, latest = 0, lastChange = GetTickCount();
-  for (DWORD now = lastChange; now - lastChange < quietMs && now - start < 20000;
-       now = GetTickCount()) {
+  DWORD first = 0, latest = 0, quietFrom = 0;
+  // The first change shows the load has begun; once the window's thread answers a message again
+  // it is over, and only from then on does a quiet spell mean the repainting is done.
+  bool changed = false, answered = false;
+  for (DWORD now = start; now - start < kLongestMs; now = GetTickCount()) {
+    if (answered && now - quietFrom >= quietMs) break;
     std::vector<uint32_t> shown = WindowPixels(watched);
     if (shown != last) {
       latest = now - start;
-      if (!first) first = latest;
-      lastChange = now;
+      if (!changed) first = latest;
+      changed = true;
+      quietFrom = now;
       last = std::move(shown);
+    }
+    if (changed && !answered) {
+      SendMessageTimeoutW(watched, WM_NULL, 0, 0, SMTO_NORMAL, kLongestMs, nullptr);
+      answered = true;
+      quietFrom = GetTickCount();
     }
     Sleep(1);
   }
