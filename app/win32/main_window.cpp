@@ -171,7 +171,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // Logging off or shutting down ends the process without a close request; a program left
   // running for days would otherwise lose every change made since it started.
   if (message == WM_ENDSESSION && wParam) player_.btn2.Click();
-  if (message == SkinActiveMessage() && message != 0) {
+  if (const UINT skinActive = SkinActiveMessage(); skinActive && message == skinActive) {
     player_.sknmngr1.SetActive(wParam != 0);
     return 0;
   }
