@@ -13,10 +13,10 @@
 //   velmora-probe message NAME       the number of the registered window message NAME
 //   velmora-probe copydata HWND WPARAM FILE [WATCHED QUIET_MS]
 //                                    sends FILE's bytes to the window by copy-data and prints the
-//                                    answer; with WATCHED, then "first last": the ms after the
-//                                    send at which that window's pixels on the screen first and
-//                                    last changed, once its thread is free again and they stayed
-//                                    the same for QUIET_MS
+//                                    answer; with WATCHED, then "first free last": the ms after
+//                                    the send at which that window's pixels on the screen first
+//                                    changed, its thread answered again, and they last changed
+//                                    (once they stayed the same for QUIET_MS)
 #include <windows.h>
 
 #include <cstdio>
@@ -287,7 +287,7 @@ int SendCopyData(HWND window, WPARAM wParam, const char* path, HWND watched, DWO
   if (!watched) return 0;
   constexpr DWORD kLongestMs = 20000;
   std::vector<uint32_t> last = before;
-  DWORD first = 0, latest = 0, quietFrom = 0;
+  DWORD first = 0, latest = 0, quietFrom = 0, handled = 0;
   // The first change shows the load has begun; once the window's thread answers a message again
   // it is over, and only from then on does a quiet spell mean the repainting is done.
   bool changed = false, answered = false;
@@ -305,10 +305,12 @@ int SendCopyData(HWND window, WPARAM wParam, const char* path, HWND watched, DWO
       SendMessageTimeoutW(watched, WM_NULL, 0, 0, SMTO_NORMAL, kLongestMs, nullptr);
       answered = true;
       quietFrom = GetTickCount();
+      handled = quietFrom - start;
     }
     Sleep(1);
   }
-  std::printf("%lu %lu\n", static_cast<unsigned long>(first), static_cast<unsigned long>(latest));
+  std::printf("%lu %lu %lu\n", static_cast<unsigned long>(first),
+              static_cast<unsigned long>(handled), static_cast<unsigned long>(latest));
   return 0;
 }
 
