@@ -171,7 +171,8 @@ class SkinChangeTest(unittest.TestCase):
         folder = self.previews / "Folded"
         folder.mkdir()
         for name, content in members:
-            (folder / ("Options.dat" if name.upper() == "OPTIONS.DAT" else name)).write_bytes(content)
+            target = "Options.dat" if name.upper() == "OPTIONS.DAT" else name
+            (folder / target).write_bytes(content)
         # Every text colour pure red, in the record only: the folder's own file keeps the skin's.
         red = "\r\n".join(line.split("=")[0] + "=255" if line.split("=")[0] in
                           ("FONTCOLOR", "HOTFONTCOLOR", "FONTCOLOR2") else line
@@ -208,9 +209,10 @@ class SkinChangeTest(unittest.TestCase):
         self.assertEqual(main.program.wait(timeout=30), 0)
 
     def skin_active(self, on):
+        """Switches the skin and waits for the switch; the repainting it leaves comes next."""
         message = int(self.harness.probe("message", "Velmora.SkinActive"))
-        self.harness.post(self.main.window, message, 1 if on else 0)
-        time.sleep(1.5)
+        self.harness.probe("send", self.main.window["hwnd"], message, 1 if on else 0)
+        time.sleep(1)
 
     def assert_drawn(self, shot, place, what):
         """The control shows more than one flat colour: something is drawn there."""

@@ -6,6 +6,7 @@
 //   velmora-probe hittest HWND CODE  the screen point "x y" nearest the window's top right whose
 //                                    hit-test answer is CODE (20: the close box)
 //   velmora-probe post HWND MSG [WPARAM [LPARAM]]
+//   velmora-probe send HWND MSG [WPARAM [LPARAM]]   the same, returning once it is handled
 //   velmora-probe watch X Y MS       the screen pixel at (X, Y) for MS milliseconds: "ready", then
 //                                    "t r g b" at the start and whenever it changes (t in ms)
 //   velmora-probe layered PID MS     every change of the process's layered windows for MS
@@ -329,11 +330,14 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "hittest" && argc >= 4) return FindHit(WindowArg(argv[2]), Number(argv[3]));
-  if (command == "post" && argc >= 4) {
+  if ((command == "post" || command == "send") && argc >= 4) {
     HWND window = WindowArg(argv[2]);
+    const UINT message = Number(argv[3]);
     const WPARAM wParam = argc > 4 ? Number(argv[4]) : 0;
     const LPARAM lParam = argc > 5 ? static_cast<LPARAM>(Number(argv[5])) : 0;
-    return PostMessageW(window, Number(argv[3]), wParam, lParam) ? 0 : 1;
+    if (command == "post") return PostMessageW(window, message, wParam, lParam) ? 0 : 1;
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 30000, nullptr) ? 0
+                                                                                             : 1;
   }
   if (command == "watch" && argc >= 5)
     return WatchPixel(int(Number(argv[2])), int(Number(argv[3])), Number(argv[4]));
@@ -361,8 +365,8 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr,
                "usage: velmora-probe windows | children HWND | hittest HWND CODE | "
-               "post HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | text HWND | "
-               "watch X Y MS | layered PID MS | gdi PID | message NAME | "
+               "post|send HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | "
+               "text HWND | watch X Y MS | layered PID MS | gdi PID | message NAME | "
                "copydata HWND WPARAM FILE [WATCHED QUIET_MS]\n");
   return 2;
 }
