@@ -1,6 +1,6 @@
 """Skins that come and go while the program runs. A second skin (the stored one with every colour
 turned round, red taking green's value, green blue's and blue red's) sent through the preview
-interface shows on every part of the window and on the tray icon's menu, and the stored skin
+interface shows everywhere on the window and on the tray icon's menu, and the stored skin
 sent back shows everything as before; a folder skin takes the record's options text; fifty
 changes leave GDI objects and memory flat. The skin switched off and on again leaves every
 control drawn and working in between; a broken packed skin at start leaves a usable window that
@@ -38,7 +38,7 @@ PLACES = {
 CHANGES = 50
 # A JPEG recompressed and text smoothed over another ground stay this close to the turned colour.
 TOLERANCE = 40
-FAITHFUL = 0.9  # the share of a part's pixels in the turned colours
+FAITHFUL = 0.9  # the share of a piece's pixels in the turned colours
 # Memory a change may leave behind for good is far below one skin's pictures (some megabytes).
 MEMORY_SLACK_KB = 16 * 1024
 GDI_SETTLING = 3
@@ -96,7 +96,7 @@ class SkinChangeTest(unittest.TestCase):
         x, y = self.main.origin
         return (x + left, y + top, x + left + width, y + top + height)
 
-    def frame_parts(self):
+    def frame_pieces(self):
         """The title band and the left, right and bottom borders, on the screen."""
         left, top, right, bottom = self.main.window["frame"]
         client_left, client_top = self.main.origin
@@ -119,12 +119,12 @@ class SkinChangeTest(unittest.TestCase):
         self.assertEqual(lines[0], "1", "the record is taken")
         return tuple(int(n) for n in lines[1:4]) if watch else None
 
-    def assert_turned(self, before, after, rect, part):
+    def assert_turned(self, before, after, rect, piece):
         old, new = region(before, rect), region(after, rect)
         faithful = sum(close(turned(a), b) for a, b in zip(old, new)) / len(old)
         changed = sum(not close(a, b, 24) for a, b in zip(old, new)) / len(old)
-        self.assertGreaterEqual(faithful, FAITHFUL, f"the {part} shows the turned skin")
-        self.assertGreater(changed, 0.3, f"the {part} changed its look")
+        self.assertGreaterEqual(faithful, FAITHFUL, f"the {piece} shows the turned skin")
+        self.assertGreater(changed, 0.3, f"the {piece} changed its look")
 
     def assert_as_before(self, before, after, rect, what):
         old, new = region(before, rect), region(after, rect)
@@ -141,10 +141,10 @@ class SkinChangeTest(unittest.TestCase):
         print(f"preview record to window repainted: first change {first} ms, program free "
               f"{free} ms, last change {last} ms")
         after = self.shot("skin-change-turned.png")
-        for part, place in PLACES.items():
-            self.assert_turned(before, after, self.rect(place), part)
-        for part, rect in self.frame_parts().items():
-            self.assert_turned(before, after, rect, part)
+        for piece, place in PLACES.items():
+            self.assert_turned(before, after, self.rect(place), piece)
+        for piece, rect in self.frame_pieces().items():
+            self.assert_turned(before, after, rect, piece)
 
         self.harness.post(main.window, WM_SYSCOMMAND, SC_MINIMIZE)
         left, top, right, bottom = self.open_tray_menu()
@@ -227,10 +227,10 @@ class SkinChangeTest(unittest.TestCase):
         window = next(w for w in self.harness.windows() if w["hwnd"] == main.window["hwnd"])
         self.assertIsNone(window["region"], "a rectangular window again")
         self.assertTrue(window["style"] & 0x80000, "with the platform's system menu")
-        for part, place in PLACES.items():
-            self.assert_drawn(off, place, part)
+        for piece, place in PLACES.items():
+            self.assert_drawn(off, place, piece)
             self.assertNotEqual(region(off, self.rect(place)), region(before, self.rect(place)),
-                                f"the {part} is in the platform's look")
+                                f"the {piece} is in the platform's look")
         check = control_at(main.controls, main.origin, *PLACES["check box"][:2])
         self.harness.click_control(check, 8)
         time.sleep(0.5)
@@ -277,8 +277,8 @@ class SkinChangeTest(unittest.TestCase):
         origin = next(c for c in controls if c["class"] == "VelmoraImage")["rect"][:2]
         self.main = type("Main", (), {"origin": origin})
         shot = self.shot("skin-broken.png")
-        for part, place in PLACES.items():
-            self.assert_drawn(shot, place, part)
+        for piece, place in PLACES.items():
+            self.assert_drawn(shot, place, piece)
         button = region(shot, self.rect(PLACES["own button"]))
         self.assertTrue(any(max(p) < 80 for p in button), "the defaults button shows its caption")
         self.harness.post(window, WM_CLOSE)
