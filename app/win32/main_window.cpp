@@ -49,6 +49,13 @@ HICON ProgramIcon() {
   return LoadIconW(ui::Application::Instance().Module(), MAKEINTRESOURCEW(VELMORA_PROGRAM_ICON));
 }
 
+// Switches the skin off (the first parameter 0) and on again while the program runs: a switch
+// for the end-to-end tests, which reach the window only by messages.
+UINT SkinActiveMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Velmora.SkinActive");
+  return message;
+}
+
 std::wstring SettingsPath() {
   return ui::ExecutableFolder() + L"\\" + ui::WideFromUtf8(scene::kSettingsFileName);
 }
@@ -164,7 +171,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // Logging off or shutting down ends the process without a close request; a program left
   // running for days would otherwise lose every change made since it started.
   if (message == WM_ENDSESSION && wParam) player_.btn2.Click();
-  if (message == WM_NCDESTROY) skinHost_.RemoveForm(Handle());
+  if (const UINT skinActive = SkinActiveMessage(); skinActive && message == skinActive) {
+    player_.sknmngr1.SetActive(wParam != 0);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) {
+    skinHost_.RemoveForm(Handle());
+    trayIconMark_.Release();
+  }
   return ui::Form::HandleMessage(message, wParam, lParam);
 }
 

@@ -225,10 +225,8 @@ void TsCommonData::ApplyColours(bool repaint) {
   const OwnerFacts facts = owner_.Facts();
   if (facts.IsWindowControl && !facts.HasWindow) return;
   if (IsSkinned()) {
-    const TsGenState* normal = StateBlock(0);
-    const TsGenState* hot = StateBlock(1);
-    const bool fullyTransparent = normal->Transparency == 100 || hot->Transparency == 100;
-    if (InKindSet(KindSet::FocusColours, ControlKind) && !fullyTransparent) SetColoursOf(0);
+    if (InKindSet(KindSet::FocusColours, ControlKind) && !TransparentNormalAndHot())
+      SetColoursOf(0);
     owner_.UseSkinBrush(true);
   } else if (ControlKind != 142) {
     owner_.UseSkinBrush(false);

@@ -116,6 +116,16 @@ uint32_t MixWithParent(uint32_t c, uint32_t p, int32_t transparency) {
   return out;
 }
 
+uint32_t LayOverParent(uint32_t c, uint32_t p, int32_t transparency) {
+  const int32_t t = std::clamp(transparency, 0, 100);
+  uint32_t out = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const int32_t pc = int32_t(p >> shift & 0xFF), cc = int32_t(c >> shift & 0xFF);
+    out |= uint32_t(((pc - cc) * t + cc * 256) / 256 & 0xFF) << shift;
+  }
+  return out;
+}
+
 void AnswerGetBackground(TsCommonData& data, TacBgQuery& query) {
   for (int round = 0; round < 2; ++round) {
     if (DrawnOnRequest(data, query)) return;
@@ -170,7 +180,7 @@ uint32_t AnswerGetColor(TsCommonData& data) {
   if (normal.Transparency == 0) return uint32_t(normal.Color);
   const uint32_t parent = ParentColourFor(data);
   if (normal.Transparency >= 100) return parent;
-  return MixWithParent(ResolveColour(uint32_t(normal.Color)), ResolveColour(parent),
+  return LayOverParent(ResolveColour(uint32_t(normal.Color)), ResolveColour(parent),
                        normal.Transparency);
 }
 

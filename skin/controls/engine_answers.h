@@ -17,6 +17,9 @@ struct SectionUnderRecord {
 // Per channel (c × w + p × (255 − w)) / 256 with w = t × 255 / 100: a section colour c laid with
 // transparency t over a parent colour p.
 uint32_t MixWithParent(uint32_t c, uint32_t p, int32_t transparency);
+// Per channel ((p − c) × t + c × 256) / 256: what GetColor answers for a section colour c with
+// transparency t (0 to 100, not rescaled) over a parent colour p.
+uint32_t LayOverParent(uint32_t c, uint32_t p, int32_t transparency);
 
 void AnswerGetBackground(TsCommonData& data, TacBgQuery& query);
 uint32_t AnswerGetColor(TsCommonData& data);

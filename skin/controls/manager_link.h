@@ -14,6 +14,8 @@ class TsSkinManagerLink : public ManagerLink {
   const TacOptions& Options() const override { return manager_.Options(); }
   const TacSkinEffects& Effects() const override { return manager_.Effects; }
   intptr_t Identity() const override { return reinterpret_cast<intptr_t>(&manager_); }
+  void SetHoveredWindow(HoverTarget* window) override { manager_.SetHoveredWindow(window); }
+  void ForgetHover(const HoverTarget* target) override { manager_.Hover().Forget(target); }
 
  private:
   TsSkinManager& manager_;

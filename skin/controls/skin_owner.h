@@ -15,6 +15,7 @@
 namespace velmora::skin {
 
 class SkinRegistry;
+class HoverTarget;
 
 inline EngineMessage Message(EngineCommand command, intptr_t argument = 0, uint16_t flag = 0) {
   return EngineMessage{command, argument, flag};
@@ -30,6 +31,9 @@ class ManagerLink {
   virtual const TacSkinEffects& Effects() const = 0;
   // The argument the manager's broadcasts carry, by which receivers know their own manager.
   virtual intptr_t Identity() const = 0;
+  // The manager's hover tracking: the window under the pointer, and one that goes away.
+  virtual void SetHoveredWindow(HoverTarget*) {}
+  virtual void ForgetHover(const HoverTarget*) {}
 
  protected:
   ~ManagerLink() = default;

@@ -58,6 +58,22 @@ enum class EngineCommand : uint16_t {
   SkinListChanged = 75,
 };
 
+// Commands whose argument points into the sender's memory. They are meant for the user-interface
+// thread alone; another process may send the message number with any argument.
+constexpr bool CarriesPointer(EngineCommand command) {
+  switch (command) {
+    case EngineCommand::RepaintIfSection:
+    case EngineCommand::SetSection:
+    case EngineCommand::ShowImage:
+    case EngineCommand::ReportSectionIndex:
+    case EngineCommand::GetBackground:
+    case EngineCommand::PaintOuterEffect:
+    case EngineCommand::GetSectionUnder:
+    case EngineCommand::GetBounds: return true;
+    default: return false;
+  }
+}
+
 constexpr uint32_t EngineWParam(EngineCommand command, uint16_t flag = 0) {
   return uint32_t(command) << 16 | flag;
 }

@@ -167,9 +167,10 @@ void TsSkinManager::LoadFromSource() {
   Notify(OnSkinLoading);
 }
 
-// Only the folder skin the preview named takes its options text; other skins read their own.
+// Only the folder skin the preview named takes its options text; other skins read their own, and
+// so does that one when the record carried no text.
 std::optional<std::string> TsSkinManager::PreviewOptionsFor(const SkinSourceChoice& choice) const {
-  if (!preview_ || choice.SkinName != preview_->SkinName ||
+  if (!preview_ || preview_->Options.empty() || choice.SkinName != preview_->SkinName ||
       skinDirectory_ != preview_->SkinDirectory) {
     return std::nullopt;
   }
@@ -206,11 +207,12 @@ void TsSkinManager::SetSkinName(std::string_view name) {
   if (!activationPending_) Notify(OnAfterChange);
 }
 
-void TsSkinManager::Activate(bool repaint) {
+void TsSkinManager::Activate(bool repaint, bool fade) {
   // Without a decoded skin there is nothing to apply.
   if (loading_ || !registry_) return;
   if (IsDefault()) host_.FreeAllGlows();
-  if (repaint) host_.PrepareSkinChangeFade();
+  fade = repaint && fade;
+  if (fade) host_.PrepareSkinChangeFade();
   registry_->CommonData().Applied = false;
   g_broadcasting = true;
   Send(EngineCommand::NewSkin);
@@ -222,7 +224,7 @@ void TsSkinManager::Activate(bool repaint) {
   }
   if (!repaint) return;
   RepaintForms(false);
-  host_.EndSkinChangeFade();
+  if (fade) host_.EndSkinChangeFade();
 }
 
 void TsSkinManager::RepaintForms(bool animate) {
@@ -385,10 +387,13 @@ void TsSkinManager::SetScaleMode(TacScaleMode mode) {
   Notify(OnAfterChange);
 }
 
+// A refused record leaves a valid one that is still waiting in place.
 bool TsSkinManager::ReceiveSkinRecord(std::span<const uint8_t> bytes) {
   if (handlingReceived_) return false;
-  received_ = ParsePreviewRecord(bytes);
-  return received_.has_value();
+  std::optional<PreviewRecord> record = ParsePreviewRecord(bytes);
+  if (!record) return false;
+  received_ = std::move(record);
+  return true;
 }
 
 void TsSkinManager::LoadReceivedSkin() {
@@ -400,7 +405,7 @@ void TsSkinManager::LoadReceivedSkin() {
   SetSkinDirectory(preview_->SkinDirectory);
   SetSkinName(preview_->SkinName);
   activationPending_ = false;
-  Activate(true);
+  Activate(true, false);
   Notify(OnAfterChange);
   handlingReceived_ = false;
 }

@@ -119,7 +119,9 @@ class TsSkinManager : public ui::Component {
  private:
   void Loaded();
   void LoadDefaults();
-  void Activate(bool repaint);
+  // The new-skin broadcast; with `repaint` everything repaints after it, with `fade` through the
+  // skin-changing fade.
+  void Activate(bool repaint, bool fade = true);
   void Deactivate();
   // Loads the skin SkinName names; a failure restores `previousName` and is reported.
   void LoadGuarded(const std::string& previousName);

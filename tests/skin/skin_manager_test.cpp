@@ -394,6 +394,38 @@ TEST_F(SkinManagerTest, APreviewShowsTheSentSkinWithTheSentOptions) {
   EXPECT_TRUE(log.empty());
 }
 
+TEST_F(SkinManagerTest, APreviewRepaintsWithoutTheSkinChangingFade) {
+  TsSkinManager& manager = Started();
+  host.OnFade = [&](const char* step) { log.push_back({step, {}, Delivery::Direct}); };
+  host.platform.Files["c:\\Preview\\Night\\Options.dat"] = Options("9.5");
+  ASSERT_TRUE(manager.ReceiveSkinRecord(PreviewBytes("Night", "c:\\Preview", "")));
+  log.clear();
+  manager.LoadReceivedSkin();
+  EXPECT_EQ(MainFormCommands(), (std::vector{NewSkin, StopAnimation, Refresh}));
+  EXPECT_EQ(log.size(), 6u) << "the form and its control, no fade";
+}
+
+TEST_F(SkinManagerTest, ARefusedRecordLeavesTheWaitingOneAndNoneComesWhileOneIsHandled) {
+  TsSkinManager& manager = Started();
+  host.platform.Files["c:\\Preview\\Night\\Options.dat"] = Options("9.5");
+  host.platform.Files["c:\\Preview\\Dawn\\Options.dat"] = Options("8.5");
+  ASSERT_TRUE(manager.ReceiveSkinRecord(PreviewBytes("Night", "c:\\Preview", "")));
+  EXPECT_FALSE(manager.ReceiveSkinRecord(std::vector<uint8_t>{0x00, 0xA4, 0, 0}));
+  EXPECT_FALSE(manager.ReceiveSkinRecord(PreviewBytes("", "c:\\Preview", "")));
+  bool refusedMeanwhile = false;
+  manager.OnBeforeChange = [&] {
+    refusedMeanwhile = !manager.ReceiveSkinRecord(PreviewBytes("Dawn", "c:\\Preview", ""));
+  };
+  manager.LoadReceivedSkin();
+  EXPECT_EQ(manager.SkinName(), "Night");
+  EXPECT_EQ(manager.SkinInfo(), "9.5");
+  EXPECT_TRUE(refusedMeanwhile);
+  manager.OnBeforeChange = nullptr;
+  log.clear();
+  manager.LoadReceivedSkin();  // the record refused meanwhile is not waiting either
+  EXPECT_TRUE(log.empty());
+}
+
 TEST_F(SkinManagerTest, AHostileRecordIsRefused) {
   TsSkinManager& manager = Started();
   EXPECT_FALSE(manager.ReceiveSkinRecord(std::vector<uint8_t>{0x00, 0xA4}));

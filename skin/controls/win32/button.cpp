@@ -5,6 +5,7 @@
 #include "skin/controls/state_fade.h"
 #include "skin/controls/win32/control_caption.h"
 #include "skin/controls/win32/dib_cache.h"
+#include "skin/controls/win32/platform_button.h"
 #include "skin/controls/win32/window_painting.h"
 #include "skin/data/skin_registry.h"
 #include "skin/paint/disabled_look.h"
@@ -31,6 +32,13 @@ TsButton::TsButton(ui::Button& button, const ui::ChildPlacement& placement)
 
 TsButton::~TsButton() {
   if (flash_ && IsWindow(handle_)) KillTimer(handle_, kFlashTimer);
+}
+
+void TsButton::DrawItem(const DRAWITEMSTRUCT& item) {
+  if (skinned_.Data().IsSkinned()) return;
+  const std::wstring caption = WindowText(handle_);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
+  DrawPlatformButton(item, {caption, font, WordWrap, ContentMargin});
 }
 
 LRESULT CALLBACK TsButton::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

@@ -17,7 +17,8 @@ class TsButton : public ui::ButtonView {
   TsButton(ui::Button& button, const ui::ChildPlacement& placement);
   ~TsButton() override;
 
-  void DrawItem(const DRAWITEMSTRUCT&) override {}  // the skin has drawn it already
+  // Skinned, the skin has drawn it already; without a skin the platform's style is drawn here.
+  void DrawItem(const DRAWITEMSTRUCT& item) override;
   TsCommonData& SkinData() { return skinned_.Data(); }
   int32_t State();
   bool Flashing() const { return flash_; }

@@ -43,6 +43,7 @@ std::wstring ItemTextOf(HWND combo, int index) {
 TacComboBoxWnd::TacComboBoxWnd(HWND window, ManagerLink* manager, int listIndex)
     : TacMainWnd(window, manager, listIndex), subclass_(window, Procedure, this) {
   Skinned().OwnCommands = [this](const EngineMessage& m) { return Command(m); };
+  Skinned().HoverThroughManager = true;
   InvalidateRect(window, nullptr, FALSE);
 }
 

@@ -25,6 +25,7 @@ TacMainWnd::TacMainWnd(HWND window, ManagerLink* manager, int listIndex, uint8_t
       listIndex_(listIndex),
       data_(window, manager, kind, true),
       mark_(window, kAdapterProperty, this) {
+  data_.OnWindowGone = [this] { mark_.Release(); };
   if (!section.empty()) data_.Data().SetSkinSection(section);
   data_.Data().Initialize(false);
 }

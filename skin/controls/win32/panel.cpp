@@ -56,6 +56,7 @@ std::optional<intptr_t> TsPanel::Command(const EngineMessage& message) {
     // Skin changes reach the panel's children through it.
     case EngineCommand::NewSkin:
     case EngineCommand::RemoveSkin:
+    case EngineCommand::StopAnimation:
     case EngineCommand::Refresh: {
       const auto answer = HandleEngineCommand(data, message);
       skinned_.SendToChildren(message);

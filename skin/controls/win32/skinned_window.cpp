@@ -53,6 +53,10 @@ SkinnedWindow::SkinnedWindow(HWND window, ManagerLink* manager, uint8_t kind, bo
   };
 }
 
+SkinnedWindow::~SkinnedWindow() {
+  if (ManagerLink* manager = data_.SkinManager()) manager->ForgetHover(this);
+}
+
 LRESULT CALLBACK SkinnedWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR, DWORD_PTR self) {
   auto* skinned = reinterpret_cast<SkinnedWindow*>(self);
@@ -67,18 +71,20 @@ LRESULT CALLBACK SkinnedWindow::Procedure(HWND window, UINT message, WPARAM wPar
 // The window is going: its property and subclass go with it, and the skin data no longer
 // reaches it.
 void SkinnedWindow::Detach() {
+  if (ManagerLink* manager = data_.SkinManager()) manager->ForgetHover(this);
   data_.StopFade();
   HideGlow(data_, false);
   mark_.Release();
   subclass_.Remove();
   data_.SavedProcedure = nullptr;
   windowGone_ = true;
+  if (OnWindowGone) OnWindowGone();
 }
 
 std::optional<LRESULT> SkinnedWindow::React(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kEngineMessage:
-      return Command({EngineCommand(HIWORD(wParam)), lParam, LOWORD(wParam)});
+      return Command(ReceivedEngineCommand(wParam, lParam));
     case WM_SETFOCUS:
     case WM_KILLFOCUS: OnFocusChanged(data_, message == WM_SETFOCUS); break;
     case WM_ENABLE:
@@ -102,6 +108,10 @@ std::optional<LRESULT> SkinnedWindow::React(UINT message, WPARAM wParam, LPARAM 
         SendEngineCommand(GetAncestor(window_, GA_ROOT),
                           {EngineCommand::AdaptChildren, reinterpret_cast<intptr_t>(window_)});
       break;
+    case WM_MOUSEMOVE:
+      if (HoverThroughManager && data_.IsSkinned())
+        if (ManagerLink* manager = data_.SkinManager()) manager->SetHoveredWindow(this);
+      break;
     case WM_UPDATEUISTATE:
       if (data_.IsSkinned()) return 0;
       break;
@@ -119,6 +129,16 @@ bool SkinnedWindow::PointerInside() const {
   if (under != window_ && !IsChild(window_, under)) return false;
   ScreenToClient(window_, &p);
   return PtInRect(&client, p) != 0;
+}
+
+// Another hover target is a window as well: the hover tracker holds nothing else.
+bool SkinnedWindow::IsAncestorOf(const HoverTarget& other) const {
+  const HWND inner = static_cast<const SkinnedWindow&>(other).window_;
+  return !windowGone_ && IsChild(window_, inner);
+}
+
+void SkinnedWindow::Deliver(EngineCommand command, intptr_t argument) {
+  SendToSelf(Message(command, argument));
 }
 
 std::optional<intptr_t> SkinnedWindow::Command(const EngineMessage& message) {

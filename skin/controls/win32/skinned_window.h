@@ -11,6 +11,7 @@
 #include "skin/controls/common_data.h"
 #include "skin/controls/win32/skin_data_mark.h"
 #include "skin/controls/win32/window_subclass.h"
+#include "skin/manager/hover_tracking.h"
 
 namespace velmora::skin {
 
@@ -27,16 +28,23 @@ class WindowParent : public BackgroundParent {
   HWND window_;
 };
 
-class SkinnedWindow : public SkinOwner {
+class SkinnedWindow : public SkinOwner, private HoverTarget {
  public:
   SkinnedWindow(HWND window, ManagerLink* manager, uint8_t kind, bool cacheWanted);
   SkinnedWindow(const SkinnedWindow&) = delete;
   SkinnedWindow& operator=(const SkinnedWindow&) = delete;
+  ~SkinnedWindow();
 
   TsCommonData& Data() { return data_; }
   HWND Handle() const { return window_; }
   // The owner kind's own answers, asked before the default handling; nullopt passes on.
   std::function<std::optional<intptr_t>(const EngineMessage&)> OwnCommands;
+  // The pointer over the window makes it the manager's hovered window, which is told when the
+  // pointer enters and leaves (owners that follow the pointer themselves leave this off).
+  bool HoverThroughManager = false;
+  // Runs when the window is destroyed, after the skin data let go of it: marks of the owner's own
+  // go with the window too.
+  std::function<void()> OnWindowGone;
   // Copies the cache from `source` on to the device context within `clip`, in one block, leaving
   // out the rectangles of the visible child windows. Nothing while the cache is empty.
   void CopyCacheToDC(HDC dc, POINT source, const RECT& clip) const;
@@ -74,6 +82,12 @@ class SkinnedWindow : public SkinOwner {
   std::optional<intptr_t> Command(const EngineMessage& message);
   bool PointerInside() const;
   void Detach();
+  // HoverTarget.
+  bool CursorInside() const override { return PointerInside(); }
+  bool IsAncestorOf(const HoverTarget& other) const override;
+  bool BeingDestroyed() const override { return windowGone_; }
+  bool KeepsHover() override { return data_.MouseOver; }
+  void Deliver(EngineCommand command, intptr_t argument) override;
 
   HWND window_;
   bool windowGone_ = false;

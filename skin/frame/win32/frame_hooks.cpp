@@ -189,6 +189,13 @@ int FrameHooks::VisibleDialogs() const {
   }));
 }
 
+std::vector<HWND> FrameHooks::Framed(TsSkinProvider::Kind kind) const {
+  std::vector<HWND> out;
+  for (const auto& provider : providers_)
+    if (provider->Kind == kind && !provider->Frame->WindowGone()) out.push_back(provider->Window);
+  return out;
+}
+
 std::unique_ptr<WindowHooks> MakeFrameHooks(Win32ManagerHost& host) {
   TsSkinManager* manager = TsSkinManager::Default();
   if (!manager) return nullptr;

@@ -31,6 +31,10 @@ class FrameHooks : public WindowHooks {
   const TacProvider* ProviderOf(HWND window) const;
   void PrepareSkinChangeFade() override;
   void EndSkinChangeFade() override;
+  std::vector<HWND> FramedForms() const override { return Framed(TsSkinProvider::Kind::Form); }
+  std::vector<HWND> FramedDialogs() const override {
+    return Framed(TsSkinProvider::Kind::Dialog);
+  }
 
  private:
   static LRESULT CALLBACK CbtProcedure(int code, WPARAM wParam, LPARAM lParam);
@@ -39,6 +43,7 @@ class FrameHooks : public WindowHooks {
   void AttachDialog(HWND window);
   TsSkinProvider::Adapting Adapting(ControlLookup lookup) const;
   int VisibleDialogs() const;
+  std::vector<HWND> Framed(TsSkinProvider::Kind kind) const;
   void DropGoneProviders();
 
   Win32ManagerHost& host_;

@@ -487,22 +487,31 @@ std::optional<LRESULT> TsSkinProvider::IconBackground(HDC dc, HWND control) {
 
 std::optional<intptr_t> TsSkinProvider::Command(const EngineMessage& message) {
   using C = EngineCommand;
+  // A dialog's frame is the only receiver of a skin change in its window: its controls hear it
+  // through the frame, after it.
+  const auto passOn = [&](std::optional<intptr_t> answer) {
+    if (kind_ == Kind::Dialog && !gone_) data_.SendToChildren(message);
+    return answer;
+  };
   switch (message.Command) {
     case C::NewSkin:
       prepared_ = false;
       Prepare();
       if (!gone_) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
-      return 0;
+      return passOn(0);
     case C::RemoveSkin:
       RemoveSkin();
-      return std::nullopt;
+      return passOn(std::nullopt);
+    case C::StopAnimation:
+      data_.Data().StopFade();
+      return passOn(0);
     case C::Refresh:
       data_.Data().CacheStale = true;
       regionDirty_ = true;
       if (!gone_ && IsWindowVisible(window_))
         RedrawWindow(window_, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-      return 0;
+      return passOn(0);
     case C::AdaptChildren:
       if (prepared_) AdaptControls();
       return 0;

@@ -47,9 +47,11 @@ void Win32ManagerHost::DeclareDpiAware() {
 void Win32ManagerHost::InstallHooks(const TsSkinManager& manager, bool redirectSystemColours) {
   SetSystemColourRedirection(manager, redirectSystemColours);
   if (hooksFactory_) windowHooks_ = hooksFactory_(*this);
+  forms_.SetFrames(windowHooks_.get());
 }
 
 void Win32ManagerHost::RemoveHooks() {
+  forms_.SetFrames(nullptr);
   windowHooks_.reset();
   colours_.reset();
 }

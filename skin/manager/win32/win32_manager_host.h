@@ -17,7 +17,7 @@ class Win32ManagerHost;
 // The window frame's hooks: made by the frame layer when the default manager installs its hooks
 // and freed, with every frame they attached, when it removes them. The frames they attached take
 // part in a skin change's fade.
-class WindowHooks {
+class WindowHooks : public FramedWindows {
  public:
   virtual ~WindowHooks() = default;
   virtual void PrepareSkinChangeFade() = 0;

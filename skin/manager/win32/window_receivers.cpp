@@ -2,11 +2,31 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 namespace velmora::skin {
 namespace {
 
 constexpr uint16_t kIsHandled = 7;
+
+// The command this thread is sending through the platform right now, innermost first.
+thread_local const EngineMessage* t_sending = nullptr;
+
+class SendingMark {
+ public:
+  explicit SendingMark(const EngineMessage& message) : outer_(std::exchange(t_sending, &message)) {}
+  SendingMark(const SendingMark&) = delete;
+  SendingMark& operator=(const SendingMark&) = delete;
+  ~SendingMark() { t_sending = outer_; }
+
+ private:
+  const EngineMessage* outer_;
+};
+
+bool SentByThisThread(const EngineMessage& message) {
+  return !InSendMessage() && t_sending && t_sending->Command == message.Command &&
+         t_sending->Argument == message.Argument;
+}
 
 std::unordered_map<HWND, EngineFastPath*>& SkinDataByWindow() {
   static std::unordered_map<HWND, EngineFastPath*> windows;
@@ -38,8 +58,15 @@ LRESULT SendEngineCommand(HWND window, const EngineMessage& message) {
   // Windows with skin data are called through their saved procedure, past the message queue.
   const EngineFastPath* fastPath = SkinDataOf(window);
   if (fastPath && fastPath->SavedProcedure) return fastPath->SavedProcedure(message);
+  const SendingMark mark(message);
   return SendMessageW(window, kEngineMessage, EngineWParam(message.Command, message.Flag),
                       LPARAM(message.Argument));
+}
+
+EngineMessage ReceivedEngineCommand(WPARAM wParam, LPARAM lParam) {
+  EngineMessage message{EngineCommand(HIWORD(wParam)), intptr_t(lParam), LOWORD(wParam)};
+  if (CarriesPointer(message.Command) && !SentByThisThread(message)) message.Argument = 0;
+  return message;
 }
 
 CommandReceiver::State WindowReceiver::Describe() const {
@@ -89,6 +116,37 @@ std::vector<HWND> FormDirectory::Handles() const {
 std::vector<CommandReceiver*> FormDirectory::ApplicationForms() const {
   std::vector<CommandReceiver*> out;
   for (const Form& form : forms_) out.push_back(form.Receiver.get());
+  return out;
+}
+
+void FormDirectory::SetFrames(const FramedWindows* frames) {
+  frames_ = frames;
+  dialogs_.clear();
+}
+
+std::vector<CommandReceiver*> FormDirectory::SkinnedForms() const {
+  std::vector<CommandReceiver*> out;
+  if (!frames_) return out;
+  const std::vector<HWND> framed = frames_->FramedForms();
+  for (const Form& form : forms_) {
+    if (std::find(framed.begin(), framed.end(), form.Receiver->Handle()) != framed.end())
+      out.push_back(form.Receiver.get());
+  }
+  return out;
+}
+
+std::vector<CommandReceiver*> FormDirectory::Providers() const {
+  std::vector<CommandReceiver*> out;
+  if (!frames_) return out;
+  for (const HWND dialog : frames_->FramedDialogs()) {
+    auto known = std::find_if(dialogs_.begin(), dialogs_.end(),
+                              [dialog](const auto& r) { return r->Handle() == dialog; });
+    if (known == dialogs_.end()) {
+      dialogs_.push_back(std::make_unique<WindowReceiver>(dialog));
+      known = dialogs_.end() - 1;
+    }
+    out.push_back(known->get());
+  }
   return out;
 }
 

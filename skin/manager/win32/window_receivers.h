@@ -24,6 +24,11 @@ EngineFastPath* SkinDataOf(HWND window);
 // Sends an engine command to a window; the answer is the message's result.
 LRESULT SendEngineCommand(HWND window, const EngineMessage& message);
 
+// The command a window procedure received in the engine message. A command that carries a
+// pointer keeps its argument only when this thread sent it through SendEngineCommand; from
+// anywhere else (another thread or process, or a posted message) it arrives without one.
+EngineMessage ReceivedEngineCommand(WPARAM wParam, LPARAM lParam);
+
 // A window as the manager's broadcasts see it: its child windows are its controls, in creation
 // order.
 class WindowReceiver : public CommandReceiver {
@@ -41,20 +46,35 @@ class WindowReceiver : public CommandReceiver {
   mutable std::vector<std::unique_ptr<WindowReceiver>> children_;
 };
 
-// The application's forms. Forms with a frame component and the providers come with the
-// window frame; until then those lists are empty.
+// The windows the window frame serves while the default manager's hooks are in: forms with a
+// frame component, and system dialogs with a dialog frame.
+class FramedWindows {
+ public:
+  virtual std::vector<HWND> FramedForms() const = 0;
+  virtual std::vector<HWND> FramedDialogs() const = 0;
+
+ protected:
+  ~FramedWindows() = default;
+};
+
+// The application's forms; with the window frame's hooks in, also the forms that carry a frame
+// component and the dialogs' frames (the providers).
 class FormDirectory : public ReceiverDirectory {
  public:
   void AddForm(HWND form, int32_t tag = 0) {
     forms_.push_back({std::make_unique<WindowReceiver>(form), tag});
   }
+  // nullptr while no hooks are in.
+  void SetFrames(const FramedWindows* frames);
   void RemoveForm(HWND form);
   // The form's tag, or nullopt when the window is not a form of the application.
   std::optional<int32_t> TagOf(HWND window) const;
   std::vector<HWND> Handles() const;
   std::vector<CommandReceiver*> ApplicationForms() const override;
-  std::vector<CommandReceiver*> SkinnedForms() const override { return {}; }
-  std::vector<CommandReceiver*> Providers() const override { return {}; }
+  std::vector<CommandReceiver*> SkinnedForms() const override;
+  // The dialogs' frames: only dialogs get one of their own beside the forms.
+  std::vector<CommandReceiver*> Providers() const override;
+  // The frames go with the hooks that made them.
   void FreeProviders() override {}
 
  private:
@@ -63,6 +83,10 @@ class FormDirectory : public ReceiverDirectory {
     int32_t Tag = 0;
   };
   std::vector<Form> forms_;
+  const FramedWindows* frames_ = nullptr;
+  // A receiver per dialog seen while the hooks are in: a broadcast may still hold one of them
+  // when a dialog goes, so they are dropped only with the hooks.
+  mutable std::vector<std::unique_ptr<WindowReceiver>> dialogs_;
 };
 
 }  // namespace velmora::skin

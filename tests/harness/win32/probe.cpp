@@ -6,14 +6,23 @@
 //   velmora-probe hittest HWND CODE  the screen point "x y" nearest the window's top right whose
 //                                    hit-test answer is CODE (20: the close box)
 //   velmora-probe post HWND MSG [WPARAM [LPARAM]]
+//   velmora-probe send HWND MSG [WPARAM [LPARAM]]   the same, returning once it is handled
 //   velmora-probe watch X Y MS       the screen pixel at (X, Y) for MS milliseconds: "ready", then
 //                                    "t r g b" at the start and whenever it changes (t in ms)
 //   velmora-probe layered PID MS     every change of the process's layered windows for MS
 //   velmora-probe gdi PID            how many GDI objects the process holds
+//   velmora-probe message NAME       the number of the registered window message NAME
+//   velmora-probe copydata HWND WPARAM FILE [WATCHED QUIET_MS]
+//                                    sends FILE's bytes to the window by copy-data and prints the
+//                                    answer; with WATCHED, then "first free last": the ms after
+//                                    the send at which that window's pixels on the screen first
+//                                    changed, its thread answered again, and they last changed
+//                                    (once they stayed the same for QUIET_MS)
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <string>
@@ -229,6 +238,83 @@ int WatchLayered(DWORD pid, unsigned long milliseconds) {
   return 0;
 }
 
+// The window's pixels as the screen shows them.
+std::vector<uint32_t> WindowPixels(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  if (width <= 0 || height <= 0) return {};
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  std::vector<uint32_t> pixels;
+  if (bitmap) {
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const uint32_t*>(bits);
+    pixels.assign(first, first + size_t(width) * size_t(height));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+std::optional<std::vector<char>> FileBytes(const char* path) {
+  FILE* file = std::fopen(path, "rb");
+  if (!file) return std::nullopt;
+  std::vector<char> bytes;
+  char block[4096];
+  for (size_t read; (read = std::fread(block, 1, sizeof block, file)) > 0;)
+    bytes.insert(bytes.end(), block, block + read);
+  std::fclose(file);
+  return bytes;
+}
+
+// Sends the file by copy-data; with a watched window, follows its repainting until it is quiet.
+int SendCopyData(HWND window, WPARAM wParam, const char* path, HWND watched, DWORD quietMs) {
+  auto bytes = FileBytes(path);
+  if (!bytes) return 1;
+  const std::vector<uint32_t> before = watched ? WindowPixels(watched) : std::vector<uint32_t>{};
+  COPYDATASTRUCT data{0, DWORD(bytes->size()), bytes->data()};
+  const DWORD start = GetTickCount();
+  const LRESULT answer = SendMessageW(window, WM_COPYDATA, wParam, reinterpret_cast<LPARAM>(&data));
+  std::printf("%ld\n", static_cast<long>(answer));
+  if (!watched) return 0;
+  constexpr DWORD kLongestMs = 20000;
+  std::vector<uint32_t> last = before;
+  DWORD first = 0, latest = 0, quietFrom = 0, handled = 0;
+  // The first change shows the load has begun; once the window's thread answers a message again
+  // it is over, and only from then on does a quiet spell mean the repainting is done.
+  bool changed = false, answered = false;
+  for (DWORD now = start; now - start < kLongestMs; now = GetTickCount()) {
+    if (answered && now - quietFrom >= quietMs) break;
+    std::vector<uint32_t> shown = WindowPixels(watched);
+    if (shown != last) {
+      latest = now - start;
+      if (!changed) first = latest;
+      changed = true;
+      quietFrom = now;
+      last = std::move(shown);
+    }
+    if (changed && !answered) {
+      SendMessageTimeoutW(watched, WM_NULL, 0, 0, SMTO_NORMAL, kLongestMs, nullptr);
+      answered = true;
+      quietFrom = GetTickCount();
+      handled = quietFrom - start;
+    }
+    Sleep(1);
+  }
+  std::printf("%lu %lu %lu\n", static_cast<unsigned long>(first),
+              static_cast<unsigned long>(handled), static_cast<unsigned long>(latest));
+  return 0;
+}
+
 HWND WindowArg(const char* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(Number(text))); }
 
 }  // namespace
@@ -244,11 +330,14 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "hittest" && argc >= 4) return FindHit(WindowArg(argv[2]), Number(argv[3]));
-  if (command == "post" && argc >= 4) {
+  if ((command == "post" || command == "send") && argc >= 4) {
     HWND window = WindowArg(argv[2]);
+    const UINT message = Number(argv[3]);
     const WPARAM wParam = argc > 4 ? Number(argv[4]) : 0;
     const LPARAM lParam = argc > 5 ? static_cast<LPARAM>(Number(argv[5])) : 0;
-    return PostMessageW(window, Number(argv[3]), wParam, lParam) ? 0 : 1;
+    if (command == "post") return PostMessageW(window, message, wParam, lParam) ? 0 : 1;
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 30000, nullptr) ? 0
+                                                                                             : 1;
   }
   if (command == "watch" && argc >= 5)
     return WatchPixel(int(Number(argv[2])), int(Number(argv[3])), Number(argv[4]));
@@ -260,13 +349,24 @@ int main(int argc, char** argv) {
     if (count) std::printf("%lu\n", static_cast<unsigned long>(*count));
     return count ? 0 : 1;
   }
+  if (command == "message" && argc >= 3) {
+    const std::wstring name(argv[2], argv[2] + std::strlen(argv[2]));
+    std::printf("%u\n", RegisterWindowMessageW(name.c_str()));
+    return 0;
+  }
+  if (command == "copydata" && argc >= 5) {
+    const HWND watched = argc >= 7 ? WindowArg(argv[5]) : nullptr;
+    return SendCopyData(WindowArg(argv[2]), Number(argv[3]), argv[4], watched,
+                        argc >= 7 ? Number(argv[6]) : 0);
+  }
   if (command == "show" && argc >= 4) {
     ShowWindow(WindowArg(argv[2]), static_cast<int>(Number(argv[3])));
     return 0;
   }
   std::fprintf(stderr,
                "usage: velmora-probe windows | children HWND | hittest HWND CODE | "
-               "post HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | text HWND | "
-               "watch X Y MS | layered PID MS | gdi PID\n");
+               "post|send HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | "
+               "text HWND | watch X Y MS | layered PID MS | gdi PID | message NAME | "
+               "copydata HWND WPARAM FILE [WATCHED QUIET_MS]\n");
   return 2;
 }

@@ -224,6 +224,23 @@ TEST_F(SkinData, ASectionTransparentInNormalAndHotIgnoresFocusButTracksTheMouse)
   EXPECT_THAT(owner.calls, IsEmpty());
 }
 
+TEST_F(SkinData, ColoursComeFromASectionUnlessBothItsNormalAndHotStatesAreClear) {
+  data.ControlKind = 231;
+  data.SetSkinSection("CHECKBOX");  // both states fully transparent
+  owner.facts.Colour = 0x00ABCDEF;
+  owner.calls.clear();
+  data.ApplyColours(false);
+  EXPECT_THAT(owner.calls, Not(Contains("colours")));
+  EXPECT_EQ(owner.facts.Colour, 0x00ABCDEFu);
+  data.SetSkinSection("HOTCLEAR");  // only the hot state is clear: the normal colours apply
+  owner.facts.Colour = 0x00ABCDEF;
+  owner.calls.clear();
+  data.ApplyColours(false);
+  EXPECT_THAT(owner.calls, Contains("colours"));
+  EXPECT_EQ(owner.facts.Colour, 4u);
+  EXPECT_EQ(owner.facts.FontColour, 6u);
+}
+
 TEST_F(SkinData, FocusOnAnEditKindShowsTheHotColoursAndLosingItTheNormalOnes) {
   data.SetSkinSection("PANEL");
   data.ControlKind = 231;

@@ -244,19 +244,20 @@ TEST_F(Commands, AHalfTransparentReceiverWithoutCacheAnswersNoFill) {
   EXPECT_TRUE(data.Updating);
 }
 
-TEST_F(Commands, GetColorMixesAsTheControlColourDoes) {
-  Bind("HALF");
+TEST_F(Commands, GetColorMixesTheParentColourInByTheUnscaledTransparency) {
+  Bind("HALF");  // red 200, transparency 50
   owner.parentHandled = true;
   owner.parentAnswer = 0x00000000;
-  // Transparency 50 rescaled: w = 127, red (200 × 127) / 256 = 99.
-  EXPECT_EQ(Handle(data, C::GetColor), Answer(99));
-  EXPECT_EQ(uint32_t(*Handle(data, C::GetColor)), data.ControlColour(0));
-  owner.parentAnswer = 0x0000FF00;  // green 255: (255 × 128) / 256 = 127
-  EXPECT_EQ(Handle(data, C::GetColor), Answer(0x00007F63));
+  // Red ((0 − 200) × 50 + 200 × 256) / 256 = 41200 / 256 = 160.
+  EXPECT_EQ(Handle(data, C::GetColor), Answer(0x000000A0));
+  owner.parentAnswer = 0x0000FF00;  // green ((255 − 0) × 50 + 0) / 256 = 12750 / 256 = 49
+  EXPECT_EQ(Handle(data, C::GetColor), Answer(0x000031A0));
+  owner.parentAnswer = 0x00FFFFFF;  // red (55 × 50 + 51200) / 256 = 210, the rest 49
+  EXPECT_EQ(Handle(data, C::GetColor), Answer(0x003131D2));
   Bind("PANEL");
   EXPECT_EQ(Handle(data, C::GetColor), Answer(0x00336699));
   Bind("CHECKBOX");
-  EXPECT_EQ(Handle(data, C::GetColor), Answer(0x0000FF00));
+  EXPECT_EQ(Handle(data, C::GetColor), Answer(0x00FFFFFF));
 }
 
 TEST_F(Commands, SectionUnderBeyondTheStateCountIsNone) {

@@ -24,6 +24,7 @@ inline std::string ControlsSections() {
          "[TWO]\r\nSTATES=2\r\nCOLOR=1\r\n"
          "[ONE]\r\nSTATES=1\r\nCOLOR=2\r\n"
          "[CHECKBOX]\r\nSTATES=3\r\nTRANSPARENCY=100\r\nHOTTRANSPARENCY=100\r\nFONTCOLOR=255\r\n"
+         "[HOTCLEAR]\r\nSTATES=2\r\nCOLOR=4\r\nFONTCOLOR=6\r\nHOTTRANSPARENCY=100\r\n"
          "[HALF]\r\nCOLOR=200\r\nTRANSPARENCY=50\r\nHOTTRANSPARENCY=50\r\n"
          "[VGRAD]\r\nGRADIENTPERCENT=50\r\nGRADIENTDATA=0;0;100;0;0;255;0;0;0;0\r\n"
          "[HGRAD]\r\nGRADIENTPERCENT=50\r\nGRADIENTDATA=0;0;100;1;0;255;0;0;1;0\r\n"

@@ -35,6 +35,18 @@ LRESULT CALLBACK CountPings(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return DefSubclassProc(window, message, wParam, lParam);
 }
 
+// Installed before the adapter, so it sees the final message after it: the marks left then.
+int g_marksAtTheEnd = -1;
+LRESULT CALLBACK CountMarksAtTheEnd(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR) {
+  if (message == WM_NCDESTROY) {
+    g_marksAtTheEnd = (GetPropW(window, kAdapterProperty) != nullptr) +
+                      (GetPropW(window, kSkinDataProperty) != nullptr);
+    RemoveWindowSubclass(window, CountMarksAtTheEnd, 0);
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
 class Registry : public ::testing::Test {
  protected:
   ~Registry() override { DestroyWindow(form); }
@@ -77,6 +89,18 @@ TEST_F(Registry, TheLowerListDecidesAndNamesMatchExactly) {
   EXPECT_EQ(GetPropW(button, kAdapterProperty), nullptr);
   EXPECT_NE(GetPropW(check, kAdapterProperty), nullptr);
   EXPECT_NE(GetPropW(check, kSkinDataProperty), nullptr);
+}
+
+TEST_F(Registry, AnAdaptedWindowDestroyedFirstLosesBothMarksBeforeItEnds) {
+  lists[3] = {"TCheckBox"};
+  const HWND check = Control("TCheckBox");
+  SetWindowSubclass(check, CountMarksAtTheEnd, 0, 0);
+  Make().AddAllItems(form);
+  ASSERT_NE(GetPropW(check, kAdapterProperty), nullptr);
+  DestroyWindow(check);
+  EXPECT_EQ(g_marksAtTheEnd, 0);
+  registry->PurgeItems();
+  EXPECT_EQ(registry->AdapterOf(check), nullptr);
 }
 
 TEST_F(Registry, TheNoSkinTagAndEngineHandledWindowsAreLeftAlone) {

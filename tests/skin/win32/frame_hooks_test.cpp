@@ -6,8 +6,11 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "skin/manager/skin_manager.h"
 #include "skin/manager/win32/win32_manager_host.h"
+#include "skin/manager/win32/window_receivers.h"
 #include "tests/skin/fake_platform.h"
 #include "tests/skin/package_builder.h"
 #include "ui/win32/application.h"
@@ -35,6 +38,20 @@ HWND Dialog() {
 }
 
 bool Framed(HWND window) { return GetPropW(window, kSkinDataProperty) != nullptr; }
+
+// The engine commands a control of this class heard, the handled query aside.
+std::vector<int> g_heard;
+LRESULT CALLBACK Listener(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kEngineMessage) return DefWindowProcW(window, message, wParam, lParam);
+  if (HIWORD(wParam) != uint16_t(EngineCommand::IsHandled)) g_heard.push_back(HIWORD(wParam));
+  return 0;
+}
+
+HWND ListeningControl(HWND parent) {
+  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraHookListener", Listener);
+  return CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE, 0, 0, 20, 20, parent, nullptr,
+                         ui::Application::Instance().Module(), nullptr);
+}
 
 class Hook : public ::testing::Test {
  protected:
@@ -111,6 +128,44 @@ TEST_F(Hook, AThirdVisibleDialogIsLeftAlone) {
   EXPECT_TRUE(Framed(first));
   EXPECT_TRUE(Framed(second));
   EXPECT_FALSE(Framed(third));
+}
+
+// A framed form carries the frame's skin data and is skipped among the application's forms: it
+// and its controls hear a skin change as a form with a frame, and a dialog through its frame.
+TEST_F(Hook, ASkinChangeReachesFramedFormsWithTheirControlsAndTheDialogs) {
+  const HWND form = Keep(Form(L"TFormBroadcast"));
+  ListeningControl(form);
+  host.AddForm(form);
+  TsSkinManager manager{owner, "sknmngr1", host};
+  manager.ReadDefinition(definition);
+  Activate(form);
+  const HWND dialog = Keep(Dialog());
+  ShowWindow(dialog, SW_SHOWNA);
+  ASSERT_TRUE(Framed(form));
+  ASSERT_TRUE(Framed(dialog));
+  const ReceiverDirectory& receivers = host.Receivers();
+  ASSERT_EQ(receivers.SkinnedForms().size(), 1u);
+  EXPECT_EQ(static_cast<WindowReceiver*>(receivers.SkinnedForms()[0])->Handle(), form);
+  ASSERT_EQ(receivers.Providers().size(), 1u);
+  EXPECT_EQ(static_cast<WindowReceiver*>(receivers.Providers()[0])->Handle(), dialog);
+
+  g_heard.clear();
+  manager.SetSkinName("Stored");
+  const std::vector<int> changed = {int(EngineCommand::NewSkin),
+                                    int(EngineCommand::StopAnimation),
+                                    int(EngineCommand::Refresh)};
+  EXPECT_EQ(g_heard, changed);
+  g_heard.clear();
+  manager.SetActive(false);  // the frames go with the hooks, the form is a plain form again
+  EXPECT_EQ(g_heard, std::vector<int>{int(EngineCommand::RemoveSkin)});
+  EXPECT_FALSE(Framed(form));
+  EXPECT_TRUE(receivers.SkinnedForms().empty());
+  g_heard.clear();
+  manager.SetActive(true);
+  EXPECT_TRUE(Framed(form));
+  EXPECT_EQ(g_heard.front(), int(EngineCommand::NewSkin));
+  EXPECT_EQ(g_heard.back(), int(EngineCommand::Refresh));
+  host.RemoveForm(form);
 }
 
 TEST_F(Hook, RemovingTheHookGivesFormsTheirFrameBack) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <vector>
 #include <windows.h>
 
@@ -15,6 +17,7 @@
 #include "skin/paint/win32/dib_bitmap.h"
 #include "tests/skin/controls/fake_owner.h"
 #include "tests/skin/controls/test_skin.h"
+#include "tests/skin/win32/message_pump.h"
 #include "ui/win32/application.h"
 #include "ui/win32/window_class.h"
 
@@ -38,6 +41,25 @@ LRESULT CALLBACK WatchEnd(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     RemoveWindowSubclass(window, WatchEnd, 0);
   }
   return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// The argument of the last engine command a window of this class received.
+intptr_t g_receivedArgument = -1;
+LRESULT CALLBACK ArgumentListener(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kEngineMessage) return DefWindowProcW(window, message, wParam, lParam);
+  g_receivedArgument = ReceivedEngineCommand(wParam, lParam).Argument;
+  return 0;
+}
+
+// Sent from a thread of its own while this one pumps its messages, as another program's would be.
+void SendFromAnotherThread(HWND window, WPARAM wParam, LPARAM lParam) {
+  std::atomic<bool> done = false;
+  std::thread sender([&] {
+    SendMessageW(window, kEngineMessage, wParam, lParam);
+    done = true;
+  });
+  test::PumpMessages(10000, [&] { return done.load(); }, [] {});
+  sender.join();
 }
 
 class SkinnedWindows : public ::testing::Test {
@@ -99,6 +121,28 @@ TEST_F(SkinnedWindows, CommandsReachTheSkinDataThroughItsSavedProcedure) {
   skinned.Data().Initialize(false);
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(skinned.Data().SectionIndex, skin.Index("PANEL"));
+}
+
+TEST_F(SkinnedWindows, APointerArgumentArrivesOnlyWhenThisThreadSendsTheCommand) {
+  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraArgumentListener", ArgumentListener);
+  const HWND window = CreateWindowExW(0, cls, L"", WS_CHILD, 0, 0, 10, 10, form, nullptr,
+                                      ui::Application::Instance().Module(), nullptr);
+  Rect bounds;
+  const auto pointer = reinterpret_cast<intptr_t>(&bounds);
+  const WPARAM getBounds = EngineWParam(EngineCommand::GetBounds);
+
+  EXPECT_EQ(SendEngineCommand(window, {EngineCommand::GetBounds, pointer}), 0);
+  EXPECT_EQ(g_receivedArgument, pointer);
+  SendFromAnotherThread(window, getBounds, pointer);
+  EXPECT_EQ(g_receivedArgument, 0);
+  PostMessageW(window, kEngineMessage, getBounds, pointer);
+  test::PumpMessages(50);
+  EXPECT_EQ(g_receivedArgument, 0);
+  SendMessageW(window, kEngineMessage, getBounds, pointer);  // past the engine's own sending
+  EXPECT_EQ(g_receivedArgument, 0);
+  // A command whose argument is a plain value keeps it from anywhere.
+  SendFromAnotherThread(window, EngineWParam(EngineCommand::SetScale), 125);
+  EXPECT_EQ(g_receivedArgument, 125);
 }
 
 TEST_F(SkinnedWindows, TheManagersBroadcastReachesSkinDataOnRealWindows) {
