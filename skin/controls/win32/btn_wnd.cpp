@@ -141,8 +141,8 @@ bool TacBtnWnd::BuildCache() {
           MeasureCaption(cache.Dc(), font, text,
                          AdapterTextWidthLimit(pixels.Width, true) + 2, format | DT_NOPREFIX);
       const TacButtonsSupport& options = data.ButtonsOptions();
-      const Rect content = AdapterContentRect(pixels.Width, pixels.Height, size,
-                                              state == kButtonPressed && options.ShiftContentOnClick);
+      const bool shifted = state == kButtonPressed && options.ShiftContentOnClick;
+      const Rect content = AdapterContentRect(pixels.Width, pixels.Height, size, shifted);
       ControlCaption(Skinned(), {text, font, content, format, true})(cache, state != 0 ? 1 : 0);
       if (IsWindowEnabled(window) && options.ShowFocusRect && GetFocus() == window)
         DrawFocusFrame(pixels, AdapterFocusRect(content, pixels.Height),
