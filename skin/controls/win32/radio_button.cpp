@@ -105,7 +105,8 @@ std::optional<LRESULT> TsRadioButton::React(UINT message, WPARAM wParam, LPARAM 
   return std::nullopt;
 }
 
-// The platform does not see the press: it would click on the focus it takes.
+// The platform never sees the press: the button takes the focus and the mouse itself, and the
+// click is its own on release.
 void TsRadioButton::BeginPress(Press how) {
   press_ = how;
   inside_ = true;
