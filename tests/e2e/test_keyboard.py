@@ -59,6 +59,13 @@ class KeyboardTest(unittest.TestCase):
     def focus(self):
         return self.harness.focus(self.main.window)
 
+    def wait_until(self, predicate, what, timeout=20):
+        deadline = time.monotonic() + timeout
+        while not predicate():
+            if time.monotonic() > deadline:
+                self.fail(what)
+            time.sleep(0.2)
+
     def move(self, x, y, settle=0.6):
         # Without waiting for the pointer to move: it may be there already.
         self.harness.xdotool("mousemove", x, y)
@@ -191,17 +198,17 @@ class KeyboardTest(unittest.TestCase):
         self.tab_to(self.at(265, 186))  # extra crickets' interval, at "20-70 секунд"
         self.key("Down")
         self.tab_to(self.at(265, 225))  # owls' interval
-        self.key("alt+Down", 0.8)
-        self.assertTrue(self.list_open(), "Alt+Down opens the list")
+        self.key("alt+Down")
+        self.wait_until(self.list_open, "Alt+Down opens the list")
         self.key("Up")
-        self.key("Return", 0.8)
-        self.assertFalse(self.list_open(), "Enter closes it")
+        self.key("Return")
+        self.wait_until(lambda: not self.list_open(), "Enter closes it")
         self.tab_to(self.at(392, 305))  # the rain's period, at "раз в 30 минут"
-        self.key("F4", 0.8)
-        self.assertTrue(self.list_open(), "F4 opens the list")
+        self.key("F4")
+        self.wait_until(self.list_open, "F4 opens the list")
         self.key("Down")
-        self.key("F4", 0.8)
-        self.assertFalse(self.list_open(), "F4 closes it")
+        self.key("F4")
+        self.wait_until(lambda: not self.list_open(), "F4 closes it")
         self.tab_to(self.at(392, 345))  # the rain's length: typing "3" finds "30-60 минут"
         self.key("3")
         values = self.settings_after_close()
@@ -221,8 +228,10 @@ class KeyboardTest(unittest.TestCase):
             self.move(*centre(control), 0.3)
             self.harness.xdotool("mousedown", 1)
             time.sleep(0.3)
-            self.key("alt+space", 0.8)
-            self.key("Escape", 0.5)
+            self.key("alt+space")
+            self.wait_until(self.menu_open, "the system menu opens over the held press")
+            self.key("Escape")
+            self.wait_until(lambda: not self.menu_open(), "Escape closes the menu")
             self.harness.xdotool("mouseup", 1)
             time.sleep(0.5)
         values = self.settings_after_close()
@@ -234,12 +243,15 @@ class KeyboardTest(unittest.TestCase):
 
     def test_letters_choose_the_system_menus_items(self):
         self.start("keys-menu")
-        self.key("alt+space", 1.0)
-        self.assertTrue(self.menu_open(), "Alt+Space opens the system menu")
-        self.key("n", 1.0)  # "Minimize"
-        self.assertFalse(self.menu_open())
-        window = next(w for w in self.harness.windows() if w["hwnd"] == self.main.window["hwnd"])
-        self.assertFalse(window["visible"], "the window left for the notification area")
+        self.key("alt+space")
+        self.wait_until(self.menu_open, "Alt+Space opens the system menu")
+        self.key("n")  # "Minimize"
+        self.wait_until(lambda: not self.menu_open(), "the letter chose an item")
+        self.wait_until(lambda: not self.window()["visible"],
+                        "the window left for the notification area")
+
+    def window(self):
+        return next(w for w in self.harness.windows() if w["hwnd"] == self.main.window["hwnd"])
 
     def menu_open(self):
         return any(w["class"] == "#32768" and w["visible"] for w in self.harness.windows())
