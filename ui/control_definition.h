@@ -58,6 +58,7 @@ struct ControlDefinition {
   std::string_view hint;
   bool visible = true;
   bool wordWrap = false;
+  bool showFocus = false;  // a skinned slider frames itself while it has the focus
 };
 
 }  // namespace velmora::ui

@@ -112,6 +112,7 @@ HWND MainWindow::CreateControl(const ui::ControlDefinition& definition, HWND par
     case ControlKind::TrackBar: view = Make<ui::TrackBarView, ui::TrackBar>(name, at, thumb); break;
     case ControlKind::TsTrackBar:
       view = Make<skin::TsTrackBar, ui::TrackBar>(name, at, thumb);
+      static_cast<skin::TsTrackBar&>(*view).ShowFocus = definition.showFocus;
       break;
     case ControlKind::ComboBox:
       view = Make<ui::ComboBoxView, ui::ComboBox>(name, at, Scale(definition.itemHeight));

@@ -24,10 +24,10 @@ void ComposeAdapterImage(const PixelView& cache, const SkinRegistry& skin,
     ApplyDisabledLook(cache, dkBlended, {parent, picture.X, picture.Y, picture.ParentControl});
 }
 
-uint32_t FocusFrameColour(const SkinRegistry& skin, int32_t sectionIndex) {
+uint32_t FocusFrameColour(const SkinRegistry& skin, int32_t sectionIndex, int32_t highest) {
   if (!skin.IsValidSkinIndex(sectionIndex)) return kNoColour;
   const TsGeneralData& section = skin.Sections()[size_t(sectionIndex)];
-  const int32_t state = std::min(1, std::max(section.StateCount, 1) - 1);
+  const int32_t state = std::min(highest, std::max(section.StateCount, 1) - 1);
   return uint32_t(section.Props[size_t(state)].FontColor);
 }
 

@@ -34,8 +34,8 @@ void ComposeAdapterImage(const PixelView& cache, const SkinRegistry& skin,
                          const TacParentBg& parent, const AdapterPicture& picture,
                          const Adjustments& adjust = {});
 
-// The focus frame colour of a section: the font colour of its hot state (its normal state when
-// it has only one).
-uint32_t FocusFrameColour(const SkinRegistry& skin, int32_t sectionIndex);
+// The focus frame colour of a section: the font colour of its state `highest` (the adapters'
+// hot state; the own controls' pressed one), or of its last state when it has fewer.
+uint32_t FocusFrameColour(const SkinRegistry& skin, int32_t sectionIndex, int32_t highest = 1);
 
 }  // namespace velmora::skin

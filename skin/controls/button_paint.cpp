@@ -38,6 +38,11 @@ Rect CentredBlock(int32_t width, int32_t height, Size2 text) {
   return {left, top, left + text.Width, top + text.Height};
 }
 
+Rect ButtonFocusRect(const Rect& caption, int32_t height, int32_t focusMargin) {
+  return {caption.Left - focusMargin - 1, std::max(caption.Top - focusMargin, 3),
+          caption.Right + focusMargin + 1, std::min(caption.Bottom + focusMargin, height - 3)};
+}
+
 Rect RadioGlyphRect(int32_t width, int32_t height, Size2 glyph, const RadioLayout& layout) {
   const int32_t top = (height - glyph.Height) / 2;
   const int32_t left = layout.TextRight ? layout.Margin : width - glyph.Width - layout.Margin;
@@ -70,6 +75,10 @@ Size2 RadioAutoSize(Size2 glyph, Size2 text, bool hasCaption, const RadioLayout&
 int32_t RadioGlyphState(bool pressed, int32_t currentState, bool readOnly) {
   if (pressed) return 2;
   return currentState == 1 && !readOnly ? 1 : 0;
+}
+
+Rect RadioFocusRect(const Rect& caption) {
+  return {caption.Left - 2, caption.Top, caption.Right + 2, caption.Bottom + 1};
 }
 
 int32_t AdapterButtonState(const AdapterButtonFacts& f) {

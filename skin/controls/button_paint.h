@@ -39,6 +39,9 @@ struct Size2 {
 };
 // A measured caption block centred in the control.
 Rect CentredBlock(int32_t width, int32_t height, Size2 text);
+// The skinned button's focus frame: the caption enlarged by the focus margin and one more
+// pixel across, by the margin up and down, kept 3 pixels inside the top and bottom edges.
+Rect ButtonFocusRect(const Rect& caption, int32_t height, int32_t focusMargin);
 
 // The radio button's glyph and caption places.
 struct RadioLayout {
@@ -53,6 +56,9 @@ Rect RadioCaptionRect(int32_t width, int32_t height, Size2 glyph, Size2 text,
 // Auto size; an empty caption has text size 0 x 0.
 Size2 RadioAutoSize(Size2 glyph, Size2 text, bool hasCaption, const RadioLayout& layout);
 int32_t RadioGlyphState(bool pressed, int32_t currentState, bool readOnly);
+// The radio button's focus frame: its caption, a pixel lower at the top, two wider each side,
+// one higher and lower.
+Rect RadioFocusRect(const Rect& caption);
 
 // A standard push button under an adapter: pressed while the platform reports it pushed, hot
 // while hovered or focused, and a default push button hot while idle.

@@ -2,6 +2,7 @@
 
 #include "skin/controls/paint_adjustments.h"
 #include "skin/data/skin_registry.h"
+#include "skin/paint/disabled_look.h"
 #include "skin/paint/glyph.h"
 #include "skin/paint/section_paint.h"
 
@@ -33,6 +34,7 @@ bool RebuildCache(TsCommonData& data, const CacheLayers& layers) {
     DrawGlyph(pixels, layers.GlyphX, layers.GlyphY, layers.GlyphState, parent,
               skin.Masks()[size_t(layers.GlyphMask)], kGlyphNormal);
   if (layers.Caption) layers.Caption(*data.Cache(), state);
+  if (layers.Disabled) ApplyDisabledLook(pixels, dkBlended, {parent, 0, 0, nullptr});
   data.CacheStale = false;
   data.PartlyVisible = false;
   return true;

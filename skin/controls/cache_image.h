@@ -16,6 +16,7 @@ struct CacheLayers {
   int32_t GlyphX = 0, GlyphY = 0;
   int32_t GlyphState = 0;
   CaptionPainter Caption;
+  bool Disabled = false;  // the finished image is blended with what lies behind it
 };
 
 // Rebuilds the cache when stale or no longer of the owner's size; false when it cannot be built

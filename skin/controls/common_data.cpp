@@ -34,6 +34,12 @@ TsCommonData::~TsCommonData() { HideGlow(*this, false); }
 
 ManagerLink* TsCommonData::SkinManager() const { return manager_ ? manager_ : g_defaultManager; }
 
+const TacButtonsSupport& TsCommonData::ButtonsOptions() const {
+  static const TacButtonsSupport defaults;
+  const ManagerLink* manager = SkinManager();
+  return manager ? manager->ButtonsOptions() : defaults;
+}
+
 void TsCommonData::SetSkinManager(ManagerLink* manager) {
   manager_ = manager == g_defaultManager ? nullptr : manager;
   if (Loading) return;

@@ -42,6 +42,8 @@ class TsCommonData : public EngineFastPath {
   void SetSkinSection(std::string_view name);
   ManagerLink* SkinManager() const;
   void SetSkinManager(ManagerLink* manager);
+  // The manager's button options, their defaults without a manager.
+  const TacButtonsSupport& ButtonsOptions() const;
   TacOuterVisibility OuterVisibility = TacOuterVisibility::ovNone;
 
   // Rendering adjustments of the control kinds that publish them.

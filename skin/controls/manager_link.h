@@ -13,6 +13,7 @@ class TsSkinManagerLink : public ManagerLink {
   bool BeingDestroyed() const override { return manager_.Destroying(); }
   const TacOptions& Options() const override { return manager_.Options(); }
   const TacSkinEffects& Effects() const override { return manager_.Effects; }
+  const TacButtonsSupport& ButtonsOptions() const override { return manager_.ButtonsOptions; }
   intptr_t Identity() const override { return reinterpret_cast<intptr_t>(&manager_); }
   void SetHoveredWindow(HoverTarget* window) override { manager_.SetHoveredWindow(window); }
   void ForgetHover(const HoverTarget* target) override { manager_.Hover().Forget(target); }

@@ -29,6 +29,7 @@ class ManagerLink {
   virtual bool BeingDestroyed() const = 0;
   virtual const TacOptions& Options() const = 0;
   virtual const TacSkinEffects& Effects() const = 0;
+  virtual const TacButtonsSupport& ButtonsOptions() const = 0;
   // The argument the manager's broadcasts carry, by which receivers know their own manager.
   virtual intptr_t Identity() const = 0;
   // The manager's hover tracking: the window under the pointer, and one that goes away.

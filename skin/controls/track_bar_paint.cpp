@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "skin/controls/adapter_paint.h"
 #include "skin/data/skin_registry.h"
 #include "skin/paint/borders_mask.h"
+#include "skin/paint/focus_frame.h"
 #include "skin/paint/glyph.h"
 #include "skin/paint/section_paint.h"
 
@@ -134,6 +136,9 @@ void PaintTrackBar(const PixelView& cache, const SkinRegistry& skin, const Track
   if (look.ShowProgress) PaintProgress(cache, skin, look, g);
   PaintTicks(cache, skin, look, g);
   PaintThumb(cache, skin, look, g);
+  if (look.FocusFrame)
+    DrawFocusFrame(cache, {0, 1, cache.Width, cache.Height - 1},
+                   FocusFrameColour(skin, look.SectionIndex));
 }
 
 }  // namespace velmora::skin

@@ -59,10 +59,12 @@ struct TrackBarLook {
   int32_t ThumbState = 0;  // 2 while the left button holds the thumb
   TrackBarMasks Masks;
   bool ShowProgress = false;
+  bool FocusFrame = false;  // focused and asked to show it
   TrackBarRange Range;
 };
 
-// Paints the whole cache: section over `parent`, then channel, ticks and thumb.
+// Paints the whole cache: section over `parent`, then channel, ticks, thumb and the focus frame
+// (one pixel inside the top and bottom edges, in the hot state's font colour).
 void PaintTrackBar(const PixelView& cache, const SkinRegistry& skin, const TrackBarLook& look,
                    const TrackBarGeometry& g, const TacParentBg& parent);
 

@@ -22,10 +22,18 @@ class CheckableView : public ChildView {
   }
 
   void Command(WORD code) override {
-    if (code == BN_CLICKED) control_.UserClick();
+    if (code == BN_CLICKED || (code == BN_SETFOCUS && FocusCameByArrow())) control_.UserClick();
   }
 
  private:
+  // An arrow key moves the focus within a radio group (radio buttons tell their focus); as with
+  // the platform's automatic radio buttons, the choice moves with it.
+  static bool FocusCameByArrow() {
+    for (int key : {VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN})
+      if (GetKeyState(key) & 0x8000) return true;
+    return false;
+  }
+
   static DWORD WrapStyle(const Control& control) {
     return control.HasDefinition() && control.Definition().wordWrap ? BS_MULTILINE : 0;
   }
@@ -34,7 +42,7 @@ class CheckableView : public ChildView {
 };
 
 using CheckBoxView = CheckableView<CheckBox, BS_CHECKBOX>;
-using RadioButtonView = CheckableView<RadioButton, BS_RADIOBUTTON>;
+using RadioButtonView = CheckableView<RadioButton, BS_RADIOBUTTON | BS_NOTIFY>;
 
 class ButtonView : public ChildView {
  public:

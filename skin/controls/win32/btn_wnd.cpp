@@ -144,11 +144,11 @@ bool TacBtnWnd::BuildCache() {
       const Size2 size =
           MeasureCaption(cache.Dc(), font, text,
                          AdapterTextWidthLimit(pixels.Width, true) + 2, format | DT_NOPREFIX);
-      // The manager shifts the content of pressed buttons (its default, which this program keeps).
-      const Rect content =
-          AdapterContentRect(pixels.Width, pixels.Height, size, state == kButtonPressed);
+      const TacButtonsSupport& options = data.ButtonsOptions();
+      const bool shifted = state == kButtonPressed && options.ShiftContentOnClick;
+      const Rect content = AdapterContentRect(pixels.Width, pixels.Height, size, shifted);
       ControlCaption(Skinned(), {text, font, content, format, true})(cache, state != 0 ? 1 : 0);
-      if (IsWindowEnabled(window) && GetFocus() == window)
+      if (IsWindowEnabled(window) && options.ShowFocusRect && GetFocus() == window)
         DrawFocusFrame(pixels, AdapterFocusRect(content, pixels.Height),
                        FocusFrameColour(*data.Skin(), data.SectionIndex));
     };

@@ -1,5 +1,8 @@
 #include "skin/controls/win32/button.h"
 
+#include <windowsx.h>
+
+#include "skin/controls/adapter_paint.h"
 #include "skin/controls/engine_commands.h"
 #include "skin/controls/paint_adjustments.h"
 #include "skin/controls/state_fade.h"
@@ -9,6 +12,7 @@
 #include "skin/controls/win32/window_painting.h"
 #include "skin/data/skin_registry.h"
 #include "skin/paint/disabled_look.h"
+#include "skin/paint/focus_frame.h"
 #include "ui/win32/application.h"
 
 namespace velmora::skin {
@@ -85,8 +89,13 @@ std::optional<LRESULT> TsButton::React(UINT message, WPARAM wParam, LPARAM lPara
       return AfterDefault(message, wParam, lParam);
     }
     case WM_LBUTTONUP:
-      if (pressMarked_) Release();
+      if (pressMarked_) Release(lParam);
       return AfterDefault(message, wParam, lParam);
+    case WM_CAPTURECHANGED: {
+      const LRESULT result = DefSubclassProc(handle_, message, wParam, lParam);
+      PressLost();
+      return result;
+    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_SETTEXT:
@@ -151,14 +160,26 @@ void TsButton::ShowState(int32_t kind) {
   StartStateFade(skinned_.Data(), kind, nullptr, false, false, true);
 }
 
-// The pressed look is painted at once and held by a timer while the click runs.
-void TsButton::Release() {
+// The pressed look is painted at once and held by a timer while the click runs. Released off
+// the button, no click follows, so there is nothing to show.
+void TsButton::Release(LPARAM point) {
   pressMarked_ = false;
+  RECT client;
+  GetClientRect(handle_, &client);
+  if (!PtInRect(&client, {GET_X_LPARAM(point), GET_Y_LPARAM(point)})) return;
   skinned_.Data().StopFade();
   flash_ = true;
   skinned_.Data().CacheStale = true;
   RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   SetTimer(handle_, kFlashTimer, kFlashMs, nullptr);
+}
+
+// Another window took the mouse while the button was held: the press ends without a click.
+void TsButton::PressLost() {
+  if (!pressMarked_) return;
+  pressMarked_ = false;
+  skinned_.Data().StopFade();
+  skinned_.Data().RequestRepaint(true);
 }
 
 void TsButton::EndFlash() {
@@ -202,10 +223,13 @@ bool TsButton::BuildCache() {
     const Size2 size = MeasureCaption(cache.Dc(), font, text, pixels.Width - 2 * ContentMargin,
                                       wrap | DT_EXPANDTABS);
     Rect place = CentredBlock(pixels.Width, pixels.Height, size);
-    // The manager shifts the content of pressed buttons (its default, which this program keeps).
-    if (state == kButtonPressed) place = Offset(place, 1, 1);
+    const TacButtonsSupport& options = data.ButtonsOptions();
+    if (state == kButtonPressed && options.ShiftContentOnClick) place = Offset(place, 1, 1);
     const UINT format = DT_CENTER | DT_VCENTER | DT_EXPANDTABS | wrap;
     ControlCaption(skinned_, {text, font, place, format})(cache, sectionState);
+    if (ShowFocus && options.ShowFocusRect && GetFocus() == handle_ && IsWindowEnabled(handle_))
+      DrawFocusFrame(pixels, ButtonFocusRect(place, pixels.Height, FocusMargin),
+                     FocusFrameColour(*data.Skin(), data.SectionIndex, kButtonPressed));
   }
   if (!IsWindowEnabled(handle_)) ApplyDisabledLook(pixels, dkBlended, {parent, 0, 0, nullptr});
   data.CacheStale = false;

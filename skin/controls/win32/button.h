@@ -23,6 +23,8 @@ class TsButton : public ui::ButtonView {
   int32_t State();
   bool Flashing() const { return flash_; }
   int32_t ContentMargin = 6;
+  int32_t FocusMargin = 1;
+  bool ShowFocus = true;
   bool WordWrap = true;
 
  private:
@@ -36,7 +38,8 @@ class TsButton : public ui::ButtonView {
   void ShowState(int32_t kind);
   void MouseEntered();
   void MouseLeft();
-  void Release();
+  void Release(LPARAM point);
+  void PressLost();
   void EndFlash();
 
   SkinnedWindow skinned_;

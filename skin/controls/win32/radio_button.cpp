@@ -1,11 +1,17 @@
 #include "skin/controls/win32/radio_button.h"
 
+#include <windowsx.h>
+
+#include <utility>
+
+#include "skin/controls/adapter_paint.h"
 #include "skin/controls/cache_image.h"
 #include "skin/controls/state_fade.h"
 #include "skin/controls/win32/control_caption.h"
 #include "skin/controls/win32/dib_cache.h"
 #include "skin/controls/win32/window_painting.h"
 #include "skin/data/skin_registry.h"
+#include "skin/paint/focus_frame.h"
 
 namespace velmora::skin {
 namespace {
@@ -46,8 +52,7 @@ std::optional<LRESULT> TsRadioButton::React(UINT message, WPARAM wParam, LPARAM 
   if (!data.IsSkinned()) return std::nullopt;
   const bool enabled = IsWindowEnabled(handle_);
   if (mouse_.Entered(handle_, message) && enabled) data.MouseOver = true, ShowState(kFadeToHot);
-  if (mouse_.Left(message) && enabled)
-    data.MouseOver = pressed_ = false, ShowState(kFadeToNormal);
+  if (mouse_.Left(message) && enabled) data.MouseOver = false, ShowState(kFadeToNormal);
   switch (message) {
     case WM_PAINT:
       return PaintWindow(handle_, [&](HDC dc, const RECT&) {
@@ -58,31 +63,37 @@ std::optional<LRESULT> TsRadioButton::React(UINT message, WPARAM wParam, LPARAM 
       Paint(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_ERASEBKGND:
-    case WM_ENABLE:
     case WM_NCPAINT:
     case BM_SETSTATE: return 1;
+    case WM_ENABLE:
+      if (!wParam) EndPress(false);
+      Repaint();
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      if (!enabled || ReadOnly) return 0;
-      pressed_ = true;
-      SetFocus(handle_);
-      Repaint();
+      if (enabled && !ReadOnly) BeginPress(Press::Mouse);
       return 0;
+    case WM_MOUSEMOVE:
+      if (press_ == Press::Mouse && Inside(lParam) != inside_) inside_ = !inside_, Repaint();
+      break;
     case WM_LBUTTONUP:
-      if (!enabled) return 0;
-      // The platform's click notification: the form checks this button and runs its handler.
-      if (pressed_ && !ReadOnly)
-        SendMessageW(GetParent(handle_), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(handle_), BN_CLICKED), reinterpret_cast<LPARAM>(handle_));
-      pressed_ = false;
-      Repaint();
+      if (press_ == Press::Mouse) EndPress(Inside(lParam));
       return 0;
+    case WM_CAPTURECHANGED:
+      if (press_ == Press::Mouse) EndPress(false);
+      break;
     case WM_KEYDOWN:
     case WM_KEYUP:
-      if (wParam == VK_SPACE && ReadOnly) return 0;
-      break;
-    case WM_SETFOCUS:
+      if (wParam != VK_SPACE) break;
+      if (message == WM_KEYDOWN && enabled && !ReadOnly && press_ == Press::None)
+        BeginPress(Press::Key);
+      else if (message == WM_KEYUP && press_ == Press::Key)
+        EndPress(true);
+      return 0;
     case WM_KILLFOCUS:
+      EndPress(false);
+      [[fallthrough]];
+    case WM_SETFOCUS:
     case BM_SETCHECK:
     case WM_SETTEXT: {
       const LRESULT result = DefSubclassProc(handle_, message, wParam, lParam);
@@ -92,6 +103,34 @@ std::optional<LRESULT> TsRadioButton::React(UINT message, WPARAM wParam, LPARAM 
     default: break;
   }
   return std::nullopt;
+}
+
+// The platform never sees the press: the button takes the focus and the mouse itself, and the
+// click is its own on release.
+void TsRadioButton::BeginPress(Press how) {
+  press_ = how;
+  inside_ = true;
+  if (GetFocus() != handle_) SetFocus(handle_);
+  if (how == Press::Mouse) SetCapture(handle_);
+  Repaint();
+}
+
+void TsRadioButton::EndPress(bool click) {
+  const Press was = press_;
+  if (was == Press::None) return;
+  press_ = Press::None;
+  if (was == Press::Mouse && GetCapture() == handle_) ReleaseCapture();
+  // The platform's click notification: the form checks this button and runs its handler.
+  if (click && !ReadOnly)
+    SendMessageW(GetParent(handle_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(handle_), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(handle_));
+  Repaint();
+}
+
+bool TsRadioButton::Inside(LPARAM point) const {
+  RECT client;
+  GetClientRect(handle_, &client);
+  return PtInRect(&client, {GET_X_LPARAM(point), GET_Y_LPARAM(point)}) != FALSE;
 }
 
 std::optional<intptr_t> TsRadioButton::Command(const EngineMessage& message) {
@@ -121,7 +160,8 @@ bool TsRadioButton::BuildCache() {
   const int32_t width = client.right, height = client.bottom;
   const Rect at = RadioGlyphRect(width, height, glyph, Layout);
   CacheLayers layers{.GlyphMask = mask, .GlyphX = at.Left, .GlyphY = at.Top,
-                     .GlyphState = RadioGlyphState(pressed_, data.CurrentState(), ReadOnly)};
+                     .GlyphState = RadioGlyphState(PressedLook(), data.CurrentState(), ReadOnly),
+                     .Disabled = !IsWindowEnabled(handle_)};
   const std::wstring text = WindowText(handle_);
   if (!text.empty()) {
     const auto font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
@@ -133,7 +173,15 @@ bool TsRadioButton::BuildCache() {
     ReleaseDC(handle_, dc);
     const Rect place = RadioCaptionRect(
         width, height, glyph, {int32_t(measured.right), int32_t(measured.bottom)}, Layout);
-    layers.Caption = ControlCaption(skinned_, {text, font, place, DT_LEFT | DT_SINGLELINE});
+    CaptionPainter caption =
+        ControlCaption(skinned_, {text, font, place, DT_LEFT | DT_SINGLELINE, true});
+    if (ShowFocus && GetFocus() == handle_)
+      caption = [caption, place, colour = FocusFrameColour(*skin, data.SectionIndex, 2)](
+                    CacheSurface& cache, int32_t state) {
+        caption(cache, state);
+        DrawFocusFrame(cache.Pixels(), RadioFocusRect(place), colour);
+      };
+    layers.Caption = std::move(caption);
   }
   data.CacheStale = true;
   return RebuildCache(data, layers);

@@ -11,12 +11,15 @@
 namespace velmora::skin {
 
 // A radio button drawn from the skin: its radio glyph and caption over what lies behind it. The
-// press is its own; the check goes through the platform's click notification as before.
+// press is its own, by the left button or the space key, with the platform's rules: a release off
+// the button or a lost capture ends it without a click. The check goes through the platform's
+// click notification as before.
 class TsRadioButton : public ui::RadioButtonView {
  public:
   TsRadioButton(ui::RadioButton& button, const ui::ChildPlacement& placement);
   TsCommonData& SkinData() { return skinned_.Data(); }
   bool ReadOnly = false;
+  bool ShowFocus = true;
   RadioLayout Layout;
 
  private:
@@ -28,10 +31,16 @@ class TsRadioButton : public ui::RadioButtonView {
   void Paint(HDC dc);
   void Repaint();
   void ShowState(int32_t kind);
+  enum class Press { None, Key, Mouse };
+  void BeginPress(Press how);
+  void EndPress(bool click);
+  bool PressedLook() const { return press_ == Press::Key || (press_ == Press::Mouse && inside_); }
+  bool Inside(LPARAM point) const;
 
   SkinnedWindow skinned_;
   MousePresence mouse_;
-  bool pressed_ = false;
+  Press press_ = Press::None;
+  bool inside_ = false;  // the pointer of a mouse press is over the button
   WindowSubclass subclass_;
 };
 

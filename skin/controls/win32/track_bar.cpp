@@ -242,7 +242,8 @@ bool TsTrackBar::BuildCache() {
   const TacParentBg parent = data.ParentBackground();
   const int32_t state = data.CurrentState();
   const TrackBarLook look{.SectionIndex = data.SectionIndex, .State = state,
-                          .ThumbState = thumbHeld_ ? kFadeToPressed : state, .Masks = masks_};
+                          .ThumbState = thumbHeld_ ? kFadeToPressed : state, .Masks = masks_,
+                          .FocusFrame = ShowFocus && GetFocus() == handle_};
   PaintTrackBar(pixels, *data.Skin(), look, Geometry(), parent);
   if (!IsWindowEnabled(handle_)) ApplyDisabledLook(pixels, dkBlended, {parent, 0, 0, nullptr});
   data.CacheStale = false;

@@ -23,6 +23,7 @@ class TsTrackBar : public ui::TrackBarView {
   UserChangeEvents UserEvents;
   TickStyle Ticks = TickStyle::tsAuto;
   TickMarks Marks = TickMarks::tmBottomRight;
+  bool ShowFocus = false;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

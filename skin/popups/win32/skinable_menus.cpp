@@ -7,6 +7,7 @@
 
 #include "skin/manager/win32/window_receivers.h"
 #include "skin/popups/menu_item_paint.h"
+#include "skin/popups/menu_letters.h"
 #include "skin/popups/win32/mnu_wnd.h"
 #include "ui/win32/popup_menu.h"
 
@@ -92,6 +93,10 @@ class MenuOwner {
       if (item.CtlType == ODT_MENU)
         if (const auto answer = owner->painter_.MeasureItem(item)) return *answer;
     }
+    if (message == WM_MENUCHAR)
+      if (const auto answer = owner->painter_.MenuChar(wchar_t(LOWORD(wParam)),
+                                                       reinterpret_cast<HMENU>(lParam)))
+        return *answer;
     if (message == WM_DRAWITEM && wParam == 0) {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.CtlType == ODT_MENU)
@@ -104,6 +109,29 @@ class MenuOwner {
   TsSkinableMenus& painter_;
   WindowSubclass subclass_;
 };
+
+std::optional<LRESULT> TsSkinableMenus::MenuChar(wchar_t letter, HMENU menu) {
+  const int count = IsMenu(menu) ? GetMenuItemCount(menu) : 0;
+  std::vector<std::wstring> captions;
+  int32_t current = -1;
+  bool ours = false;
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOW info{sizeof(info), MIIM_FTYPE | MIIM_DATA | MIIM_STATE};
+    GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
+    const MenuItemRecord* record = records_.Find(info.dwItemData);
+    const bool drawn = (info.fType & MFT_OWNERDRAW) && record && record->Menu == menu;
+    ours = ours || drawn;
+    std::wstring caption = drawn ? record->Caption : CaptionAt(menu, UINT(i), info.fType);
+    if (!caption.empty()) CharUpperBuffW(caption.data(), DWORD(caption.size()));
+    captions.push_back(std::move(caption));
+    if (info.fState & MFS_HILITE) current = i;
+  }
+  if (!ours) return std::nullopt;
+  CharUpperBuffW(&letter, 1);
+  const MenuLetterChoice choice = ChooseByLetter(captions, current, letter);
+  if (choice.Position < 0) return std::nullopt;
+  return MAKELRESULT(choice.Position, choice.Execute ? MNC_EXECUTE : MNC_SELECT);
+}
 
 TsSkinableMenus::TsSkinableMenus(TsSkinManager& manager, Win32ManagerHost& host)
     : manager_(manager), host_(host) {

@@ -76,6 +76,8 @@ class TsSkinableMenus : public PopupMenuPainter {
   // The owner window's requests; nullopt when the item is not the painter's.
   std::optional<LRESULT> MeasureItem(MEASUREITEMSTRUCT& item);
   std::optional<LRESULT> DrawItem(const DRAWITEMSTRUCT& item);
+  // A letter typed in an open menu with items of the painter's: the item it chooses.
+  std::optional<LRESULT> MenuChar(wchar_t letter, HMENU menu);
 
  private:
   void PrepareItems(HMENU menu, PopupKind kind);

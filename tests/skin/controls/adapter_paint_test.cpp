@@ -121,7 +121,8 @@ struct AdapterSkin {
   test::LoadedSkin loaded{
       "[FACE]\r\nSTATES=1\r\nCOLOR=2\r\nFONTCOLOR=255\r\n"
       "[CHECKBOX]\r\nSTATES=3\r\nTRANSPARENCY=100\r\nHOTTRANSPARENCY=100\r\n"
-      "FONTCOLOR=255\r\nHOTFONTCOLOR=65280\r\n"
+      "FONTCOLOR=255\r\nHOTFONTCOLOR=65280\r\nUSESTATE2=1\r\n"
+      "FONTCOLOR2=16711680\r\n"
       "[TRANSPARENT]\r\nSTATES=1\r\nTRANSPARENCY=100\r\nFONTCOLOR=255\r\n",
       test::Filled(4, 4, Bgra(0, 0, 0, 255))};
   const SkinRegistry& skin = *loaded.registry;
@@ -216,6 +217,13 @@ TEST(AdapterImage, TheFocusFrameTakesTheHotFontColour) {
   EXPECT_EQ(FocusFrameColour(s.skin, s.Index("CHECKBOX")), 65280u);
   EXPECT_EQ(FocusFrameColour(s.skin, s.Index("TRANSPARENT")), 255u);
   EXPECT_EQ(FocusFrameColour(s.skin, -1), kNoColour);
+}
+
+TEST(AdapterImage, TheOwnControlsFocusFrameTakesThePressedFontColour) {
+  const AdapterSkin s;
+  EXPECT_EQ(FocusFrameColour(s.skin, s.Index("CHECKBOX"), 2), 16711680u);
+  // A one-state section has only its normal font colour to give.
+  EXPECT_EQ(FocusFrameColour(s.skin, s.Index("TRANSPARENT"), 2), 255u);
 }
 
 }  // namespace

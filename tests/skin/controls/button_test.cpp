@@ -41,6 +41,14 @@ TEST(ButtonCaption, TheWrappedDefaultsCaptionIsCentredAsABlock) {
   EXPECT_EQ(CentredBlock(149, 41, {137, 17}), (Rect{6, 12, 143, 29}));
 }
 
+TEST(ButtonCaption, TheFocusFrameSurroundsTheCaptionInsideTheTopAndBottomEdges) {
+  // One pixel of focus margin: two more across, one more up and down.
+  EXPECT_EQ(ButtonFocusRect({6, 12, 143, 29}, 41, 1), (Rect{4, 11, 145, 30}));
+  // The two-line defaults caption reaches the edges: the frame stays 3 pixels inside them.
+  EXPECT_EQ(ButtonFocusRect({14, 3, 134, 37}, 41, 1), (Rect{12, 3, 136, 38}));
+  EXPECT_EQ(ButtonFocusRect({20, 15, 60, 25}, 41, 3), (Rect{16, 12, 64, 28}));
+}
+
 TEST(RadioLayout, GlyphAtTheMarginAndCaptionBesideIt) {
   const RadioLayout layout;  // margin 2, no indent, text right
   // The 77 x 21 wind radio button with a 13 x 13 glyph.
@@ -58,6 +66,11 @@ TEST(RadioLayout, AnEmptyCaptionAutoSizesToTheGlyphAndMargins) {
   EXPECT_EQ(RadioAutoSize({13, 13}, {}, false, layout).Width, 13 + 2 * 2);
   EXPECT_EQ(RadioAutoSize({13, 13}, {40, 17}, true, layout).Width, 17 + 40 + 8);
   EXPECT_EQ(RadioAutoSize({13, 13}, {40, 17}, true, layout).Height, 21);
+}
+
+TEST(RadioLayout, TheFocusFrameSurroundsTheCaptionFromItsTop) {
+  // The wind radio button's caption (19, 1)-(59, 18): two pixels more each side, one below.
+  EXPECT_EQ(RadioFocusRect({19, 1, 59, 18}), (Rect{17, 1, 61, 19}));
 }
 
 TEST(RadioLayout, AReadOnlyRadioShowsNoHoverInItsGlyph) {

@@ -21,12 +21,14 @@ class FakeManager : public ManagerLink {
   bool BeingDestroyed() const override { return destroying; }
   const TacOptions& Options() const override { return options; }
   const TacSkinEffects& Effects() const override { return effects; }
+  const TacButtonsSupport& ButtonsOptions() const override { return buttons; }
   intptr_t Identity() const override { return reinterpret_cast<intptr_t>(this); }
 
   const SkinRegistry* registry;
   bool active = true, destroying = false;
   TacOptions options;
   TacSkinEffects effects;
+  TacButtonsSupport buttons;
 };
 
 class ImageCache : public CacheSurface {

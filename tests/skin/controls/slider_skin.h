@@ -32,6 +32,7 @@ inline Image32 SliderMaster() {
 inline std::string SliderSections() {
   const std::string parts =
       "STATES=3\r\nTRANSPARENCY=100\r\nHOTTRANSPARENCY=100\r\n"
+      "FONTCOLOR=255\r\nHOTFONTCOLOR=65280\r\n"
       "SLIDERMASK=@0000@0000@0012@0004@3@0\r\nTICKHORZ=@0000@0008@0003@0011@1@0\r\n";
   return "[TRACKBAR]\r\n" + parts +
          "SLIDERCHANNEL=^0016^0000^0019^0004^0001^0001^0001^0001^1^0^0^0\r\n"

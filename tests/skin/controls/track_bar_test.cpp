@@ -28,10 +28,12 @@ struct Painted {
   uint32_t At(int x, int y) const { return cache.At(x, y) & 0xFFFFFF; }
 };
 
-Painted Paint(const SliderSkin& s, const char* section, int32_t state, int32_t thumbState) {
+Painted Paint(const SliderSkin& s, const char* section, int32_t state, int32_t thumbState,
+              bool focusFrame = false) {
   Painted p;
   const int32_t index = s.skin.GetSkinIndex(section);
-  const TrackBarLook look{index, state, thumbState, ResolveTrackBarMasks(s.skin, index)};
+  const TrackBarLook look{index, state, thumbState, ResolveTrackBarMasks(s.skin, index), false,
+                          focusFrame};
   PaintTrackBar(PixelRows(p.cache), s.skin, look, SmallBar(),
                 ParentFromBitmap(PixelRows(p.parent), 0, 0));
   return p;
@@ -132,6 +134,27 @@ TEST(TrackBarPaint, ChannelTicksAndTheParentAround) {
   for (int x : {10, 12, 18, 20, 26, 28}) EXPECT_EQ(p.At(x, 19), kWhite & 0xFFFFFF) << x;
   for (int x : {13, 17, 21, 25}) EXPECT_EQ(p.At(x, 19), kParent & 0xFFFFFF) << x;
   EXPECT_EQ(p.At(10, 18), kParent & 0xFFFFFF);
+}
+
+TEST(TrackBarPaint, TheFocusFrameRunsOnePixelInsideTheTopAndBottomInTheHotFontColour) {
+  SliderSkin s;
+  const uint32_t hotFont = test::Bgra(0, 255, 0, 0);  // HOTFONTCOLOR 0x00FF00
+  EXPECT_EQ(Paint(s, "TRACKBAR", 1, 1).At(1, 1), kParent & 0xFFFFFF);
+  const Painted p = Paint(s, "TRACKBAR", 1, 1, true);
+  // The frame (0, 1)-(40, 23): dots at odd offsets from its corner along each edge.
+  for (int x : {1, 3, 37, 39}) {
+    EXPECT_EQ(p.At(x, 1), hotFont) << x;
+    EXPECT_EQ(p.At(x, 22), hotFont) << x;
+  }
+  for (int y : {2, 12, 22}) {
+    EXPECT_EQ(p.At(0, y), hotFont) << y;
+    EXPECT_EQ(p.At(39, y), hotFont) << y;
+  }
+  EXPECT_EQ(p.At(2, 1), kParent & 0xFFFFFF);
+  EXPECT_EQ(p.At(0, 1), kParent & 0xFFFFFF);
+  EXPECT_EQ(p.At(1, 0), kParent & 0xFFFFFF);
+  EXPECT_EQ(p.At(1, 23), kParent & 0xFFFFFF);
+  EXPECT_EQ(p.At(15, 8), kGreen & 0xFFFFFF);  // the thumb inside stays
 }
 
 TEST(TrackBarPaint, WithoutAChannelMaskTheChannelIsNotDrawn) {

@@ -4,7 +4,9 @@
 // and creation-time painting.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <vector>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -216,6 +218,45 @@ TEST_F(Adapters, APressedPushButtonDropsItsHoverGlow) {
 TEST_F(Adapters, ADefaultPushButtonLooksHotWhileIdle) {
   const HWND button = Button(BS_DEFPUSHBUTTON, L"", "TButton");
   EXPECT_EQ(CacheAt(button, 30, 10), Face(2236962));
+}
+
+// The cache rebuilt now, every pixel.
+std::vector<uint32_t> CachePixels(HWND w) {
+  TsCommonData& data = Adapters::Data(w);
+  data.CacheStale = true;
+  SendEngineCommand(w, {EngineCommand::PrepareCache});
+  const PixelView pixels = data.Cache()->Pixels();
+  std::vector<uint32_t> all;
+  for (int32_t y = 0; y < pixels.Height; ++y)
+    for (int32_t x = 0; x < pixels.Width; ++x) all.push_back(pixels.At(x, y));
+  return all;
+}
+
+TEST_F(Adapters, APushButtonFramesItsFocusAndShiftsItsPressedCaptionAsTheManagerSays) {
+  const HWND button = Button(BS_PUSHBUTTON, L"Дождя!", "TButton");
+  SetFocus(button);
+  const std::vector<uint32_t> framed = CachePixels(button);
+  manager.buttons.ShowFocusRect = false;
+  const std::vector<uint32_t> plain = CachePixels(button);
+  // Only a frame tells them apart: every differing pixel lies on the edges of their box.
+  int32_t left = 60, top = 20, right = -1, bottom = -1, differing = 0;
+  for (int32_t i = 0; i < 60 * 20; ++i)
+    if (framed[size_t(i)] != plain[size_t(i)]) {
+      left = std::min(left, i % 60), right = std::max(right, i % 60);
+      top = std::min(top, i / 60), bottom = std::max(bottom, i / 60);
+      ++differing;
+    }
+  EXPECT_GT(differing, 20);
+  for (int32_t i = 0; i < 60 * 20; ++i)
+    if (framed[size_t(i)] != plain[size_t(i)])
+      EXPECT_TRUE(i % 60 == left || i % 60 == right || i / 60 == top || i / 60 == bottom) << i;
+  // Pressed, the caption moves a pixel right and down only while the manager says so.
+  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  const std::vector<uint32_t> shifted = CachePixels(button);
+  manager.buttons.ShiftContentOnClick = false;
+  EXPECT_NE(CachePixels(button), shifted);
+  SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(CachePixels(button), plain);
 }
 
 // The panel's pixels that differ from its top-left pixel (the background, as no caption reaches
