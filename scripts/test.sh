@@ -26,6 +26,7 @@ say "building the cross-built libraries beside the native trees (log: $cross_dep
 (bash "$VELMORA_ROOT/scripts/cross-deps.sh" cross && bash "$VELMORA_ROOT/scripts/cross-deps.sh" cross64 &&
    echo $((SECONDS - phase_start)) >"$cross_deps_log.seconds") >"$cross_deps_log" 2>&1 &
 cross_deps=$!
+trap 'kill "$cross_deps" 2>/dev/null || true' EXIT
 choose_wine_tree
 say "Wine tests run on the $WINE_TREE build: $WINE_TREE_REASON"
 
