@@ -23,9 +23,11 @@ phase_done "machine set-up"
 mkdir -p "$VELMORA_BUILD"
 cross_deps_log="$VELMORA_BUILD/cross-deps.log"
 say "building the cross-built libraries beside the native trees (log: $cross_deps_log)"
-(bash "$VELMORA_ROOT/scripts/cross-deps.sh" cross && bash "$VELMORA_ROOT/scripts/cross-deps.sh" cross64 &&
-   echo $((SECONDS - phase_start)) >"$cross_deps_log.seconds") >"$cross_deps_log" 2>&1 &
+# In a session of its own, so that an early end of this script stops the whole build.
+setsid bash -c 'bash "$1" cross && bash "$1" cross64 && echo "$SECONDS" >"$2"' _ \
+  "$VELMORA_ROOT/scripts/cross-deps.sh" "$cross_deps_log.seconds" >"$cross_deps_log" 2>&1 &
 cross_deps=$!
+trap 'kill -- "-$cross_deps" 2>/dev/null || true' EXIT
 choose_wine_tree
 say "Wine tests run on the $WINE_TREE build: $WINE_TREE_REASON"
 
