@@ -10,22 +10,31 @@ namespace {
 constexpr uint16_t kIsHandled = 7;
 
 // The command this thread is sending through the platform right now, innermost first.
-thread_local const EngineMessage* t_sending = nullptr;
+struct Sending {
+  const EngineMessage* Message;
+  // Whether the thread was handling another thread's sent message when it sent ours. A command
+  // from elsewhere that arrives while ours is under way is handled in that state, so one sent
+  // outside it is told apart by the state; inside it, by the exact command and argument.
+  bool InForeignSend;
+};
+thread_local Sending t_sending{};
 
 class SendingMark {
  public:
-  explicit SendingMark(const EngineMessage& message) : outer_(std::exchange(t_sending, &message)) {}
+  explicit SendingMark(const EngineMessage& message)
+      : outer_(std::exchange(t_sending, Sending{&message, InSendMessage() != FALSE})) {}
   SendingMark(const SendingMark&) = delete;
   SendingMark& operator=(const SendingMark&) = delete;
   ~SendingMark() { t_sending = outer_; }
 
  private:
-  const EngineMessage* outer_;
+  Sending outer_;
 };
 
 bool SentByThisThread(const EngineMessage& message) {
-  return !InSendMessage() && t_sending && t_sending->Command == message.Command &&
-         t_sending->Argument == message.Argument;
+  const EngineMessage* sending = t_sending.Message;
+  return sending && (InSendMessage() != FALSE) == t_sending.InForeignSend &&
+         sending->Command == message.Command && sending->Argument == message.Argument;
 }
 
 std::unordered_map<HWND, EngineFastPath*>& SkinDataByWindow() {

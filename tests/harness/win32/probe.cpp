@@ -17,7 +17,10 @@
 //                                    answer; with WATCHED, then "first free last": the ms after
 //                                    the send at which that window's pixels on the screen first
 //                                    changed, its thread answered again, and they last changed
-//                                    (once they stayed the same for QUIET_MS)
+//                                    (once they stayed the same for QUIET_MS; 0: as soon as the
+//                                    thread answers). Figures only: a paint held up longer than
+//                                    QUIET_MS ends the wait early, so tests read back the look
+//                                    they expect themselves
 #include <windows.h>
 
 #include <cstdio>

@@ -52,14 +52,31 @@ LRESULT CALLBACK ArgumentListener(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 // Sent from a thread of its own while this one pumps its messages, as another program's would be.
-void SendFromAnotherThread(HWND window, WPARAM wParam, LPARAM lParam) {
+void SendFromAnotherThread(HWND window, WPARAM wParam, LPARAM lParam,
+                           UINT message = kEngineMessage) {
   std::atomic<bool> done = false;
   std::thread sender([&] {
-    SendMessageW(window, kEngineMessage, wParam, lParam);
+    SendMessageW(window, message, wParam, lParam);
     done = true;
   });
   test::PumpMessages(10000, [&] { return done.load(); }, [] {});
   sender.join();
+}
+
+// Asked by another thread (WM_APP), sends the engine window in wParam our own command carrying
+// the pointer in lParam, as the program does while it handles the preview interface's message.
+LRESULT CALLBACK NestedSender(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_APP) return DefWindowProcW(window, message, wParam, lParam);
+  return SendEngineCommand(reinterpret_cast<HWND>(wParam), {EngineCommand::GetBounds, lParam});
+}
+
+// On our own command, lets another thread send the listener kept in its user data the same
+// command and pointer while ours is still under way.
+LRESULT CALLBACK PumpingListener(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kEngineMessage) return DefWindowProcW(window, message, wParam, lParam);
+  const HWND listener = reinterpret_cast<HWND>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  SendFromAnotherThread(listener, wParam, lParam);
+  return 0;
 }
 
 class SkinnedWindows : public ::testing::Test {
@@ -143,6 +160,40 @@ TEST_F(SkinnedWindows, APointerArgumentArrivesOnlyWhenThisThreadSendsTheCommand)
   // A command whose argument is a plain value keeps it from anywhere.
   SendFromAnotherThread(window, EngineWParam(EngineCommand::SetScale), 125);
   EXPECT_EQ(g_receivedArgument, 125);
+}
+
+TEST_F(SkinnedWindows, OurOwnPointerArrivesWhileAnotherThreadsMessageIsHandled) {
+  const wchar_t* listenerClass = ui::RegisterWindowClass(L"VelmoraArgumentListener",
+                                                         ArgumentListener);
+  const wchar_t* senderClass = ui::RegisterWindowClass(L"VelmoraNestedSender", NestedSender);
+  const HINSTANCE module = ui::Application::Instance().Module();
+  const HWND listener = CreateWindowExW(0, listenerClass, L"", WS_CHILD, 0, 0, 10, 10, form,
+                                        nullptr, module, nullptr);
+  const HWND sender = CreateWindowExW(0, senderClass, L"", WS_CHILD, 0, 0, 10, 10, form, nullptr,
+                                      module, nullptr);
+  Rect bounds;
+  const auto pointer = reinterpret_cast<intptr_t>(&bounds);
+  g_receivedArgument = -1;
+  SendFromAnotherThread(sender, reinterpret_cast<WPARAM>(listener), pointer, WM_APP);
+  EXPECT_EQ(g_receivedArgument, pointer);
+}
+
+TEST_F(SkinnedWindows, AnotherThreadsPointerIsDroppedWhileOurSameCommandIsUnderWay) {
+  const wchar_t* listenerClass = ui::RegisterWindowClass(L"VelmoraArgumentListener",
+                                                         ArgumentListener);
+  const wchar_t* pumpingClass = ui::RegisterWindowClass(L"VelmoraPumpingListener",
+                                                        PumpingListener);
+  const HINSTANCE module = ui::Application::Instance().Module();
+  const HWND listener = CreateWindowExW(0, listenerClass, L"", WS_CHILD, 0, 0, 10, 10, form,
+                                        nullptr, module, nullptr);
+  const HWND pumping = CreateWindowExW(0, pumpingClass, L"", WS_CHILD, 0, 0, 10, 10, form,
+                                       nullptr, module, nullptr);
+  SetWindowLongPtrW(pumping, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(listener));
+  Rect bounds;
+  const auto pointer = reinterpret_cast<intptr_t>(&bounds);
+  g_receivedArgument = -1;
+  SendEngineCommand(pumping, {EngineCommand::GetBounds, pointer});
+  EXPECT_EQ(g_receivedArgument, 0);
 }
 
 TEST_F(SkinnedWindows, TheManagersBroadcastReachesSkinDataOnRealWindows) {
