@@ -171,9 +171,9 @@ class TitleBarTest(unittest.TestCase):
                             f"{colour} outside a fade from {normal}: {colours}")
         steps = {c for c in colours if not near(c, normal, 8) and not near(c, CLOSE_HOT, 8)}
         print(f"fade: {len(steps)} intermediate colours of {len(colours)} seen: {colours}")
-        self.assertTrue(near(pixels(self.wait_for_look(
-            "title-fade-hot-again.png", lambda shot: near(pixels(shot, x, y, 1, 1)[0], CLOSE_HOT, 8)),
-            x, y, 1, 1)[0], CLOSE_HOT, 8), "the fade never arrives at the hot look")
+        arrived = lambda shot: near(pixels(shot, x, y, 1, 1)[0], CLOSE_HOT, 8)
+        self.assertTrue(arrived(self.wait_for_look("title-fade-hot-again.png", arrived)),
+                        "the fade never arrives at the hot look")
         self.harness.post(window, WM_CLOSE)
         self.assertEqual(program.wait(timeout=30), 0)
 
