@@ -70,7 +70,7 @@ class TitleBarTest(unittest.TestCase):
         return sum(near(p, colour, tolerance) for p in pixels(shot, x - 8, y - 8, 16, 16))
 
     def pressed(self, shot, centre):
-        # Tight: a hot look caught part way in never passes for the darker pressed one.
+        # Tight: a hot look caught half faded in never passes for the darker pressed one.
         return self.warm(shot, centre, CLOSE_PRESSED, 8)
 
     def wait_for_look(self, name, shows, timeout=15):
