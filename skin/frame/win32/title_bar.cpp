@@ -1,5 +1,6 @@
 #include "skin/frame/win32/title_bar.h"
 
+#include <algorithm>
 #include <string>
 
 #include "skin/paint/blend.h"
@@ -129,8 +130,21 @@ void TitleBar::DrawCaption(const DibCache& cache, const SkinRegistry& skin, Titl
     textSection = sections.Caption;
   }
   const TextCanvas canvas{cache.Pixels(), cache.Dc(), font, 0};
+  DrawCaptionGlow(canvas, skin, textSection, active ? 1 : 0, text, rect);
   DrawSectionText(canvas, text, form_.Enabled, &skin, active ? 1 : 0, textSection, kCaptionFormat,
                   rect);
+}
+
+// The section's glow under the caption, free to reach beyond the text's line. Each of the active
+// and inactive looks keeps its mask until the caption, its font or its size changes.
+void TitleBar::DrawCaptionGlow(const TextCanvas& canvas, const SkinRegistry& skin, int32_t section,
+                               int32_t state, std::wstring_view text, const Rect& rect) {
+  if (!skin.IsValidSkinIndex(section)) return;
+  const int32_t shown = std::clamp(ClampedState(skin, section, state), 0, 2);
+  const TsGenState& look = skin.Sections()[size_t(section)].Props[size_t(shown)];
+  if (look.GlowSize <= 0) return;
+  DrawTextGlow(canvas, text, rect, captionGlows_[size_t(state)], uint32_t(look.GlowColor),
+               look.GlowSize, kGlowAll, kCaptionFormat, canvas.Pixels.Bounds());
 }
 
 TsTitleButton* TitleBar::ButtonOf(int32_t code) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "skin/controls/win32/dib_cache.h"
 #include "skin/frame/frame_geometry.h"
@@ -14,6 +15,7 @@
 #include "skin/frame/win32/system_menu.h"
 #include "skin/frame/win32/title_button_overlay.h"
 #include "skin/manager/manager_options.h"
+#include "skin/paint/win32/text_output.h"
 
 namespace velmora::skin {
 
@@ -65,6 +67,8 @@ class TitleBar {
   void DrawIcon(const DibCache& cache);
   void DrawCaption(const DibCache& cache, const SkinRegistry& skin, TitleSections sections,
                    HFONT font);
+  void DrawCaptionGlow(const TextCanvas& canvas, const SkinRegistry& skin, int32_t section,
+                       int32_t state, std::wstring_view text, const Rect& rect);
   TsTitleButton* ButtonOf(int32_t code);
   std::optional<int32_t> HitCodeAt(POINT screen);
   void SetHotButton(int32_t code);
@@ -96,6 +100,7 @@ class TitleBar {
   TitleLayout layout_;
   ButtonsBackground background_;
   std::array<std::unique_ptr<TitleButtonOverlay>, 4> overlays_;  // by button index
+  std::array<TextGlowHolder, 2> captionGlows_;                   // inactive, active
   int32_t hotCode_ = 0;
   int32_t pressedCode_ = 0;
   bool pressed_ = false;

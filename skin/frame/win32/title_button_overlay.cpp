@@ -24,6 +24,9 @@ void TitleButtonOverlay::FadeTo(int32_t state, bool animate, Image32 look, POINT
   }
   fade_.Start(state, animate);
   timer_.SetEnabled(false);
+  // A fade that has no step left (a press over a shown look) still owes the screen its new look.
+  if (state != 0 && overlay_ && fade_.Arrived())
+    overlay_->UpdateLayer(PixelRows(std::as_const(look_)), fade_.Alpha(), at_);
   Step();
   if (overlay_) timer_.SetEnabled(true);
 }

@@ -1,6 +1,6 @@
 // The title band on a real window: its buttons answer hit tests where the skin puts them, a press
 // holds the mouse and acts only when released over the same button, double clicks on the caption
-// and the icon, and a close that takes the frame with it.
+// and the icon, a close that takes the frame with it, and the caption's glow.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -74,6 +74,51 @@ class TitleBand : public ::testing::Test {
   test::FakeManager manager{skin.registry.get()};
   HWND form = nullptr;
 };
+
+// Pixels of the title band where green rules: only a green glow puts them there.
+int GreenInTheBand(HWND form) {
+  RECT w;
+  GetWindowRect(form, &w);
+  const int band = GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION);
+  const HDC dc = GetWindowDC(form);
+  int green = 0;
+  for (int y = 0; y < band; ++y)
+    for (int x = 0; x < w.right - w.left; ++x) {
+      const COLORREF p = GetPixel(dc, x, y);
+      green += GetGValue(p) > 64 && GetGValue(p) > 2 * GetRValue(p) &&
+               GetGValue(p) > 2 * GetBValue(p);
+    }
+  ReleaseDC(form, dc);
+  return green;
+}
+
+// The title section's glow lies under the caption, in the glow colour; without one, none shows.
+TEST(TitleCaption, GlowsWhenTheTitleSectionHasAGlow) {
+  ui::Application application;
+  const wchar_t* cls = ui::RegisterWindowClass(L"VelmoraTitleGlowTest", Recording);
+  auto greenWith = [&](const char* title) {
+    test::LoadedSkin skin(title, ButtonMaster());
+    skin.registry->CommonData().Applied = true;
+    test::FakeManager manager{skin.registry.get()};
+    const HWND form =
+        CreateWindowExW(0, cls, L"Glowing title", WS_OVERLAPPED | WS_CAPTION, 20, 20, 300, 200,
+                        nullptr, nullptr, ui::Application::Instance().Module(), nullptr);
+    ShowWindow(form, SW_SHOWNOACTIVATE);
+    int green = 0;
+    {
+      TsSkinProvider frame(form, &manager, TsSkinProvider::Kind::Form, {});
+      SendEngineCommand(form, {EngineCommand::NewSkin, manager.Identity()});
+      RedrawWindow(form, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+      green = GreenInTheBand(form);
+    }
+    DestroyWindow(form);
+    return green;
+  };
+  EXPECT_GT(greenWith("[FORMTITLE]\r\nFONTCOLOR=16777215\r\nHOTFONTCOLOR=16777215\r\n"
+                      "GSIZE=3\r\nGCOL=65280\r\nHGSIZE=3\r\nHGCOL=65280\r\n"),
+            40);
+  EXPECT_EQ(greenWith("[FORMTITLE]\r\nFONTCOLOR=16777215\r\nHOTFONTCOLOR=16777215\r\n"), 0);
+}
 
 TEST_F(TitleBand, CloseMinimiseAndTheIconAnswerHitTests) {
   TsSkinProvider frame(form, &manager, TsSkinProvider::Kind::Form, {});
