@@ -59,9 +59,11 @@ function(velmora_test_headers target)
   target_precompile_headers(${target} REUSE_FROM velmora_test_headers)
 endfunction()
 
-# velmora_test(name SOURCES... LIBS...) - a GoogleTest binary, run by ctest (under Wine when cross).
+# velmora_test(name [WINDOWS] SOURCES... LIBS...) - a GoogleTest binary, run by ctest (under Wine
+# when cross). WINDOWS: its tests make windows, which need a display, so it runs in the harness's
+# session.
 function(velmora_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WINDOWS" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   velmora_warnings(${name})
@@ -69,7 +71,13 @@ function(velmora_test name)
   if(WIN32)
     # Each Wine start costs seconds, so a cross-built binary runs whole, as one test.
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    add_test(NAME ${name} COMMAND ${name})
+    if(ARG_WINDOWS)
+      add_test(NAME ${name} COMMAND ${Python3_EXECUTABLE} ${VELMORA_HARNESS_DIR}/velmora_harness.py
+               wine ${VELMORA_HARNESS_STATE} $<TARGET_FILE:${name}>)
+      set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED harness RESOURCE_LOCK harness)
+    else()
+      add_test(NAME ${name} COMMAND ${name})
+    endif()
   else()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
   endif()
