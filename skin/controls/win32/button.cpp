@@ -1,7 +1,5 @@
 #include "skin/controls/win32/button.h"
 
-#include <windowsx.h>
-
 #include "skin/controls/adapter_paint.h"
 #include "skin/controls/engine_commands.h"
 #include "skin/controls/paint_adjustments.h"
@@ -164,9 +162,7 @@ void TsButton::ShowState(int32_t kind) {
 // the button, no click follows, so there is nothing to show.
 void TsButton::Release(LPARAM point) {
   pressMarked_ = false;
-  RECT client;
-  GetClientRect(handle_, &client);
-  if (!PtInRect(&client, {GET_X_LPARAM(point), GET_Y_LPARAM(point)})) return;
+  if (!ClientContains(handle_, point)) return;
   skinned_.Data().StopFade();
   flash_ = true;
   skinned_.Data().CacheStale = true;

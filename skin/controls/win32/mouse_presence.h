@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <windowsx.h>
 
 namespace velmora::skin {
 
@@ -23,5 +24,13 @@ class MousePresence {
  private:
   bool inside_ = false;
 };
+
+// Whether a mouse message's point (its lParam, in client coordinates) lies on the window: a press
+// released off a control does not click it.
+inline bool ClientContains(HWND window, LPARAM point) {
+  RECT client;
+  GetClientRect(window, &client);
+  return PtInRect(&client, {GET_X_LPARAM(point), GET_Y_LPARAM(point)}) != FALSE;
+}
 
 }  // namespace velmora::skin

@@ -1,7 +1,5 @@
 #include "skin/controls/win32/radio_button.h"
 
-#include <windowsx.h>
-
 #include <utility>
 
 #include "skin/controls/adapter_paint.h"
@@ -74,10 +72,10 @@ std::optional<LRESULT> TsRadioButton::React(UINT message, WPARAM wParam, LPARAM 
       if (enabled && !ReadOnly) BeginPress(Press::Mouse);
       return 0;
     case WM_MOUSEMOVE:
-      if (press_ == Press::Mouse && Inside(lParam) != inside_) inside_ = !inside_, Repaint();
+      if (press_ == Press::Mouse && ClientContains(handle_, lParam) != inside_) inside_ = !inside_, Repaint();
       break;
     case WM_LBUTTONUP:
-      if (press_ == Press::Mouse) EndPress(Inside(lParam));
+      if (press_ == Press::Mouse) EndPress(ClientContains(handle_, lParam));
       return 0;
     case WM_CAPTURECHANGED:
       if (press_ == Press::Mouse) EndPress(false);
@@ -125,12 +123,6 @@ void TsRadioButton::EndPress(bool click) {
     SendMessageW(GetParent(handle_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(handle_), BN_CLICKED),
                  reinterpret_cast<LPARAM>(handle_));
   Repaint();
-}
-
-bool TsRadioButton::Inside(LPARAM point) const {
-  RECT client;
-  GetClientRect(handle_, &client);
-  return PtInRect(&client, {GET_X_LPARAM(point), GET_Y_LPARAM(point)}) != FALSE;
 }
 
 std::optional<intptr_t> TsRadioButton::Command(const EngineMessage& message) {

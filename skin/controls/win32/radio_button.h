@@ -35,7 +35,6 @@ class TsRadioButton : public ui::RadioButtonView {
   void BeginPress(Press how);
   void EndPress(bool click);
   bool PressedLook() const { return press_ == Press::Key || (press_ == Press::Mouse && inside_); }
-  bool Inside(LPARAM point) const;
 
   SkinnedWindow skinned_;
   MousePresence mouse_;
