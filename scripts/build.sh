@@ -11,7 +11,8 @@ case $kind in
   cross|cross64)
     args=(-DCMAKE_TOOLCHAIN_FILE="$(cross_toolchain "$kind")"
           -DVELMORA_CROSS_PREFIX="$(cross_prefix "$kind")" -DCMAKE_BUILD_TYPE=Release
-          -DVELMORA_HOST_TOOLS_DIR="$VELMORA_BUILD/host-tools") ;;
+          -DVELMORA_HOST_TOOLS_DIR="$VELMORA_BUILD/host-tools"
+          -DVELMORA_SOUND_CACHE="$VELMORA_CACHE/sounds") ;;
   native) args=(-DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON) ;;
   asan)   args=(-DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON) ;;
   fuzz)   args=(-DCMAKE_BUILD_TYPE=Debug -DVELMORA_FUZZ=ON -DCMAKE_C_COMPILER=clang

@@ -5,7 +5,9 @@ null sink (its monitor is recorded, and is paced in real time), and a private Wi
 persistent wineserver. Nothing of the user's own Wine prefix, sound server or display is used.
 VELMORA_WINE_ARCH (win32, the default, or win64) at start says which build's Wine the session runs.
 
-    velmora_harness.py start STATE_DIR    start a session, write STATE_DIR/state.json
+    velmora_harness.py start STATE_DIR [NAME]   start a session, write STATE_DIR/state.json; NAME
+                                                names its Wine prefix (harness), so that
+                                                sessions may run side by side
     velmora_harness.py stop STATE_DIR     end it
     velmora_harness.py run STATE_DIR OUTPUT_DIR SCREENSHOT   run Velmora in it
     velmora_harness.py wine STATE_DIR PROGRAM [ARGS...]      run another Windows program in it
@@ -16,11 +18,13 @@ Tests attach to a running session with Harness.attach(state_dir).
 import fcntl
 import json
 import os
+import queue
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 from pathlib import Path
 
@@ -31,6 +35,7 @@ CACHE = Path(os.environ.get("VELMORA_CACHE",
 # Bump when the prefix's settings change, so cached prefixes are made anew.
 PREFIX_SETUP_VERSION = "2"
 SCREEN = "1280x1024x24"
+WM_NULL = 0x0000
 WM_CLOSE = 0x0010
 HTCLOSE = 20
 SETTINGS_FILE = "n_p_n.ini"
@@ -67,15 +72,61 @@ def _kill(pid):
         pass
 
 
+class _ProbeServer:
+    """One probe process answering commands in turn: a Wine process's start costs seconds on a
+    busy machine, and a test asks hundreds of questions."""
+
+    END = b"\x1e"
+
+    def __init__(self, wine, env):
+        # Read by a thread: Wine's daemons may inherit the pipe and keep it open past the probe.
+        self.process = subprocess.Popen([wine, os.environ["VELMORA_PROBE"], "serve"], env=env,
+                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        stderr=subprocess.DEVNULL)
+        self.lines = queue.Queue()
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        for line in self.process.stdout:
+            self.lines.put(line)
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def ask(self, args, timeout=60):
+        self.process.stdin.write(("\t".join(args) + "\n").encode("utf-8"))
+        self.process.stdin.flush()
+        deadline = time.monotonic() + timeout
+        output = []
+        while True:
+            try:
+                line = self.lines.get(timeout=max(0, deadline - time.monotonic()))
+            except queue.Empty:
+                raise TimeoutError(f"the probe did not answer {args[0]}") from None
+            if line.startswith(self.END):
+                code = int(line[1:])
+                break
+            output.append(line)
+        if code:
+            raise subprocess.CalledProcessError(code, ["velmora-probe", *args])
+        return b"".join(output).decode("utf-8")
+
+    def end(self):
+        self.process.kill()
+        self.process.wait()
+
+
 class Harness:
     def __init__(self, state):
         self.state = state
         self.dir = Path(state["dir"])
+        self._probe = None
 
     # ---- session life ------------------------------------------------------------------------
 
     @classmethod
-    def start(cls, state_dir):
+    def start(cls, state_dir, name="harness"):
+        """A new session; `name` names its Wine prefix, so that sessions may run side by side."""
         state_dir = Path(state_dir).resolve()
         if (state_dir / "state.json").exists():
             cls.attach(state_dir).stop()
@@ -86,7 +137,7 @@ class Harness:
         arch = os.environ.get("VELMORA_WINE_ARCH", "win32")
         if arch not in WINE_LOADERS:
             raise ValueError(f"VELMORA_WINE_ARCH must be one of {sorted(WINE_LOADERS)}")
-        prefix = "harness" if arch == "win32" else f"harness-{arch}"
+        prefix = name if arch == "win32" else f"{name}-{arch}"
         state = {"dir": str(state_dir), "runtime": str(runtime), "arch": arch,
                  "prefix": str(CACHE / "wine" / prefix)}
         harness = cls(state)
@@ -103,6 +154,7 @@ class Harness:
             return cls(json.load(f))
 
     def stop(self):
+        self._end_probe()
         subprocess.run(["wineserver", "-k"], env=self.env(), stderr=subprocess.DEVNULL)
         for key in ("pulse_pid", "xvfb_pid"):
             if key in self.state:
@@ -174,7 +226,13 @@ class Harness:
     def restart_wine(self):
         """Ends every program of the session and Wine's server with them, and starts a fresh
         server: nothing a test's run left inside Wine reaches the next test."""
+        self._end_probe()
         self._start_wineserver()
+
+    def _end_probe(self):
+        if self._probe is not None:
+            self._probe.end()
+            self._probe = None
 
     def _start_wineserver(self):
         env = self.env()
@@ -221,17 +279,31 @@ class Harness:
             (target / SETTINGS_FILE).write_bytes(settings)
         return target
 
+    def skin_at_start(self, test, data):
+        """Puts a packed skin where the program looks for its stored skin first,
+        c:\\Velmora\\Skins\\Emerald (internal).asz in the emulated drive, until the test ends."""
+        skins = Path(self.state["prefix"]) / "drive_c" / "Velmora" / "Skins"
+        existing = next(p for p in (skins, *skins.parents) if p.exists())
+        if existing != skins:  # what this makes goes after the test
+            test.addCleanup(shutil.rmtree, existing / skins.relative_to(existing).parts[0], True)
+        skins.mkdir(parents=True, exist_ok=True)
+        package = skins / "Emerald (internal).asz"
+        package.write_bytes(data)
+        test.addCleanup(package.unlink, missing_ok=True)
+
     def start_program(self, folder, args=()):
         return subprocess.Popen([self.wine, str(Path(folder) / "Velmora.exe"), *args], env=self.env(),
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def probe(self, *args):
-        probe = os.environ["VELMORA_PROBE"]
-        with tempfile.TemporaryFile() as output:
-            subprocess.run([self.wine, probe, *map(str, args)], env=self.env(), stdout=output,
-                           stderr=subprocess.DEVNULL, check=True, timeout=60)
-            output.seek(0)
-            return output.read().decode("utf-8")
+        """What the probe printed for one command; raises if the command failed."""
+        if self._probe is None or not self._probe.alive():
+            self._probe = _ProbeServer(self.wine, self.env())
+        try:
+            return self._probe.ask([str(a) for a in args])
+        except (TimeoutError, BrokenPipeError):
+            self._end_probe()
+            raise
 
     def watch_pixel(self, x, y, ms, action):
         """The screen pixel at (x, y) over `ms` milliseconds while `action` runs: [(t, (r, g, b))]
@@ -265,14 +337,25 @@ class Harness:
         return [json.loads(line) for line in self.probe("windows").splitlines() if line.strip()]
 
     def wait_for_window(self, caption, timeout=60):
+        """The visible top-level window with this caption, once its thread is free: a form may
+        show before it has made its controls, and a window of a program just ended may linger
+        in the list a moment, answering nothing."""
         found = []
 
         def visible():
-            found[:] = [w for w in self.windows() if w["caption"] == caption and w["visible"]]
+            found[:] = [w for w in self.windows() if w["caption"] == caption and w["visible"]
+                        and self._answers(w)]
             return bool(found)
 
         _wait_for(visible, timeout, f"a visible window '{caption}'")
-        return found[0]
+        return next((w for w in self.windows() if w["hwnd"] == found[0]["hwnd"]), found[0])
+
+    def _answers(self, window):
+        try:
+            self.probe("send", window["hwnd"], WM_NULL)
+            return True
+        except subprocess.CalledProcessError:
+            return False
 
     def post(self, window, message, wparam=0, lparam=0):
         self.probe("post", window["hwnd"], message, wparam, lparam)
@@ -284,6 +367,11 @@ class Harness:
     def focus(self, window):
         """The hwnd with the keyboard focus in the window's thread, 0 for none."""
         return int(self.probe("focus", window["hwnd"]))
+
+    def accessible(self, window):
+        """What the platform's accessibility interface answers for the window: "hresult", and
+        where it succeeded "role", "name", "state" and "value"."""
+        return json.loads(self.probe("accessible", window["hwnd"]))
 
     def text(self, window):
         """What the window answers to a text request (a tooltip: its tip)."""
@@ -371,7 +459,7 @@ def _run_command(state_dir, output_dir, screenshot):
 def main(argv):
     command, state_dir = argv[1], argv[2]
     if command == "start":
-        Harness.start(state_dir)
+        Harness.start(state_dir, *argv[3:4])
     elif command == "stop":
         Harness.attach(state_dir).stop()
     elif command == "run":

@@ -21,6 +21,11 @@
 //                                    thread answers). Figures only: a paint held up longer than
 //                                    QUIET_MS ends the wait early, so tests read back the look
 //                                    they expect themselves
+//   velmora-probe accessible HWND    what the platform's accessibility interface answers for
+//                                    the window: role, name, state and value
+//   velmora-probe serve              the commands above read from standard input, one per line
+//                                    with tab-separated fields, each one's output ended by a
+//                                    line of the record separator and its exit code
 #include <windows.h>
 
 #include <cstdio>
@@ -31,6 +36,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/harness/win32/accessible.h"
 #include "tests/harness/win32/gdi_count.h"
 
 namespace {
@@ -320,56 +326,91 @@ int SendCopyData(HWND window, WPARAM wParam, const char* path, HWND watched, DWO
 
 HWND WindowArg(const char* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(Number(text))); }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::string command = argc > 1 ? argv[1] : "";
+// One command; args[0] names it. Returns the exit code the command's own run would have.
+int Run(const std::vector<std::string>& args) {
+  const std::string command = args.empty() ? "" : args[0];
+  const size_t argc = args.size();
+  auto arg = [&](size_t i) { return args[i].c_str(); };
   if (command == "windows") {
     EnumWindows(PrintWindow, 0);
     return 0;
   }
-  if (command == "children" && argc >= 3) {
-    EnumChildWindows(WindowArg(argv[2]), PrintChild, 0);
+  if (command == "children" && argc >= 2) {
+    EnumChildWindows(WindowArg(arg(1)), PrintChild, 0);
     return 0;
   }
-  if (command == "hittest" && argc >= 4) return FindHit(WindowArg(argv[2]), Number(argv[3]));
-  if ((command == "post" || command == "send") && argc >= 4) {
-    HWND window = WindowArg(argv[2]);
-    const UINT message = Number(argv[3]);
-    const WPARAM wParam = argc > 4 ? Number(argv[4]) : 0;
-    const LPARAM lParam = argc > 5 ? static_cast<LPARAM>(Number(argv[5])) : 0;
+  if (command == "hittest" && argc >= 3) return FindHit(WindowArg(arg(1)), Number(arg(2)));
+  if ((command == "post" || command == "send") && argc >= 3) {
+    HWND window = WindowArg(arg(1));
+    const UINT message = Number(arg(2));
+    const WPARAM wParam = argc > 3 ? Number(arg(3)) : 0;
+    const LPARAM lParam = argc > 4 ? static_cast<LPARAM>(Number(arg(4))) : 0;
     if (command == "post") return PostMessageW(window, message, wParam, lParam) ? 0 : 1;
     return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 30000, nullptr) ? 0
                                                                                              : 1;
   }
-  if (command == "watch" && argc >= 5)
-    return WatchPixel(int(Number(argv[2])), int(Number(argv[3])), Number(argv[4]));
-  if (command == "focus" && argc >= 3) return PrintFocus(WindowArg(argv[2]));
-  if (command == "text" && argc >= 3) return PrintText(WindowArg(argv[2]));
-  if (command == "layered" && argc >= 4) return WatchLayered(Number(argv[2]), Number(argv[3]));
-  if (command == "gdi" && argc >= 3) {
-    const std::optional<DWORD> count = velmora::harness::GdiObjectCount(Number(argv[2]));
+  if (command == "watch" && argc >= 4)
+    return WatchPixel(int(Number(arg(1))), int(Number(arg(2))), Number(arg(3)));
+  if (command == "focus" && argc >= 2) return PrintFocus(WindowArg(arg(1)));
+  if (command == "text" && argc >= 2) return PrintText(WindowArg(arg(1)));
+  if (command == "layered" && argc >= 3) return WatchLayered(Number(arg(1)), Number(arg(2)));
+  if (command == "gdi" && argc >= 2) {
+    const std::optional<DWORD> count = velmora::harness::GdiObjectCount(Number(arg(1)));
     if (count) std::printf("%lu\n", static_cast<unsigned long>(*count));
     return count ? 0 : 1;
   }
-  if (command == "message" && argc >= 3) {
-    const std::wstring name(argv[2], argv[2] + std::strlen(argv[2]));
+  if (command == "message" && argc >= 2) {
+    const std::wstring name(args[1].begin(), args[1].end());
     std::printf("%u\n", RegisterWindowMessageW(name.c_str()));
     return 0;
   }
-  if (command == "copydata" && argc >= 5) {
-    const HWND watched = argc >= 7 ? WindowArg(argv[5]) : nullptr;
-    return SendCopyData(WindowArg(argv[2]), Number(argv[3]), argv[4], watched,
-                        argc >= 7 ? Number(argv[6]) : 0);
+  if (command == "copydata" && argc >= 4) {
+    const HWND watched = argc >= 6 ? WindowArg(arg(4)) : nullptr;
+    return SendCopyData(WindowArg(arg(1)), Number(arg(2)), arg(3), watched,
+                        argc >= 6 ? Number(arg(5)) : 0);
   }
-  if (command == "show" && argc >= 4) {
-    ShowWindow(WindowArg(argv[2]), static_cast<int>(Number(argv[3])));
+  if (command == "accessible" && argc >= 2) {
+    std::printf("%s\n", velmora::harness::AccessibleJson(WindowArg(arg(1))).c_str());
+    return 0;
+  }
+  if (command == "show" && argc >= 3) {
+    ShowWindow(WindowArg(arg(1)), static_cast<int>(Number(arg(2))));
     return 0;
   }
   std::fprintf(stderr,
                "usage: velmora-probe windows | children HWND | hittest HWND CODE | "
                "post|send HWND MSG [WPARAM [LPARAM]] | show HWND COMMAND | focus HWND | "
                "text HWND | watch X Y MS | layered PID MS | gdi PID | message NAME | "
-               "copydata HWND WPARAM FILE [WATCHED QUIET_MS]\n");
+               "copydata HWND WPARAM FILE [WATCHED QUIET_MS] | accessible HWND | serve\n");
   return 2;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  size_t from = 0;
+  for (size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1)
+    fields.push_back(line.substr(from, tab - from));
+  fields.push_back(line.substr(from));
+  return fields;
+}
+
+// Starting a Wine process costs seconds on a busy machine, and a test asks hundreds of
+// questions: one process answers them all, each command's output ended by a line "\x1e CODE".
+int Serve() {
+  char buffer[8192];
+  while (std::fgets(buffer, sizeof buffer, stdin)) {
+    std::string line(buffer);
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+    const int code = Run(Fields(line));
+    std::printf("\x1e%d\n", code);
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "serve") == 0) return Serve();
+  return Run(std::vector<std::string>(argv + 1, argv + argc));
 }
