@@ -3,13 +3,17 @@ window's order and every stop shows its focus in the skin's look, told from the 
 merely hovered by a frame alone; the space key, arrows, Page Up/Down, Home, End, Alt+Down, F4 and
 typing act on the controls as the mouse does, as the settings file written on close shows; the
 own button and radio buttons keep the platform's mouse rules (a release off them, or a capture
-lost while held, does nothing); letters choose the items of the system menu."""
+lost while held, does nothing); letters choose the items of the system menu, and a minimise by
+them leaves no glow of a hovered control behind on the desktop. Screen readers find every control
+through the platform's accessibility interface by its caption, the own controls answering as the
+platform's own do."""
 
 import os
 import time
 import unittest
 from pathlib import Path
 
+from skin_package import with_options
 from test_skinned_controls import Shot
 from velmora_harness import SETTINGS_FILE, WM_CLOSE, Harness
 from window_controls import centre, start_main_window
@@ -22,6 +26,11 @@ LINES = ["chk1", "TrackBar1", "TrackBar2", "trckbr4", "rb2", "chk2", "trckbr1", 
          "chk6", "trckbr7", "cbb2", "chk4", "trckbr8", "RadioButton1", "chk7", "trckbr9", "chk8",
          "cbb3", "rb7", "cbb4", "strckbr11", "chk10", "rb9"]
 DEFAULTS_CAPTION = " Параметры по умолчанию"
+# The stored skin gives no control a glow; this variant gives the push buttons one, cut from the
+# master picture's corner.
+BUTTON_GLOW = "GLOW=1\r\nGLOW0=^0000^0000^0020^0020^0006^0006^0006^0006^1^0^0^0\r\n"
+GLOW_CLASS = "TacGlowForm"
+STATE_SYSTEM_FOCUSED = 0x4
 
 
 def frame_only(first, second):
@@ -249,6 +258,50 @@ class KeyboardTest(unittest.TestCase):
         self.wait_until(lambda: not self.menu_open(), "the letter chose an item")
         self.wait_until(lambda: not self.window()["visible"],
                         "the window left for the notification area")
+
+    def test_a_minimise_by_the_keyboard_leaves_no_glow_on_the_desktop(self):
+        stored = Path(os.environ["VELMORA_STORED_SKIN"]).read_bytes()
+        self.harness.skin_at_start(self, with_options(
+            stored, lambda text: text.replace("[BUTTON]\r\n", "[BUTTON]\r\n" + BUTTON_GLOW, 1)))
+        self.start("keys-glow")
+        self.move(*centre(self.at(13, 344)))  # a standard push button
+        self.wait_until(self.glows, "the hovered button glows")
+        glow = self.glows()[0]["frame"]
+        self.key("alt+space")
+        self.wait_until(self.menu_open, "Alt+Space opens the system menu")
+        self.key("n")
+        self.wait_until(lambda: not self.window()["visible"], "the window left for the tray")
+        self.wait_until(lambda: not self.glows(), "the glow went with its window")
+        # What the glow covered shows the empty desktop, one colour.
+        shot = Shot(self.harness.screenshot(Path(self.harness.dir) / "keys-glow-gone.png"))
+        self.assertEqual(len({p for row in shot.crop(glow) for p in row}), 1,
+                         "nothing is left where the glow was")
+
+    # ---- screen readers ----------------------------------------------------------------------
+
+    def test_screen_readers_find_every_control_by_its_caption(self):
+        self.start("keys-accessible")
+        shown = [c for c in self.main.controls if c["visible"]]
+        answers = {c["hwnd"]: self.harness.accessible(c) for c in shown}
+        for control in shown:
+            answer = answers[control["hwnd"]]
+            self.assertEqual(answer["hresult"], 0, f"{control['class']} answers")
+            if control["caption"]:
+                self.assertEqual(answer["name"], control["caption"])
+        # The own button and radio button, beside the platform's own of their kind.
+        pairs = [(self.control(DEFAULTS_CAPTION), self.at(13, 344)),
+                 (self.control("ветер 1"), self.control("ручей 1"))]
+        for own, platform in pairs:
+            for query in ("role", "state", "value"):
+                self.assertEqual(answers[own["hwnd"]][query], answers[platform["hwnd"]][query],
+                                 f"{own['caption']}: {query} as {platform['caption']}'s")
+        self.tab_to(self.control(DEFAULTS_CAPTION))
+        self.assertTrue(self.harness.accessible(self.control(DEFAULTS_CAPTION))["state"]
+                        & STATE_SYSTEM_FOCUSED, "the focused own button says so")
+
+    def glows(self):
+        return [w for w in self.harness.windows()
+                if w["class"] == GLOW_CLASS and w["visible"] and w["pid"] == self.main.window["pid"]]
 
     def window(self):
         return next(w for w in self.harness.windows() if w["hwnd"] == self.main.window["hwnd"])

@@ -7,7 +7,6 @@ control drawn and working in between; a broken packed skin at start leaves a usa
 the platform draws; a drop-down list turns hot under the real pointer."""
 
 import os
-import shutil
 import subprocess
 import time
 import unittest
@@ -352,15 +351,7 @@ class SkinChangeTest(unittest.TestCase):
         self.assertEqual(main.program.wait(timeout=30), 0)
 
     def test_a_broken_packed_skin_at_start_leaves_every_control_drawn_by_the_platform(self):
-        # The program's skin directory, c:\Velmora\Skins, in the session's emulated drive.
-        skins = Path(self.harness.state["prefix"]) / "drive_c" / "Velmora" / "Skins"
-        existing = next(p for p in (skins, *skins.parents) if p.exists())
-        if existing != skins:  # what this test makes goes after it
-            self.addCleanup(shutil.rmtree, existing / skins.relative_to(existing).parts[0], True)
-        skins.mkdir(parents=True, exist_ok=True)
-        broken = skins / f"{STORED_NAME}.asz"
-        broken.write_bytes(b"ASzf" + bytes([3, 0, 0, 0, 200]) + b"broken")
-        self.addCleanup(broken.unlink, missing_ok=True)
+        self.harness.skin_at_start(self, b"ASzf" + bytes([3, 0, 0, 0, 200]) + b"broken")
         folder = self.harness.install(OUTPUT, "skin-broken")
         program = self.harness.start_program(folder)
         self.addCleanup(lambda: program.poll() is None and program.kill())

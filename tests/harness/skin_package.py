@@ -141,6 +141,13 @@ def turned_package(data, work):
     return write_package(out, preview)
 
 
+def with_options(data, change):
+    """The package with its options text replaced by `change(text)`."""
+    members, preview = read_package(data)
+    return write_package([(n, change(c.decode("latin-1")).encode("latin-1"))
+                          if n.upper() == "OPTIONS.DAT" else (n, c) for n, c in members], preview)
+
+
 def options_of(data):
     """The options text of a package."""
     members, _ = read_package(data)
