@@ -4,35 +4,25 @@
 
 #include <cstdio>
 
+#include "tests/harness/win32/json_text.h"
+
 namespace velmora::harness {
 namespace {
 
-std::string Utf8(BSTR text) {
-  if (!text) return "";
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string utf8(size > 0 ? size - 1 : 0, '\0');
-  if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
-
-std::string Quoted(const std::string& text) {
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    if (static_cast<unsigned char>(c) >= 0x20) quoted += c;
-  }
-  return quoted + "\"";
+// The child id that names the object itself.
+VARIANT Self() {
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  return self;
 }
 
 // A text property of the object itself, or null where it answers none.
 template <typename Getter>
 std::string TextProperty(IAccessible* object, Getter get) {
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
   BSTR text = nullptr;
-  if (FAILED((object->*get)(self, &text)) || !text) return "null";
-  std::string json = Quoted(Utf8(text));
+  if (FAILED((object->*get)(Self(), &text)) || !text) return "null";
+  std::string json = JsonString(text);
   SysFreeString(text);
   return json;
 }
@@ -40,11 +30,8 @@ std::string TextProperty(IAccessible* object, Getter get) {
 // A number property of the object itself, or null where it answers none.
 template <typename Getter>
 std::string NumberProperty(IAccessible* object, Getter get) {
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
   VARIANT value{};
-  if (FAILED((object->*get)(self, &value)) || value.vt != VT_I4) return "null";
+  if (FAILED((object->*get)(Self(), &value)) || value.vt != VT_I4) return "null";
   return std::to_string(value.lVal);
 }
 

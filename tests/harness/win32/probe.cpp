@@ -38,32 +38,11 @@
 
 #include "tests/harness/win32/accessible.h"
 #include "tests/harness/win32/gdi_count.h"
+#include "tests/harness/win32/json_text.h"
 
 namespace {
 
-std::string Utf8(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string utf8(size > 0 ? size - 1 : 0, '\0');
-  if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
-
-std::string JsonString(const wchar_t* text) {
-  std::string quoted = "\"";
-  for (char c : Utf8(text)) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", c);
-      quoted += escape;
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "\"";
-}
+using velmora::harness::JsonString;
 
 // The window region's rectangles in window coordinates, or null without a region.
 std::string RegionJson(HWND window) {
