@@ -27,6 +27,11 @@ export CCACHE_DIR="$VELMORA_CACHE/ccache" CCACHE_BASEDIR="$VELMORA_ROOT" CCACHE_
        CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
+# Unity builds: each target compiles its sources in batches, so that headers and templates are
+# compiled once a batch instead of once a file. The fuzz tree compiles file by file, so that every
+# platform-free source is still seen to compile on its own.
+[[ $kind == fuzz ]] || args+=(-DCMAKE_UNITY_BUILD=ON)
+
 say "building $kind in $dir"
 cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja "${args[@]}" >/dev/null
 cmake --build "$dir" -j "$JOBS" ${targets[@]:+--target "${targets[@]}"} >&2

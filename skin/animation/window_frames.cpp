@@ -6,8 +6,6 @@
 namespace velmora::skin {
 namespace {
 
-constexpr int32_t kFramePeriodMs = 12;
-
 uint8_t ClampAlpha(double alpha) { return uint8_t(std::clamp(std::lround(alpha), 0L, 255L)); }
 
 // The image inset by a share of 1/32 of its size on each side.

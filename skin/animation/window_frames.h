@@ -9,6 +9,9 @@ namespace velmora::skin {
 
 enum class WindowAnimKind { Fading, Aero, DropDown };
 
+// Every form animation steps once per period.
+constexpr int32_t kFramePeriodMs = 12;
+
 // Frames of an animation of `timeMs`: 0 below one period, when the image is shown at once.
 int32_t FrameCount(int32_t timeMs);
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "skin/animation/window_frames.h"
+
 namespace velmora::skin {
 namespace {
-
-constexpr int32_t kFramePeriodMs = 12;
 
 int32_t CentreX(const Rect& r) { return (r.Left + r.Right) / 2; }
 int32_t CentreY(const Rect& r) { return (r.Top + r.Bottom) / 2; }

@@ -9,19 +9,6 @@
 #include <zlib.h>
 
 namespace skingen {
-namespace {
-
-void PutU16(Bytes& out, uint32_t v) {
-  out.push_back(uint8_t(v));
-  out.push_back(uint8_t(v >> 8));
-}
-void PutU32(Bytes& out, uint32_t v) {
-  PutU16(out, v & 0xFFFF);
-  PutU16(out, v >> 16);
-}
-
-}  // namespace
-
 Bytes EncodeBmp24(const Image& image) {
   const uint32_t stride = (uint32_t(image.Width()) * 3 + 3) / 4 * 4;
   const uint32_t pixels = stride * uint32_t(image.Height());

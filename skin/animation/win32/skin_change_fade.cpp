@@ -8,8 +8,6 @@
 namespace velmora::skin {
 namespace {
 
-constexpr int32_t kFramePeriodMs = 12;
-
 bool Topmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 }  // namespace

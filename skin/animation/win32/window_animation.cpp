@@ -6,8 +6,6 @@
 namespace velmora::skin {
 namespace {
 
-constexpr int32_t kFramePeriodMs = 12;
-
 // The frame: clear black, with the image stretched into its place.
 void DrawFrame(Image32& frame, const Image32& image, const AnimFrame& f) {
   const PixelView target = PixelRows(frame);

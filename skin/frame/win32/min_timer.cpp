@@ -1,5 +1,6 @@
 #include "skin/frame/win32/min_timer.h"
 
+#include "skin/animation/window_frames.h"
 #include "skin/frame/win32/platform_animation.h"
 #include "skin/paint/colour.h"
 #include "skin/paint/fill.h"
@@ -8,8 +9,6 @@
 
 namespace velmora::skin {
 namespace {
-
-constexpr int32_t kFramePeriodMs = 12;
 
 Rect WindowRect(HWND window) {
   RECT r{};

@@ -40,7 +40,7 @@ const char* kSections =
     "[PLAIN]\r\nCOLOR=255\r\n"
     "[NOMASK]\r\nGLOW=1\r\n";
 
-const uint32_t kNormal = Bgra(0, 0, 200, 255), kHot = Bgra(0, 100, 0, 255);
+const uint32_t kNormalLook = Bgra(0, 0, 200, 255), kHotLook = Bgra(0, 100, 0, 255);
 
 struct Glow : ::testing::Test {
   test::LoadedSkin skin{kSections, GlowMaster()};
@@ -57,7 +57,7 @@ struct Glow : ::testing::Test {
     o.owner.prepareCache = [&o, this] {
       o.data.PrepareCacheImage();
       const PixelView pixels = o.data.Cache()->Pixels();
-      const uint32_t look = o.data.MouseOver ? kHot : kNormal;
+      const uint32_t look = o.data.MouseOver ? kHotLook : kNormalLook;
       for (int32_t y = 0; y < pixels.Height; ++y)
         for (int32_t x = 0; x < pixels.Width; ++x) pixels.At(x, y) = look;
       o.data.CacheStale = false;

@@ -14,7 +14,7 @@ using test::Bgra;
 using test::Filled;
 using test::MaskOver;
 
-constexpr uint32_t kPaper = 0xFF000000u;
+using test::kPaper;
 
 // Pixel (x, y) of picture f of a 3 x 3 key-colour mask: opaque, numbered f*100 + y*10 + x + 1.
 uint32_t Numbered(int32_t f, int32_t x, int32_t y) { return kPaper | uint32_t(f * 100 + y * 10 + x + 1); }

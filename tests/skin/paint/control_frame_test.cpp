@@ -11,11 +11,10 @@ namespace {
 
 using test::Bgra;
 using test::Filled;
-
-constexpr uint32_t kUntouched = 0x12345678u;
+using test::kUntouched;
 
 // Master: a 3 x 3 borders picture at (0, 0), grey 50 with the key in its top-left corner.
-Image32 Master() {
+Image32 BordersMaster() {
   return test::Picture(8, 8, [](int32_t x, int32_t y) {
     return x == 0 && y == 0 ? 0x00FF00FFu : Bgra(50, 50, 50, 255);
   });
@@ -40,7 +39,7 @@ struct Frames : ::testing::Test {
   test::LoadedSkin skin{"[BOX]\r\nBORDERSMASK=^0000^0000^0003^0003^0001^0001^0001^0001^1^0^0^0\r\n"
                         "OUTERMASK=^0000^0000^0003^0003^0001^0001^0001^0001^1^0^0^0\r\nOUTOFFSL=1\r\n"
                         "OUTOFFST=1\r\nOUTOFFSR=1\r\nOUTOFFSB=1\r\n",
-                        Master()};
+                        BordersMaster()};
   int32_t Mask() const { return skin.registry->GetMaskIndexByName("BOX", "BORDERSMASK"); }
   Image32 parentImage = test::Picture(20, 20, [](int32_t x, int32_t y) { return Bgra(x, y, 1, 255); });
 };

@@ -9,8 +9,7 @@ namespace {
 
 using test::Bgra;
 using test::Filled;
-
-constexpr uint32_t kUntouched = 0x12345678u;
+using test::kUntouched;
 
 // Stops of colour values at positions; mode on stop 0.
 TsGradArray Stops(std::initializer_list<std::pair<uint32_t, uint8_t>> stops, uint32_t mode = 0) {

@@ -34,7 +34,8 @@ size_t CountNot(const Image32& image, uint32_t pixel) {
 constexpr int32_t kSideways[7] = {1, 2, 3, 4, 3, 2, 1};
 
 // The colour value's high byte becomes the pixel's alpha: 0x00123456 is the pixel 0x00563412.
-constexpr uint32_t kInk = 0x00123456u, kInkPixel = 0x00563412u, kPaper = 0xFF000000u;
+using test::kPaper;
+constexpr uint32_t kInk = 0x00123456u, kInkPixel = 0x00563412u;
 
 TEST(DrawArrow, RightArrowStartsEachRowAtTheBoxLeftEdge) {
   Image32 image = Filled(10, 12, kPaper);

@@ -8,6 +8,11 @@
 
 namespace velmora::skin::test {
 
+// A value no painter writes: pixels that still hold it were left alone.
+constexpr uint32_t kUntouched = 0x12345678u;
+// Opaque black ground under marks and numbered frames.
+constexpr uint32_t kPaper = 0xFF000000u;
+
 inline uint32_t Bgra(uint32_t b, uint32_t g, uint32_t r, uint32_t a) { return Pack(b, g, r, a); }
 
 inline Image32 Filled(int32_t w, int32_t h, uint32_t pixel) { return MakeImage(w, h, pixel); }

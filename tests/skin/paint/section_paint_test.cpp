@@ -11,14 +11,13 @@ namespace {
 
 using test::Bgra;
 using test::Filled;
+using test::kUntouched;
 using test::LoadedSkin;
-
-constexpr uint32_t kUntouched = 0x12345678u;
 
 // Master image: a 2 x 2 texture at (0, 0) numbered blue 10, 20 / 30, 40 (green 100, red 0); at
 // (0, 2) a 2 x 4 texture with a mask layer: picture blue 200 over mask 0, but its top-left pixel
 // is the key.
-Image32 Master() {
+Image32 TexturesMaster() {
   return test::Picture(8, 8, [](int32_t x, int32_t y) -> uint32_t {
     if (x < 2 && y < 2) return Bgra(10 + 10 * x + 20 * y, 100, 0, 255);
     if (x < 2 && y < 4) return x == 0 && y == 2 ? 0x00FF00FFu : Bgra(200, 0, 0, 255);
@@ -39,7 +38,7 @@ std::string Sections() {
 }
 
 struct SectionPaint : ::testing::Test {
-  LoadedSkin skin{Sections(), Master()};
+  LoadedSkin skin{Sections(), TexturesMaster()};
   Image32 dest = Filled(4, 4, kUntouched);
   Image32 parentImage = test::Picture(10, 10, [](int32_t x, int32_t y) { return Bgra(x, y, 9, 255); });
   PaintTarget Target(int32_t state, TacParentBg parent = {}) {
@@ -219,7 +218,7 @@ TEST(QueryParentBg, PleaseDrawAsksTheParentToDraw) {
 
 // --- Texture draw modes: the 2 x 2 numbered texture over a 5 x 5 rectangle.
 struct TextureModes : SectionPaint {
-  Image32 master = Master();
+  Image32 master = TexturesMaster();
   Image32 area = Filled(5, 5, kUntouched);
   uint32_t T(int32_t x, int32_t y) { return master.At(x, y); }
   std::optional<Rect> Draw(int16_t mode, TacParentBg parent = {}) {
