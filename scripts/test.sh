@@ -15,15 +15,23 @@ phase_done() {
 }
 add_phase() { PHASES+=("$(printf '%-38s %3d.%d min' "$1" $(($2 / 60)) $(($2 % 60 / 6)))"); }
 
-# Runs a script of ours beside the rest, with its arguments, its output in LOG and, once it has
-# succeeded, its seconds in LOG.seconds; prints its process id. In a session of its own, so that
-# an early end of this script stops all of it.
+# What an early end of this script stops: the jobs beside (process groups) and a harness session
+# left up between two test runs (its state folder).
 BESIDE=()
+open_session=""
+on_exit() {
+  ((${#BESIDE[@]} == 0)) || kill -- "${BESIDE[@]}" 2>/dev/null || true
+  [[ -z $open_session || ! -f $open_session/state.json ]] ||
+    python3 "$VELMORA_ROOT/tests/harness/velmora_harness.py" stop "$open_session" || true
+}
+trap on_exit EXIT
+
+# Runs a command beside the rest, its output in LOG and, once it has succeeded, its seconds in
+# LOG.seconds. In a session of its own, so that an early end of this script stops all of it.
 start_beside() {
   local log=$1; shift
   setsid bash -c '"${@:2}" && echo "$SECONDS" >"$1"' _ "$log.seconds" "$@" >"$log" 2>&1 &
   BESIDE+=("-$!")
-  trap 'kill -- "${BESIDE[@]}" 2>/dev/null || true' EXIT
 }
 # Waits for the job started beside last and adds its minutes to the summary under NAME.
 wait_beside() {
@@ -40,7 +48,7 @@ run_ctest() {
   say "testing $(basename "$dir")"
   log=$(mktemp)
   ctest --test-dir "$dir" --output-on-failure -j "$JOBS" "$@" | tee "$log" || status=1
-  COUNTS+=("$(printf '%-8s %-26s %s' "$(basename "$dir")" "${*:-all}" \
+  COUNTS+=("$(printf '%-8s %-36s %s' "$(basename "$dir")" "${*:-all}" \
               "$(grep -E '^[0-9]+% tests passed' "$log" || echo 'no count: ctest failed to run')")")
   rm -f "$log"
 }
@@ -79,11 +87,15 @@ say "building the $other_tree program folder and the fuzzers beside the Wine sui
 start_beside "$beside_log" nice -n 19 bash -c \
   'bash "$0" "$1" "${@:2}" && bash "$0" fuzz' "$VELMORA_ROOT/scripts/build.sh" "$other_tree" \
   "${PROGRAM_TARGETS[@]}"
-run_ctest "$dir" -LE records
+# The session "harness" serves both runs: the first leaves it up, the second finds it, so what the
+# first run's tests wrote in it stays beside what the second's write.
+open_session="$dir/harness"
+run_ctest "$dir" -LE records -E '^harness\.stop$'
 phase_done "$WINE_TREE: tests that look and click"
 wait_beside "$other_tree folder, fuzz build" "$beside_log"
 phase_done "waiting for those builds"
-run_ctest "$dir" -L records
+run_ctest "$dir" -L records -FS '^harness$'
+open_session=""
 phase_done "$WINE_TREE: tests that record"
 run_ctest "$VELMORA_BUILD/fuzz"
 phase_done "fuzz: tests"
