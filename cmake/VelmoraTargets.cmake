@@ -45,7 +45,7 @@ function(velmora_win32_library name)
 endfunction()
 
 # A test's own code gains nothing from the release optimisation it would take from the tree, and
-# compiles in about half the time without it; the code under test keeps the tree's flags.
+# compiles about a third faster at -O1; the code under test keeps the tree's flags.
 if(CMAKE_BUILD_TYPE STREQUAL "Release")
   set(VELMORA_TEST_OPTIMIZATION -O1)
 endif()
